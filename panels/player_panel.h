@@ -1,0 +1,54 @@
+// A player's panel beside the board: disc, disc count, level badge, and the
+// state picture with its message lines; raised for the player to move.
+#pragma once
+
+#include <QColor>
+
+#include "board/pictures.h"
+#include "platform/drawing_context.h"
+#include "platform/geometry.h"
+
+enum PanelPictureType {
+    Win = 0,
+    Lose = 1,
+    Tie = 2,
+    Go = 3,
+    MustPass = 4,
+    Thinking = 5,
+    HadToPass = 6,
+    ActiveBadge = 7,
+    IdleBadge = 8,
+    NoPicture = -1,
+};
+
+class PlayerPanel {
+public:
+    static constexpr int PICTURE_COUNT = 9;
+
+    explicit PlayerPanel(int player);
+
+    void Layout(platform::DrawingContext* context, const platform::Rect& rect);
+    void SetLevel(int kind);
+    void Paint(platform::DrawingContext* context);
+    void EnableAndPaint(platform::DrawingContext* context);
+    void DiscardBadges(platform::DrawingContext* context);
+
+    // The state picture for the game as it is now, or NoPicture.
+    PanelPictureType ChooseStatePicture() const;
+
+    QColor raisedColour;
+    QColor flatColour;
+    QColor baseRaisedColour;
+    QColor baseFlatColour;
+    int player;
+    platform::Rect homeRect;
+    PictureCache<PICTURE_COUNT> pictures;
+    platform::Rect stateRect;
+    platform::Rect badgeRect;
+    int level = 0;
+    bool mayPaint = false;
+
+private:
+    void DrawPicture(platform::DrawingContext* context, const platform::Rect& r, PanelPictureType type);
+    void BuildPicture(platform::DrawingContext* context, PanelPictureType type);
+};

@@ -1,0 +1,61 @@
+// A drawing context: a painter on an image (the window's back buffer or an
+// off-screen canvas) with the drawing operations the game uses. Every
+// operation records the rectangle it touched, so that drawing into the window
+// can ask for exactly that part of the screen to be refreshed.
+//
+// All drawing is aliased and in whole pixels; rectangles are platform::Rect
+// (right and bottom exclusive).
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QString>
+
+#include "platform/geometry.h"
+
+namespace platform {
+
+class DrawingContext {
+public:
+    explicit DrawingContext(QImage& target);
+    ~DrawingContext();
+    DrawingContext(const DrawingContext&) = delete;
+    DrawingContext& operator=(const DrawingContext&) = delete;
+
+    QImage& Target() { return target_; }
+    // The union of every rectangle drawn since construction.
+    QRect Touched() const { return touched_; }
+
+    // The colour the target shows for `colour`: the colour itself on a
+    // true-colour image.
+    static QColor Nearest(QColor colour) { return colour; }
+
+    void FillRect(const Rect& r, QColor colour);
+    // A filled rectangle with a border of `borderWidth` pixels drawn inside
+    // its edge.
+    void BorderedRect(const Rect& r, QColor fill, QColor border, int borderWidth);
+    // A one-pixel line from (x1, y1) towards (x2, y2), the end point excluded.
+    void Line(int x1, int y1, int x2, int y2, QColor colour);
+    // A filled ellipse with a one-pixel outline inside the box, without the
+    // box's right column and bottom row.
+    void Ellipse(const Rect& box, QColor outline, QColor fill);
+    // Text with a transparent background, its top-left corner at (x, y).
+    void Text(int x, int y, const QString& text, const QFont& font, QColor colour);
+    // Copies the block of r's size from the top-left of `source` to r, unchanged.
+    void CopyImage(const Rect& r, const QImage& source);
+    // Combines the block of r's size from the top-left of `source` into r with
+    // a bitwise raster operation.
+    void Combine(const Rect& r, const QImage& source, QPainter::CompositionMode operation);
+
+private:
+    void Touch(const QRect& r) { touched_ |= r; }
+
+    QImage& target_;
+    QPainter painter_;
+    QRect touched_;
+};
+
+}  // namespace platform
