@@ -3,6 +3,7 @@
 // each of them. Everything here runs on the window thread.
 #include <QPushButton>
 
+#include "control/client_area.h"
 #include "control/game_window.h"
 #include "platform/resources.h"
 #include "platform/shared_value.h"
