@@ -31,5 +31,7 @@ int32_t chooseRootMove(const int32_t* moves, const PackedScore* scores, int32_t*
 
 // The square the robot of `level` (1..6) plays on `position`, which must have
 // at least one legal move. The result is meaningless once `cancelled` is set.
+// `nodes`, if given, receives the number of search nodes entered (0 when the
+// move was settled without a search).
 int32_t chooseRobotMove(const BoardPosition& position, int level, const std::atomic<bool>& cancelled,
                         uint64_t* nodes = nullptr);
