@@ -17,6 +17,7 @@
 #include "engine/board_position.h"
 #include "panels/player_panel.h"
 #include "panels/window_layout.h"
+#include "platform/drawing_context.h"
 #include "platform/event.h"
 #include "platform/geometry.h"
 #include "platform/window_surface.h"
@@ -74,8 +75,14 @@ public:
 
     // --- Layout and painting ---
     void UpdateLayout();
-    // Runs the paint steps into the back buffer; the caller holds drawingLock.
-    void PaintClientArea();
+    // The first paint step: the layout again from the current client size,
+    // with both buttons moved to their places.
+    void PlaceForPaint();
+    // The drawing paint steps into the back buffer: background, board,
+    // panels. The caller holds drawingLock.
+    void PaintClientArea(platform::DrawingContext& context);
+    // The last paint step: both buttons shown.
+    void ShowButtons();
 
     // The kind of player `side` (1 or 2): 0 human, 1 to 6 robot level.
     int PlayerKindOf(int side) const { return playerKind[side - 1].load(std::memory_order_relaxed); }
@@ -119,12 +126,11 @@ private:
     bool AskQuestion(int textId, int captionId);
     void ShowAbout();
     void ShowHelp();
-    void PlaceButtons(const WindowLayout& layout);
+    void StoreLayout(const WindowLayout& layout);
 
     ClientArea* client_ = nullptr;
     std::map<int, QAction*> commands_;
     QActionGroup* playerGroups_[2] = {nullptr, nullptr};
-    bool buttonsShown_ = false;
 };
 
 // The process-wide pointer to the one GameWindow, set by its constructor.

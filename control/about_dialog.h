@@ -1,0 +1,11 @@
+// The About box: the program's name, version, credits and icon.
+#pragma once
+
+#include <QDialog>
+
+class AboutDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AboutDialog(QWidget* owner);
+};

@@ -1,0 +1,32 @@
+#include "control/application.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <ctime>
+
+#include "control/game_window.h"
+#include "engine/robot.h"
+
+GameWindow* InitInstance()
+{
+    setRandomSeed(static_cast<uint32_t>(std::time(nullptr)));
+    // The settings live under this organisation and the executable's name.
+    QCoreApplication::setOrganizationName(QStringLiteral("Tamsvelder"));
+
+    auto* window = new GameWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+
+    // A client area of about 800 by 600, smaller on a small screen, centred.
+    const int menuHeight = window->menuBar()->sizeHint().height();
+    QSize client(800, 600);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr)
+        client = client.boundedTo(screen->availableGeometry().size() * 9 / 10 - QSize(0, menuHeight));
+    window->resize(client.width(), client.height() + menuHeight);
+    if (screen != nullptr)
+        window->move(screen->availableGeometry().center() - window->rect().center());
+    window->show();
+    return window;
+}

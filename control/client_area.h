@@ -1,0 +1,31 @@
+// The window's client area: it keeps the back buffer that every thread draws
+// into, copies it to the screen, and reports sizes and clicks to the window.
+#pragma once
+
+#include <QWidget>
+
+#include "platform/window_surface.h"
+
+class GameWindow;
+
+class ClientArea : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ClientArea(GameWindow* window);
+
+    platform::WindowSurface& Surface() { return surface_; }
+    // Has the next paint run the paint steps into the back buffer again, not
+    // just copy it.
+    void InvalidateAll();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    GameWindow* window_;
+    platform::WindowSurface surface_;
+    bool paintStepsPending_ = true;
+};

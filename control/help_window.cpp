@@ -1,0 +1,70 @@
+#include "control/help_window.h"
+
+#include <QDialogButtonBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const HELP_TEXT = R"(
+<h2>Quellix</h2>
+<h3>The rules</h3>
+<p>Two players take turns putting discs on an 8 by 8 board: player&nbsp;1 plays the dark discs and moves
+first, player&nbsp;2 the light discs. The game starts with two discs of each colour in the middle.</p>
+<p>A move must capture: the new disc and another disc of the same colour must enclose, in a straight
+line (across, down or diagonally), an unbroken row of the opponent's discs. Every enclosed disc turns
+over to the mover's colour, in every direction where the move encloses some.</p>
+<p>A player who cannot capture anywhere must pass; the other player moves again. The game ends when
+neither player can move, usually when the board is full. Whoever has more discs wins.</p>
+<h3>Playing</h3>
+<ul>
+<li>Choose who plays each colour in the <b>Player 1</b> and <b>Player 2</b> menus: a human, or a robot of
+level 1 to 6. Two humans can play against each other at one mouse; two robots play by themselves.</li>
+<li>Press <b>Start Game</b> (or F2). The panel of the player to move stands raised.</li>
+<li>When it is your turn, small crosses mark the squares where you may play: click one. The cursor shows
+the colour of your discs.</li>
+<li>If you cannot move, the panel says so: press <b>Pass</b>.</li>
+<li>Every move is shown turning: an arrow looks round the new disc and the captured discs turn over.</li>
+<li><b>Clear Board</b> (or Ctrl+F2) ends the game. Your choice of players is remembered for next time.</li>
+</ul>
+<h3>Robot levels</h3>
+<p>A robot of level <i>n</i> looks <i>n</i> moves ahead. It values discs that can never be turned again
+most, then having more moves to choose from than its opponent, then the number of discs. It does not
+always play its best move: it draws among its moves, favouring the better ones, and the higher the
+level, the more strongly it favours them. Level 1 is a gentle beginner; level 6 rarely gives anything
+away.</p>
+)";
+
+HelpWindow* openHelp = nullptr;
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner)
+{
+    setWindowTitle(QStringLiteral("Quellix Help"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QVBoxLayout(this);
+    auto* text = new QTextBrowser(this);
+    text->setHtml(QString::fromUtf8(HELP_TEXT));
+    layout->addWidget(text);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    layout->addWidget(buttons);
+    resize(520, 560);
+    connect(this, &QObject::destroyed, [] { openHelp = nullptr; });
+}
+
+void HelpWindow::ShowFor(QWidget* owner)
+{
+    if (openHelp == nullptr)
+        openHelp = new HelpWindow(owner);
+    openHelp->show();
+    openHelp->raise();
+    openHelp->activateWindow();
+}
+
+void HelpWindow::CloseFor(QWidget* /*owner*/)
+{
+    if (openHelp != nullptr)
+        openHelp->close();
+}
