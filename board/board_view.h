@@ -27,6 +27,9 @@ public:
     void SetMarksShown(bool shown);
     // A left click at client point (x, y).
     void HandleClick(int x, int y);
+    // The square under client point (x, y), or NO_MOVE on a grid line or
+    // outside the board.
+    int SquareAt(int x, int y) const;
 
     // The picture rectangle of a square, and the centre where its mark goes.
     platform::Rect PictureRect(int square) const;

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/drawing_context.h"
+#include "platform/window_surface.h"
 
 class GameWindow;
 
@@ -16,6 +17,8 @@ public:
     // no flush, no close. Otherwise it takes the window's drawing lock, opens
     // a context on the window's back buffer and stores it in `context`.
     DrawingContextGuard(platform::DrawingContext*& context, GameWindow* window);
+    // The same on any surface guarded by `lock`.
+    DrawingContextGuard(platform::DrawingContext*& context, std::mutex& lock, platform::WindowSurface& surface);
     // If this guard opened the context: asks for the drawn rectangle to be
     // shown, closes the context and frees the lock (also when an exception
     // leaves the drawing operation).
@@ -24,7 +27,9 @@ public:
     DrawingContextGuard& operator=(const DrawingContextGuard&) = delete;
 
 private:
+    void Open(platform::DrawingContext*& context, std::mutex& lock, platform::WindowSurface& surface);
+
     std::optional<platform::DrawingContext> context_;
     std::unique_lock<std::mutex> lock_;
-    GameWindow* window_;
+    platform::WindowSurface* surface_ = nullptr;
 };

@@ -49,6 +49,8 @@ public:
     bool mayPaint = false;
 
 private:
+    // Whether this panel's player is the side to move.
+    bool IsToMove() const;
     void DrawPicture(platform::DrawingContext* context, const platform::Rect& r, PanelPictureType type);
     void BuildPicture(platform::DrawingContext* context, PanelPictureType type);
 };

@@ -1,0 +1,265 @@
+#include "panels/player_panel.h"
+
+#include <QFont>
+#include <algorithm>
+
+#include "board/drawing_context_guard.h"
+#include "control/game_window.h"
+#include "platform/resources.h"
+#include "platform/shared_value.h"
+
+namespace {
+
+const QColor SHADOW_COLOUR(0x44, 0x27, 0x0C);
+const QColor TEXT_COLOUR(0x00, 0x00, 0x00);
+
+// String table ids.
+constexpr int TEXT_YOUR_TURN = 1;
+constexpr int TEXT_MY_TURN = 2;
+constexpr int TEXT_PLEASE_WAIT = 3;
+constexpr int TEXT_HAD_TO_PASS = 4;
+constexpr int TEXT_CANNOT_MOVE = 5;
+constexpr int TEXT_CLICK_PASS = 6;
+constexpr int TEXT_SERIF_FACE = 7;
+constexpr int TEXT_PIECES = 11;
+constexpr int TEXT_ONE_PIECE = 12;
+constexpr int TEXT_SANS_FACE = 13;
+
+// The state pictures are composed on a canvas of the state rectangle's shape
+// (0.9 by 0.4 of the panel width), the badges on a square one.
+constexpr int STATE_CANVAS_WIDTH = 378;
+constexpr int STATE_CANVAS_HEIGHT = 168;
+constexpr int BADGE_CANVAS_SIZE = 72;
+
+struct Placement {
+    const char* name;  // the pair is name + "BIT" and name + "MASK"
+    platform::Rect rect;
+    bool raised;       // background: raised or flat colour
+};
+
+// By PanelPictureType. The badges' name gets the level digit put in.
+const Placement PLACEMENTS[PlayerPanel::PICTURE_COUNT] = {
+    {"WIN", {66, 41, 314, 129}, false},  {"LOSE", {39, 38, 339, 134}, false},
+    {"TIE", {78, 38, 302, 134}, false},  {"GO", {94, 3, 286, 107}, true},
+    {"PASS", {22, 0, 358, 96}, true},    {"CGO", {23, 0, 355, 88}, true},
+    {"PASS", {22, 0, 358, 96}, false},   {"LVL0", {0, 0, 72, 72}, true},
+    {"LVL0", {0, 0, 72, 72}, false},
+};
+
+struct Message {
+    int textId;
+    int x, y;  // hundredths of the panel width from its top-left corner
+};
+
+// A font of the given character height: the em height, that is the character
+// cell's height without its internal leading, which is what Qt's pixel size
+// sets. The face names are resolved by fontconfig ("Arial" and "Times" to
+// their metric-compatible free faces); the style hint picks a sans or serif
+// face of the same height if the named face is missing.
+QFont FontOfHeight(const QString& face, QFont::StyleHint hint, int height)
+{
+    QFont font(face);
+    font.setStyleHint(hint);
+    font.setPixelSize(height);
+    return font;
+}
+
+}  // namespace
+
+PlayerPanel::PlayerPanel(int player)
+    : baseRaisedColour(player == 1 ? QColor(0x94, 0x94, 0x94) : QColor(0xF0, 0xF0, 0xF0)),
+      baseFlatColour(player == 1 ? QColor(0x80, 0x80, 0x80) : QColor(0xE0, 0xE0, 0xE0)),
+      player(player)
+{
+}
+
+void PlayerPanel::Layout(platform::DrawingContext* context, const platform::Rect& rect)
+{
+    homeRect = rect;
+    const int w = rect.Width();
+    stateRect.left = rect.left + w / 20;
+    stateRect.right = stateRect.left + (18 * w) / 20;
+    stateRect.top = rect.top + (26 * w) / 100;
+    stateRect.bottom = stateRect.top + (40 * w) / 100;
+    badgeRect.right = rect.right - w / 20;
+    badgeRect.left = badgeRect.right - (16 * w) / 100;
+    badgeRect.top = rect.top + w / 20;
+    badgeRect.bottom = badgeRect.top + (16 * w) / 100;
+
+    raisedColour = platform::DrawingContext::Nearest(baseRaisedColour);
+    flatColour = platform::DrawingContext::Nearest(baseFlatColour);
+
+    // The size may have changed: drop everything and build what the next
+    // paint shows.
+    pictures.DiscardAll();
+    DiscardBadges(context);
+    const PanelPictureType state = ChooseStatePicture();
+    if (state != NoPicture)
+        BuildPicture(context, state);
+}
+
+void PlayerPanel::SetLevel(int kind)
+{
+    if (kind == level)
+        return;
+    level = kind;
+    DiscardBadges(nullptr);
+}
+
+void PlayerPanel::DiscardBadges(platform::DrawingContext* context)
+{
+    pictures.Discard(ActiveBadge);
+    pictures.Discard(IdleBadge);
+    if (context != nullptr)
+        BuildPicture(context, IsToMove() ? ActiveBadge : IdleBadge);
+}
+
+void PlayerPanel::EnableAndPaint(platform::DrawingContext* context)
+{
+    mayPaint = true;
+    Paint(context);
+}
+
+bool PlayerPanel::IsToMove() const
+{
+    return platform::LoadShared(gameWindow->displayedPosition.sideToMove) == player;
+}
+
+PanelPictureType PlayerPanel::ChooseStatePicture() const
+{
+    const BoardPosition& position = gameWindow->displayedPosition;
+    const int side = platform::LoadShared(position.sideToMove);
+    if (side == GAME_OVER) {
+        const int count1 = platform::LoadShared(position.discCount1);
+        const int count2 = platform::LoadShared(position.discCount2);
+        const int mine = player == 1 ? count1 : count2;
+        const int theirs = player == 1 ? count2 : count1;
+        return mine > theirs ? Win : mine == theirs ? Tie : Lose;
+    }
+    if (side == player) {
+        if (gameWindow->PlayerKindOf(player) != 0)
+            return Thinking;
+        return platform::LoadShared(position.moveCount) != 0 ? Go : MustPass;
+    }
+    if (side == 3 - player && gameWindow->robotPassed)
+        return HadToPass;
+    return NoPicture;
+}
+
+void PlayerPanel::Paint(platform::DrawingContext* context)
+{
+    if (!mayPaint)
+        return;
+    DrawingContextGuard guard(context, gameWindow);
+
+    const int w = homeRect.Width();
+    const int s1 = w / 80;  // shadow of a flat panel's neighbour strip
+    const int s2 = w / 40;  // shadow width of a raised panel
+    const int d = s2 - s1;  // how far a raised panel moves up and left
+    const bool raised = IsToMove();
+    const int shift = raised ? -d : 0;
+    const platform::Rect home = homeRect.Moved(shift, shift);
+    const platform::Rect state = stateRect.Moved(shift, shift);
+    const platform::Rect badge = badgeRect.Moved(shift, shift);
+    const int L = home.left, T = home.top, R = home.right, B = home.bottom;
+    const QColor background = platform::DrawingContext::Nearest(gameWindow->backgroundColour);
+
+    context->BorderedRect(home, raised ? raisedColour : flatColour, QColor(0, 0, 0), std::max(s1, 1));
+
+    // Between them, the raised and the flat look cover the same area
+    // (L - d, T - d)-(R + s1, B + s1) of the home rectangle, so switching
+    // from one to the other leaves nothing of the old look behind.
+    if (raised) {
+        const QColor shadow = platform::DrawingContext::Nearest(SHADOW_COLOUR);
+        context->FillRect({R, T + s2, R + s2, B + s2}, shadow);
+        context->FillRect({L + s2, B, R + s2, B + s2}, shadow);
+        context->FillRect({R, T, R + s2, T + s2}, background);
+        context->FillRect({L, B, L + s2, B + s2}, background);
+    } else {
+        context->FillRect({L - d, T - d, L, B - d}, background);
+        context->FillRect({L - d, T - d, R - d, T}, background);
+        context->FillRect({R, T + s1, R + s1, B + s1}, background);
+        context->FillRect({L + s1, B, R + s1, B + s1}, background);
+    }
+
+    // The player's disc in the top-left corner.
+    const int discLeft = L + w / 20, discTop = T + w / 20, discSize = (16 * w) / 100;
+    context->Ellipse({discLeft, discTop, discLeft + discSize, discTop + discSize}, QColor(0, 0, 0),
+                     player == 1 ? QColor(0, 0, 0) : QColor(0xFF, 0xFF, 0xFF));
+
+    DrawPicture(context, badge, raised ? ActiveBadge : IdleBadge);
+
+    const BoardPosition& position = gameWindow->displayedPosition;
+    if (platform::LoadShared(position.sideToMove) != NO_GAME) {
+        const int count = platform::LoadShared(player == 1 ? position.discCount1 : position.discCount2);
+        const QString text = count == 1 ? platform::LoadString(TEXT_ONE_PIECE)
+                                        : platform::LoadString(TEXT_PIECES).replace(QStringLiteral("%d"), QString::number(count));
+        const int height = (9 * w) / 75;
+        if (height > 0)
+            context->Text(discLeft + discSize + w / 20, discTop + w / 67, text,
+                          FontOfHeight(platform::LoadString(TEXT_SANS_FACE), QFont::SansSerif, height), TEXT_COLOUR);
+    }
+
+    const PanelPictureType type = ChooseStatePicture();
+    if (type == NoPicture)
+        return;
+    DrawPicture(context, state, type);
+
+    Message lines[2] = {{0, 0, 0}, {0, 0, 0}};
+    switch (type) {
+    case Go:
+        lines[0] = {TEXT_YOUR_TURN, 24, 54};
+        break;
+    case MustPass:
+        lines[0] = {TEXT_CANNOT_MOVE, 21, 49};
+        lines[1] = {TEXT_CLICK_PASS, 22, 59};
+        break;
+    case Thinking:
+        lines[0] = {TEXT_MY_TURN, 26, 49};
+        lines[1] = {TEXT_PLEASE_WAIT, 26, 59};
+        break;
+    case HadToPass:
+        lines[0] = {TEXT_HAD_TO_PASS, 25, 54};
+        break;
+    default:
+        break;
+    }
+    const int height = (7 * w) / 75;
+    if (height <= 0)
+        return;
+    const QFont font = FontOfHeight(platform::LoadString(TEXT_SERIF_FACE), QFont::Serif, height);
+    for (const Message& line : lines)
+        if (line.textId != 0)
+            context->Text(L + (line.x * w) / 100, T + (line.y * w) / 100, platform::LoadString(line.textId), font,
+                          TEXT_COLOUR);
+}
+
+void PlayerPanel::DrawPicture(platform::DrawingContext* context, const platform::Rect& r, PanelPictureType type)
+{
+    if (!pictures.built[type])
+        BuildPicture(context, type);
+    CopyPicture(*context, r, pictures.pictures[type]);
+}
+
+void PlayerPanel::BuildPicture([[maybe_unused]] platform::DrawingContext* context, PanelPictureType type)
+{
+    const bool badge = type == ActiveBadge || type == IdleBadge;
+    const Placement& placement = PLACEMENTS[type];
+    QString name = QString::fromLatin1(placement.name);
+    if (badge)
+        name[3] = QLatin1Char(static_cast<char>('0' + level));
+
+    // A 32-bit RGB canvas, the format of the back buffer, as the raster
+    // operations of the masked drawing need.
+    QImage canvas = badge ? QImage(BADGE_CANVAS_SIZE, BADGE_CANVAS_SIZE, QImage::Format_RGB32)
+                          : QImage(STATE_CANVAS_WIDTH, STATE_CANVAS_HEIGHT, QImage::Format_RGB32);
+    {
+        platform::DrawingContext canvasContext(canvas);
+        canvasContext.FillRect(platform::Rect::FromQRect(canvas.rect()), placement.raised ? raisedColour : flatColour);
+        DrawMaskedPicture(canvasContext, placement.rect, name + QStringLiteral("BIT"), name + QStringLiteral("MASK"));
+    }
+    const platform::Rect& target = badge ? badgeRect : stateRect;
+    MakeScaledCopy(pictures.pictures[type], {0, 0, target.Width(), target.Height()}, canvas,
+                   platform::Rect::FromQRect(canvas.rect()));
+    pictures.built[type] = true;
+}

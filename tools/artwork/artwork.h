@@ -1,0 +1,84 @@
+// The artwork generator: every picture of the game is drawn here by code.
+//
+// Named pictures are first drawn as "sheets": QImage::Format_ARGB32 where a
+// pixel is either fully opaque (alpha 255, its final colour) or fully
+// transparent (alpha 0). toMaskedPair() turns a sheet into the stored pair:
+// an 8-bit indexed colour picture and a 1-bit mask (black = opaque).
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRgb>
+#include <QString>
+
+#include <vector>
+
+namespace artwork {
+
+// Colours the pictures are drawn against or must contain exactly.
+inline constexpr QRgb kBoardGreen = 0xFF69BD8C;
+inline constexpr QRgb kDarkDisc = 0xFF080808;
+inline constexpr QRgb kLightDisc = 0xFFF1F1F1;
+inline constexpr QRgb kArrowLight = 0xFFFF3366;
+inline constexpr QRgb kArrowMid = 0xFFCC3366;
+inline constexpr QRgb kArrowShadow = 0xFF993333;
+inline constexpr QRgb kWhite = 0xFFFFFFFF;
+
+// A colour picture and its mask, as stored in the resources.
+struct MaskedPair {
+    QImage colour;  // Format_Indexed8, white wherever the mask is white
+    QImage mask;    // Format_Mono, index 0 black (opaque), index 1 white
+};
+
+// A named picture before it is stored: sheet as described above.
+struct NamedSheet {
+    QString name;
+    QImage sheet;
+};
+
+// Reduces a sheet to at most 256 colours (white and every colour of `keep`
+// among them, exactly) and splits it into colour picture and mask.
+MaskedPair toMaskedPair(const QImage& sheet, const QList<QRgb>& keep = {});
+
+// Builds a colour table of at most maxColours entries for the opaque pixels
+// of a sheet by median cut; exact when the sheet has few enough colours.
+QList<QRgb> medianCutPalette(const QImage& sheet, int maxColours);
+
+// Turns an antialiased premultiplied drawing into a sheet: pixels with at
+// least `threshold` alpha become opaque in their own (unblended) colour,
+// the rest transparent.
+QImage hardenAlpha(const QImage& drawing, int threshold = 128);
+
+// The disc turning over, frame 0 (dark face) to 6 (light face), 120 x 120.
+QImage discFrame(int frame);
+// The red pointer, frame 1 (up) to 16, turned (frame - 1) * 22.5 degrees
+// clockwise, 113 x 113.
+QImage arrowFrame(int frame);
+// The pointer's hub alone, 113 x 113.
+QImage centreMark();
+// The level badges: 0 the human, 1 to 6 the robot's level, 72 x 72.
+QImage levelBadge(int level);
+// The state banners, by name: WIN, LOSE, TIE, GO, CGO, PASS.
+QImage banner(const QString& name);
+
+// Mouse cursors, 32 x 32 ARGB with only opaque black, opaque white and fully
+// transparent pixels; the disc is centred on the hot spot (15, 15).
+QImage discCursor(bool blackDisc);
+inline constexpr int kCursorHotSpot = 15;
+
+// The application icon at one size, ARGB premultiplied, antialiased.
+QImage appIcon(int size);
+inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+// Every named picture (without BIT/MASK suffix) with its sheet.
+std::vector<NamedSheet> allNamedSheets();
+
+// A contact sheet of the pictures stored below resourceDir, composited
+// the way the game shows them, for looking at them.
+QImage contactSheet(const QString& resourceDir);
+
+// Writes every picture below outDir (pictures/, cursors/, icons/).
+// Returns false and fills *error when a file cannot be written.
+bool writeAll(const QString& outDir, QString* error);
+
+}  // namespace artwork

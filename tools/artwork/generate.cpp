@@ -1,0 +1,63 @@
+// The list of every picture and writing them out.
+#include "artwork.h"
+
+#include <QDir>
+
+namespace artwork {
+
+std::vector<NamedSheet> allNamedSheets()
+{
+    std::vector<NamedSheet> sheets;
+    for (int i = 0; i <= 6; ++i)
+        sheets.push_back({QStringLiteral("COU%1").arg(i), discFrame(i)});
+    for (int i = 1; i <= 16; ++i)
+        sheets.push_back({QStringLiteral("ARROW%1").arg(i, 2, 10, QLatin1Char('0')), arrowFrame(i)});
+    sheets.push_back({QStringLiteral("CENTER"), centreMark()});
+    for (int i = 0; i <= 6; ++i)
+        sheets.push_back({QStringLiteral("LVL%1").arg(i), levelBadge(i)});
+    for (const char* name : {"GO", "CGO", "PASS", "WIN", "LOSE", "TIE"})
+        sheets.push_back({QString::fromLatin1(name), banner(QString::fromLatin1(name))});
+    return sheets;
+}
+
+namespace {
+
+bool save(const QImage& image, const QString& path, QString* error)
+{
+    if (image.isNull() || !image.save(path, "PNG")) {
+        if (error)
+            *error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool writeAll(const QString& outDir, QString* error)
+{
+    const QDir root(outDir);
+    for (const char* sub : {"pictures", "cursors", "icons"}) {
+        if (!root.mkpath(QString::fromLatin1(sub))) {
+            if (error)
+                *error = QStringLiteral("cannot create %1/%2").arg(outDir, QString::fromLatin1(sub));
+            return false;
+        }
+    }
+    const QList<QRgb> keep{kBoardGreen, kDarkDisc, kLightDisc, kArrowLight, kArrowMid, kArrowShadow};
+    for (const NamedSheet& named : allNamedSheets()) {
+        const MaskedPair pair = toMaskedPair(named.sheet, keep);
+        if (!save(pair.colour, root.filePath(QStringLiteral("pictures/%1BIT.png").arg(named.name)), error)
+            || !save(pair.mask, root.filePath(QStringLiteral("pictures/%1MASK.png").arg(named.name)), error))
+            return false;
+    }
+    if (!save(discCursor(true), root.filePath(QStringLiteral("cursors/BLACKCUR.png")), error)
+        || !save(discCursor(false), root.filePath(QStringLiteral("cursors/WHITECUR.png")), error))
+        return false;
+    for (int size : kIconSizes)
+        if (!save(appIcon(size), root.filePath(QStringLiteral("icons/EXEICON_%1.png").arg(size)), error))
+            return false;
+    return true;
+}
+
+}  // namespace artwork
