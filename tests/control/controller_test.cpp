@@ -234,9 +234,9 @@ void WatchPause(AnimationTask& task, int ms)
 {
     std::lock_guard lock(record->mutex);
     const BoardPosition& shown = task.window->displayedPosition;
-    if (&task != record->current) {
-        if (!record->currentFinished)
-            record->faults.push_back("a move was shown before the previous one ended");
+    if (!record->currentFinished && &task != record->current)
+        record->faults.push_back("a move was shown before the previous one ended");
+    if (record->currentFinished) {
         record->current = &task;
         record->currentFinished = false;
         record->moves.push_back(task.square);

@@ -19,6 +19,13 @@
 #include "platform/shared_value.h"
 
 class GameFixture : public testing::Test {
+public:
+    // Runs the window thread until `done` holds; fails after a generous bound.
+    static bool RunUntil(const std::function<bool()>& done, int boundMs = 60000)
+    {
+        return QTest::qWaitFor(done, boundMs);
+    }
+
 protected:
     void SetUp() override
     {
@@ -63,12 +70,6 @@ protected:
     {
         QSettings store;
         return store.value(QStringLiteral("Settings/") + entry);
-    }
-
-    // Runs the window thread until `done` holds; fails after a generous bound.
-    static bool RunUntil(const std::function<bool()>& done, int boundMs = 60000)
-    {
-        return QTest::qWaitFor(done, boundMs);
     }
 
     // No task left and nothing more to come: the game rests.
