@@ -77,7 +77,11 @@ TEST_F(ControllerTest, AMoveAnimatesThenHandsTheTurnOn)
     EXPECT_FALSE(w.idleEvent.IsSet());
     EXPECT_EQ(w.nextPosition.sideToMove, 2);
     EXPECT_EQ(w.lastMove, 19);
+    w.PlayMove(26);  // nothing is played onto the board while a move is shown
+    w.PassTurn();
+    EXPECT_EQ(w.lastMove, 19);
     ASSERT_TRUE(RunUntil([&] { return Resting(); }));
+    EXPECT_EQ(w.displayedPosition.squares[26], 0);
     EXPECT_EQ(w.displayedPosition.sideToMove, 2);
     EXPECT_EQ(w.displayedPosition.squares[27], 1);
     EXPECT_EQ(w.cursorMode, CURSOR_PLAYER2);
