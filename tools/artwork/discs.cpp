@@ -56,8 +56,8 @@ Colour faceColour(bool dark, double u, double v, double level)
     const double rim = smoothstep(0.84, 0.96, rho);
     if (dark) {
         const double glow = std::exp(-((u + 0.32) * (u + 0.32) + (v + 0.38) * (v + 0.38)) / (2 * 0.30 * 0.30));
-        double value = 8.0 + 34.0 * glow;
-        value += rim * (toLight > 0 ? 40.0 * toLight : 8.0 * toLight);
+        double value = 8.0 + 44.0 * glow;
+        value += rim * (toLight > 0 ? 52.0 * toLight : 8.0 * toLight);
         return grey(std::clamp(value, 0.0, 255.0));
     }
     const double scale = level / 241.0;

@@ -91,7 +91,7 @@ constexpr Placement kStatePlacements[] = {
 QImage contactSheet(const QString& resourceDir)
 {
     const Loader load{QDir(resourceDir)};
-    QImage sheet(1560, 3000, QImage::Format_RGB32);
+    QImage sheet(1560, 4000, QImage::Format_RGB32);
     sheet.fill(kSheetGround);
     QPainter p(&sheet);
     int y = 8;
@@ -122,25 +122,25 @@ QImage contactSheet(const QString& resourceDir)
     }
 
     // Banners on their 378 x 168 canvases over the four panel greys, then
-    // shrunk to a middling panel.
+    // shrunk as a wide and a narrow panel shrink them.
+    auto stateCanvas = [&](const Placement& place, QRgb grey) {
+        QImage canvas(378, 168, QImage::Format_RGB32);
+        canvas.fill(grey);
+        drawMasked(canvas, QPoint(place.x, place.y), load, QString::fromLatin1(place.name));
+        return canvas;
+    };
+    for (const Placement& place : kStatePlacements) {
+        for (int g = 0; g < 4; ++g)
+            p.drawImage(8 + g * 382, y, stateCanvas(place, kPanelGreys[g]));
+        y += 172;
+    }
     for (const Placement& place : kStatePlacements) {
         for (int g = 0; g < 4; ++g) {
-            QImage canvas(378, 168, QImage::Format_RGB32);
-            canvas.fill(kPanelGreys[g]);
-            drawMasked(canvas, QPoint(place.x, place.y), load, QString::fromLatin1(place.name));
-            if (g < 2) {
-                p.drawImage(8 + g * 382, y, canvas);
-            } else {
-                const QImage small = canvas.scaled(171, 76, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-                p.drawImage(8 + 2 * 382 + (g - 2) * 175, y, small);
-                p.drawImage(8 + 2 * 382 + 2 * 175 + (g - 2) * 120, y + 84,
-                            canvas.scaled(96, 42, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-                if (g == 2)
-                    p.drawImage(8 + 2 * 382, y + 84, canvas.scaled(270, 120 - 40, Qt::IgnoreAspectRatio,
-                                                                   Qt::FastTransformation));
-            }
+            const QImage canvas = stateCanvas(place, kPanelGreys[g]);
+            p.drawImage(8 + g * 175, y, canvas.scaled(171, 76, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+            p.drawImage(8 + 4 * 175 + g * 100, y, canvas.scaled(96, 42, Qt::IgnoreAspectRatio, Qt::FastTransformation));
         }
-        y += 172;
+        y += 80;
     }
 
     // Badges on the four greys at full size, and shrunk.
