@@ -77,7 +77,7 @@ Colour rimColour(double depth, double y, double facing)
     const bool darkLayer = depth > 0;
     const double base = darkLayer ? 58.0 : 188.0;
     const double fromTop = -y / kRadius;  // 1 at the top, -1 at the bottom
-    double light = 0.50 + 0.45 * facing + 0.15 * fromTop;
+    double light = 0.42 + 0.60 * std::pow(facing, 0.8) + 0.12 * fromTop;
     double value = base * std::clamp(light, 0.25, 1.15);
     // A thin dark seam where the two layers meet, and at the face edges.
     const double seam = std::min(std::abs(depth), kHalfThickness - std::abs(depth));
