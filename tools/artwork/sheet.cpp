@@ -70,6 +70,8 @@ QImage boardStrip(const Loader& load, const QList<int>& indices, int pitch)
     p.fillRect(0, 0, strip.width(), line, QColor(0x26, 0x27, 0x26));
     p.fillRect(0, pitch, strip.width(), line, QColor(0x26, 0x27, 0x26));
     for (int i = 0; i < indices.size(); ++i) {
+        if (indices[i] < 0)
+            continue;  // an empty square
         const QImage scaled = squarePicture(load, indices[i]).scaled(picture, picture, Qt::IgnoreAspectRatio,
                                                                       Qt::FastTransformation);
         const int offset = line + (pitch - line - picture) / 2;
@@ -120,6 +122,19 @@ QImage contactSheet(const QString& resourceDir)
         }
         y += a.height() + 8;
     }
+
+    // A game in progress on a board of 52-pixel squares.
+    const int game[8][8] = {
+        {-1, -1, -1, -1, -1, -1, -1, -1}, {-1, -1, 1, -1, 0, -1, -1, -1}, {-1, -1, 0, 1, 0, 0, -1, -1},
+        {-1, 1, 1, 40, 0, 29, -1, -1},     {-1, -1, 0, 4, 1, 0, -1, -1},    {-1, -1, 0, 1, 1, 12, -1, -1},
+        {-1, -1, -1, 39, 1, -1, -1, -1},   {-1, -1, -1, -1, -1, -1, -1, -1},
+    };
+    for (int row = 0; row < 8; ++row) {
+        QList<int> squares(std::begin(game[row]), std::end(game[row]));
+        const QImage strip = boardStrip(load, squares, 52);
+        p.drawImage(8, y + row * 52, strip.copy(0, row == 0 ? 0 : 2, strip.width(), row == 0 ? 54 : 52));
+    }
+    y += 8 * 52 + 14;
 
     // Banners on their 378 x 168 canvases over the four panel greys, then
     // shrunk as a wide and a narrow panel shrink them.
