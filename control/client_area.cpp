@@ -22,6 +22,11 @@ void ClientArea::InvalidateAll()
     update();
 }
 
+bool ClientArea::event(QEvent* event)
+{
+    return surface_.HandleRepaintRequest(event) || QWidget::event(event);
+}
+
 void ClientArea::resizeEvent(QResizeEvent* /*event*/)
 {
     {

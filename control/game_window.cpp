@@ -242,12 +242,11 @@ void GameWindow::ApplyCursor()
 
 bool GameWindow::event(QEvent* e)
 {
-    if (e->type() == platform::WindowMessage::TypeOf(WM_ANIMATION_DONE)) {
-        OnAnimationDone(static_cast<platform::WindowMessage*>(e)->wParam);
+    if (const auto* message = platform::ReceivedWindowMessage(e, WM_ANIMATION_DONE)) {
+        OnAnimationDone(message->wParam);
         return true;
     }
-    if (e->type() == platform::WindowMessage::TypeOf(WM_ROBOT_MOVE)) {
-        const auto* message = static_cast<platform::WindowMessage*>(e);
+    if (const auto* message = platform::ReceivedWindowMessage(e, WM_ROBOT_MOVE)) {
         OnRobotMove(message->wParam, message->lParam);
         return true;
     }
@@ -272,11 +271,17 @@ void GameWindow::closeEvent(QCloseEvent* e)
 // ---------------------------------------------------------------------------
 // Layout and painting
 
+// Stores the rectangles; the caller holds drawingLock, since the animation
+// thread reads boardRect when it draws a frame.
 void GameWindow::StoreLayout(const WindowLayout& layout)
 {
     boardRect = layout.board;
     panelRect1 = layout.panel1;
     panelRect2 = layout.panel2;
+}
+
+void GameWindow::PlaceButtons(const WindowLayout& layout)
+{
     startClearButton->setGeometry(layout.startClearButton.ToQRect());
     passButton->setGeometry(layout.passButton.ToQRect());
 }
@@ -285,13 +290,23 @@ void GameWindow::UpdateLayout()
 {
     platform::DrawingContext* context = nullptr;
     DrawingContextGuard guard(context, this);
-    StoreLayout(ComputeWindowLayout(platform::Rect::FromQRect(client_->rect())));
+    const WindowLayout layout = ComputeWindowLayout(platform::Rect::FromQRect(client_->rect()));
+    StoreLayout(layout);
+    PlaceButtons(layout);
     boardView.Relayout(context);
     panel1.Layout(context, panelRect1);
     panel2.Layout(context, panelRect2);
 }
 
-void GameWindow::PlaceForPaint() { StoreLayout(ComputeWindowLayout(platform::Rect::FromQRect(client_->rect()))); }
+void GameWindow::PlaceForPaint()
+{
+    const WindowLayout layout = ComputeWindowLayout(platform::Rect::FromQRect(client_->rect()));
+    {
+        std::lock_guard lock(drawingLock);
+        StoreLayout(layout);
+    }
+    PlaceButtons(layout);
+}
 
 void GameWindow::PaintClientArea(platform::DrawingContext& context)
 {

@@ -127,6 +127,7 @@ private:
     void ShowAbout();
     void ShowHelp();
     void StoreLayout(const WindowLayout& layout);
+    void PlaceButtons(const WindowLayout& layout);
 
     ClientArea* client_ = nullptr;
     std::map<int, QAction*> commands_;

@@ -26,4 +26,8 @@ public:
 // any thread.
 void PostWindowMessage(QObject* receiver, int message, int wParam, int lParam);
 
+// The event as that message when it is one (on the receiver's thread), else
+// null.
+const WindowMessage* ReceivedWindowMessage(QEvent* event, int message);
+
 }  // namespace platform

@@ -1,6 +1,9 @@
 #include "platform/window_surface.h"
 
-#include <QMetaObject>
+#include <QCoreApplication>
+#include <QEvent>
+
+#include "platform/thread_handover.h"
 
 namespace platform {
 
@@ -13,13 +16,40 @@ void WindowSurface::Resize(QSize size)
         image_.fill(Qt::black);
 }
 
+namespace {
+
+// Asks for a rectangle of the widget to be shown again.
+class RepaintRequest : public QEvent {
+public:
+    static QEvent::Type Type()
+    {
+        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return type;
+    }
+    explicit RepaintRequest(QRect r) : QEvent(Type()), rect(r) {}
+    const QRect rect;
+};
+
+}  // namespace
+
 void WindowSurface::RequestRepaint(QRect rect) const
 {
-    QWidget* widget = widget_.data();
+    QWidget* widget = widget_;
     if (widget == nullptr || rect.isEmpty())
         return;
-    QMetaObject::invokeMethod(
-        widget, [widget, rect] { widget->update(rect); }, Qt::QueuedConnection);
+    auto* request = new RepaintRequest(rect);
+    HandOver(request);
+    QCoreApplication::postEvent(widget, request);
+}
+
+bool WindowSurface::HandleRepaintRequest(QEvent* event)
+{
+    TakeOver(event);  // before reading it: the event may come from another thread
+    if (event->type() != RepaintRequest::Type())
+        return false;
+    if (QWidget* widget = widget_)
+        widget->update(static_cast<RepaintRequest*>(event)->rect);
+    return true;
 }
 
 }  // namespace platform

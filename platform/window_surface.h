@@ -3,8 +3,8 @@
 // the widget's paint handler copies it to the screen.
 #pragma once
 
+#include <QEvent>
 #include <QImage>
-#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
@@ -22,9 +22,12 @@ public:
     // Asks the window thread to show `rect` of the back buffer on the screen.
     // Safe to call from any thread.
     void RequestRepaint(QRect rect) const;
+    // The widget's event handler passes every event here first: a repaint
+    // request is carried out and reported as handled.
+    bool HandleRepaintRequest(QEvent* event);
 
 private:
-    QPointer<QWidget> widget_;
+    QWidget* const widget_;
     QImage image_;
 };
 
