@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <array>
 
+#include "resources/resources.h"
+
 namespace platform {
 
 QImage LoadNamedPicture(const QString& name)
@@ -15,19 +17,13 @@ QImage LoadNamedPicture(const QString& name)
 
 QCursor LoadCursorResource(const QString& name)
 {
-    const QPixmap pixmap(QStringLiteral(":/cursors/%1.png").arg(name));
+    const QPixmap pixmap(quellix::resources::cursorPath(name));
     if (pixmap.isNull())
         return QCursor(Qt::ArrowCursor);
-    return QCursor(pixmap, 15, 15);
+    return QCursor(pixmap, quellix::resources::kCursorHotSpot, quellix::resources::kCursorHotSpot);
 }
 
-QIcon LoadProgramIcon()
-{
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/EXEICON_%1.png").arg(size), QSize(size, size));
-    return icon;
-}
+QIcon LoadProgramIcon() { return quellix::resources::appIcon(); }
 
 QString LoadString(int id)
 {
