@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <mutex>
 
@@ -25,15 +27,9 @@ const QRgb GARBAGE = qRgb(0x12, 0x34, 0x56);
 const Rect PANEL1{310, 22, 417, 97};
 const Rect PANEL2{310, 111, 417, 186};
 
-QFont Font(const char* face, QFont::StyleHint hint, int height)
-{
-    QFont font(QString::fromLatin1(face));
-    font.setStyleHint(hint);
-    font.setPixelSize(height);
-    return font;
-}
-const QFont FONT_A = Font("Arial", QFont::SansSerif, 12);
-const QFont FONT_B = Font("Times", QFont::Serif, 9);
+// Fonts A and B of a 107-pixel panel.
+const QFont FONT_A = FontByCharacterHeight("Arial", QFont::SansSerif, 12);
+const QFont FONT_B = FontByCharacterHeight("Times", QFont::Serif, 9);
 
 class PanelTest : public testing::Test {
 protected:
@@ -119,6 +115,34 @@ protected:
     PlayerPanel& panel2 = window.panel2;
     QImage image{500, 320, QImage::Format_RGB32};
 };
+
+// The character height is the em: a 12-pixel Arial has the cell of the
+// classic face, ascent 11 and descent 3, as its metric twin Liberation Sans
+// does; likewise Times and Liberation Serif.
+TEST(PanelFonts, CharacterHeightIsTheEm)
+{
+    for (int height : {9, 12, 33}) {
+        EXPECT_EQ(QFontInfo(FontByCharacterHeight("Arial", QFont::SansSerif, height)).pixelSize(), height);
+        EXPECT_EQ(QFontInfo(FontByCharacterHeight("Times", QFont::Serif, height)).pixelSize(), height);
+    }
+    const QFont a = FontByCharacterHeight("Arial", QFont::SansSerif, 12);
+    const QFont b = FontByCharacterHeight("Times", QFont::Serif, 9);
+    if (QFontInfo(a).family() != "Liberation Sans" || QFontInfo(b).family() != "Liberation Serif")
+        GTEST_SKIP() << "the Liberation faces are not installed";
+    EXPECT_EQ(QFontMetrics(a).ascent(), 11);
+    EXPECT_EQ(QFontMetrics(a).descent(), 3);
+    EXPECT_EQ(QFontMetrics(b).ascent(), 8);
+    EXPECT_EQ(QFontMetrics(b).descent(), 2);
+}
+
+TEST(PanelFonts, MissingFaceFallsBackToTheSameFamily)
+{
+    const QFont sans = FontByCharacterHeight("No Such Face", QFont::SansSerif, 20);
+    const QFont serif = FontByCharacterHeight("No Such Face", QFont::Serif, 20);
+    EXPECT_EQ(QFontInfo(sans).pixelSize(), 20);
+    EXPECT_EQ(QFontInfo(serif).pixelSize(), 20);
+    EXPECT_NE(QFontInfo(sans).family(), QFontInfo(serif).family());
+}
 
 TEST_F(PanelTest, GeometryAtTheMinimumClientSize)
 {
