@@ -3,6 +3,7 @@
 // each of them. Everything here runs on the window thread.
 #include <QPushButton>
 
+#include "control/client_area.h"
 #include "control/game_window.h"
 #include "platform/resources.h"
 #include "platform/shared_value.h"
@@ -19,6 +20,10 @@ void GameWindow::SetSquarePicture(int code, int square)
 
 void GameWindow::PlayMove(int square)
 {
+    // While a move is being shown the displayed position belongs to its
+    // animation; nothing may be played onto it until the animation is done.
+    if (animationTask)
+        return;
     if (square == NO_MOVE ? displayedPosition.moveCount != 0 : !displayedPosition.isLegalMove(square))
         return;
 

@@ -60,6 +60,17 @@ TEST(Evaluation, CornerBlockSpreadsAlongEdgesOnly) {
     EXPECT_EQ(stableField(position.evaluate(1)), 3);
 }
 
+TEST(Evaluation, StabilitySpreadsThroughEachDiagonalNeighbour) {
+    // 9 is first tested before 16 is stable and fails; it is tested again
+    // from 16, whose stability closes its anti-diagonal.
+    EXPECT_EQ(stableField(discsOnly({0, 1, 8, 9, 16}, {}).evaluate(1)), 5);
+    // The mirror image at corner 7: 14's diagonal is closed by 23.
+    EXPECT_EQ(stableField(discsOnly({7, 6, 15, 14, 23}, {}).evaluate(1)), 5);
+    // A neighbour of the other colour does not help, and is itself not
+    // stable: its column is open below and held by colour 1 above.
+    EXPECT_EQ(stableField(discsOnly({0, 1, 8, 9}, {16}).evaluate(1)), 3);
+}
+
 TEST(Evaluation, EveryCornerCountsForItsOwner) {
     const BoardPosition position = discsOnly({0, 63}, {7, 56, 28});
     EXPECT_EQ(stableField(position.evaluate(1)), 0);

@@ -39,3 +39,12 @@ inline std::vector<BoardPosition> randomGamePositions(uint32_t seed, int games) 
     }
     return positions;
 }
+
+// The seed from which the next randomBelow(65536) returns r.
+inline uint32_t seedDrawing(unsigned r) {
+    // 214013 is odd, so it has an inverse modulo 2^32 (Newton's iteration).
+    uint32_t inverse = 214013u;
+    for (int i = 0; i < 5; ++i) inverse *= 2u - 214013u * inverse;
+    const uint32_t next = static_cast<uint32_t>(r) << 16;
+    return (next - 2531011u) * inverse;
+}

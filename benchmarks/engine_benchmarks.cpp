@@ -1,0 +1,85 @@
+// Speed of the robot's choice at each level and of the evaluation, over a
+// fixed set of midgame positions reached by robot self-play.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+#include "engine/board_position.h"
+#include "engine/robot.h"
+#include "engine/selfplay.h"
+
+namespace {
+
+// The positions after 20 moves of eight level-3 games with fixed seeds.
+const std::vector<BoardPosition>& midgamePositions() {
+    static const std::vector<BoardPosition> positions = [] {
+        std::vector<BoardPosition> result;
+        for (uint32_t seed = 1; seed <= 8; ++seed) {
+            const SelfPlayResult game = selfPlay(seed, 3, 3);
+            BoardPosition position;
+            position.setStartPosition();
+            for (size_t i = 0; i < 20 && i < game.moves.size(); ++i) position.applyMove(game.moves[i]);
+            if (position.moveCount > 0) result.push_back(position);
+        }
+        return result;
+    }();
+    return positions;
+}
+
+void chooseMove(benchmark::State& state) {
+    const int level = static_cast<int>(state.range(0));
+    const std::vector<BoardPosition>& positions = midgamePositions();
+    const std::atomic<bool> notCancelled{false};
+    uint64_t nodes = 0;
+    size_t next = 0;
+    setRandomSeed(1);
+    for (auto _ : state) {
+        uint64_t searched = 0;
+        benchmark::DoNotOptimize(chooseRobotMove(positions[next], level, notCancelled, &searched));
+        nodes += searched;
+        next = (next + 1) % positions.size();
+    }
+    state.counters["nodes_per_second"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+    state.counters["nodes_per_choice"] =
+        benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(chooseMove)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
+
+void evaluatePosition(benchmark::State& state) {
+    const std::vector<BoardPosition>& positions = midgamePositions();
+    size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(positions[next].evaluate(10));
+        next = (next + 1) % positions.size();
+    }
+}
+BENCHMARK(evaluatePosition);
+
+void evaluateFinishedGames(benchmark::State& state) {
+    // Full boards: every line full, the stability analysis at its longest.
+    std::vector<BoardPosition> positions;
+    for (uint32_t seed = 1; seed <= 4; ++seed) {
+        const SelfPlayResult game = selfPlay(seed, 2, 2);
+        BoardPosition position;
+        position.setStartPosition();
+        for (int32_t move : game.moves) position.applyMove(move);
+        positions.push_back(position);
+    }
+    size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(positions[next].evaluate(3));
+        next = (next + 1) % positions.size();
+    }
+}
+BENCHMARK(evaluateFinishedGames);
+
+void perftFromStart(benchmark::State& state) {
+    BoardPosition start;
+    start.setStartPosition();
+    for (auto _ : state) benchmark::DoNotOptimize(perft(start, static_cast<int>(state.range(0))));
+}
+BENCHMARK(perftFromStart)->Arg(6)->Unit(benchmark::kMillisecond);
+
+}  // namespace

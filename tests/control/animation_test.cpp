@@ -1,0 +1,179 @@
+// The frames and pauses of a move's animation, recorded at every pause.
+#include "tests/control/game_fixture.h"
+
+#include <mutex>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+using AnimationTest = GameFixture;
+
+struct Pause {
+    int ms;
+    std::vector<int> codes;  // of the watched squares when the pause began
+    bool operator==(const Pause&) const = default;
+};
+
+std::mutex recordMutex;
+std::vector<int> watched;
+std::vector<Pause> pauses;
+// When set, the animation holds still in the pause after the second watched
+// square has shown `holdAtCode`, until the task is cancelled.
+int holdAtCode = -1;
+platform::Event holding;
+
+void RecordPause(AnimationTask& task, int ms)
+{
+    bool hold = false;
+    {
+        std::lock_guard lock(recordMutex);
+        Pause pause{ms, {}};
+        for (int square : watched)
+            pause.codes.push_back(task.window->displayedPosition.squares[square]);
+        hold = pause.codes.size() > 1 && pause.codes[1] == holdAtCode;
+        pauses.push_back(pause);
+    }
+    if (hold) {
+        holding.Set();
+        task.cancelEvent.Wait();
+    }
+}
+
+std::vector<Pause> Animate(GameWindow& w, const BoardPosition& before, int move, std::vector<int> squares)
+{
+    {
+        std::lock_guard lock(recordMutex);
+        watched = std::move(squares);
+        pauses.clear();
+    }
+    AnimationTask::SetPauseObserverForTesting(RecordPause);
+    w.displayedPosition = before;
+    w.nextPosition = before;
+    w.UpdateTurn();
+    w.PlayMove(move);
+    EXPECT_TRUE(GameFixture::RunUntil([&] { return !w.animationTask; }));
+    std::lock_guard lock(recordMutex);
+    return pauses;
+}
+
+int Total(const std::vector<Pause>& list)
+{
+    return std::accumulate(list.begin(), list.end(), 0, [](int sum, const Pause& p) { return sum + p.ms; });
+}
+
+TEST_F(AnimationTest, OneDiscCapturedInOneDirection)
+{
+    GameWindow& w = Open(0, 0);
+    w.StartGame();
+    BoardPosition start;
+    start.setStartPosition();
+    // Square 19 captures 27 downwards, in the fourth direction.
+    const std::vector<Pause> got = Animate(w, start, 19, {19, 27});
+    const std::vector<Pause> expected = {
+        {20, {8, 2}},
+        {20, {9, 2}},  {20, {10, 2}},  // up-right
+        {20, {11, 2}}, {20, {12, 2}},  // right
+        {20, {13, 2}}, {20, {14, 2}},  // down-right
+        {20, {15, 2}}, {20, {16, 2}},  // down: then 27 turns dark through 7..3
+        {20, {16, 7}}, {20, {16, 6}}, {20, {16, 5}}, {20, {16, 4}}, {20, {16, 3}},
+        {40, {16, 1}}, {180, {16, 1}},
+        {20, {17, 1}}, {20, {18, 1}},  // down-left
+        {20, {19, 1}}, {20, {20, 1}},  // left
+        {20, {21, 1}}, {20, {22, 1}},  // up-left
+        {20, {23, 1}}, {20, {8, 1}},   // up: the arrow is back where it started
+        {150, {1, 1}},
+    };
+    EXPECT_EQ(got, expected);
+    EXPECT_EQ(Total(got), 810);
+
+    BoardPosition after;
+    after.copyAndApply(start, 19);
+    EXPECT_EQ(0, std::memcmp(after.squares, w.displayedPosition.squares, sizeof after.squares));
+    EXPECT_EQ(w.displayedPosition.sideToMove, 2);
+    EXPECT_EQ(w.displayedPosition.moveCount, 3);
+    EXPECT_EQ(w.lastMove, 19);
+}
+
+TEST_F(AnimationTest, LightMoveCapturingTwoDirectionsTurnsDiscsInOrder)
+{
+    GameWindow& w = Open(0, 0);
+    w.StartGame();
+    // O plays 20: it captures 28 and 36 downwards (fourth direction) and 19
+    // leftwards (sixth direction).
+    const BoardPosition before = PositionFrom(
+        "........"
+        "........"
+        "..OX...."
+        "....X..."
+        "....X..."
+        "....O..."
+        "........"
+        "........O");
+    ASSERT_TRUE(before.isLegalMove(20));
+    const std::vector<Pause> got = Animate(w, before, 20, {20, 28, 36, 19});
+
+    std::vector<Pause> expected = {{20, {24, 1, 1, 1}}};
+    int frame = 1;
+    auto arrow = [&](int dir) {
+        for (int i = 0; i < 2; ++i) {
+            const int code = 24 + frame;
+            frame = (frame + 1) % 16;
+            std::vector<int> codes = expected.back().codes;
+            codes[0] = code;
+            expected.push_back({20, codes});
+        }
+        (void)dir;
+    };
+    auto turn = [&](int index) {
+        for (int code = 3; code <= 7; ++code) {
+            std::vector<int> codes = expected.back().codes;
+            codes[static_cast<size_t>(index)] = code;
+            expected.push_back({20, codes});
+        }
+        std::vector<int> codes = expected.back().codes;
+        codes[static_cast<size_t>(index)] = 2;
+        expected.push_back({40, codes});
+    };
+    arrow(1), arrow(2), arrow(3), arrow(4);
+    turn(1), turn(2);
+    expected.push_back({60, expected.back().codes});  // two discs: max(60, 320 - 280)
+    arrow(5), arrow(6);
+    turn(3);
+    expected.push_back({180, expected.back().codes});
+    arrow(7), arrow(8);
+    expected.push_back({150, {2, 2, 2, 2}});
+    EXPECT_EQ(got, expected);
+    EXPECT_EQ(Total(got), 20 + 8 * 40 + 280 + 60 + 140 + 180 + 150);
+
+    BoardPosition after;
+    after.copyAndApply(before, 20);
+    EXPECT_EQ(0, std::memcmp(after.squares, w.displayedPosition.squares, sizeof after.squares));
+    EXPECT_EQ(after.sideToMove, w.displayedPosition.sideToMove);
+    EXPECT_EQ(after.moveCount, w.displayedPosition.moveCount);
+}
+
+TEST_F(AnimationTest, ClearingDuringATurningRunDrawsNoFurtherFrame)
+{
+    GameWindow& w = Open(0, 0);
+    w.StartGame();
+    {
+        std::lock_guard lock(recordMutex);
+        watched = {19, 27};
+        pauses.clear();
+        holdAtCode = 5;
+        holding.Reset();
+    }
+    AnimationTask::SetPauseObserverForTesting(RecordPause);
+    w.PlayMove(19);
+    ASSERT_TRUE(RunUntil([] { return holding.IsSet(); }));
+    AnswerNextQuestion(QMessageBox::Ok);
+    w.ClearGame();
+    EXPECT_TRUE(Resting());
+    EXPECT_EQ(w.displayedPosition.squares[27], 0);
+    std::lock_guard lock(recordMutex);
+    holdAtCode = -1;
+    EXPECT_EQ(pauses.back().codes[1], 5);
+}
+
+}  // namespace

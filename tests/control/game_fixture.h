@@ -1,0 +1,118 @@
+// A real GameWindow on the offscreen platform, with a settings store of its
+// own, animations at no time, and helpers to drive the window thread.
+#pragma once
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "control/game_window.h"
+#include "platform/shared_value.h"
+
+class GameFixture : public testing::Test {
+public:
+    // Runs the window thread until `done` holds; fails after a generous bound.
+    static bool RunUntil(const std::function<bool()>& done, int boundMs = 60000)
+    {
+        return QTest::qWaitFor(done, boundMs);
+    }
+
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(settingsDir.isValid());
+        QCoreApplication::setOrganizationName(QStringLiteral("Tamsvelder"));
+        QCoreApplication::setApplicationName(QStringLiteral("quellix"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        BackgroundTask::SetTimeScale(0);
+    }
+
+    void TearDown() override
+    {
+        if (window)
+            window->AbandonAll();
+        window.reset();
+        BackgroundTask::SetTimeScale(1);
+        AnimationTask::SetPauseObserverForTesting(nullptr);
+    }
+
+    // Makes the window with the given stored kinds (none: nothing stored).
+    GameWindow& Open(int kind1 = -1, int kind2 = -1)
+    {
+        if (kind1 >= 0)
+            StoreSetting(QStringLiteral("Player1Level"), kind1);
+        if (kind2 >= 0)
+            StoreSetting(QStringLiteral("Player2Level"), kind2);
+        window = std::make_unique<GameWindow>();
+        window->resize(800, 600);
+        window->show();
+        QCoreApplication::processEvents();
+        return *window;
+    }
+
+    static void StoreSetting(const QString& entry, const QVariant& value)
+    {
+        QSettings store;
+        store.setValue(QStringLiteral("Settings/") + entry, value);
+    }
+
+    static QVariant StoredSetting(const QString& entry)
+    {
+        QSettings store;
+        return store.value(QStringLiteral("Settings/") + entry);
+    }
+
+    // No task left and nothing more to come: the game rests.
+    bool Resting() const { return !window->animationTask && !window->robotTask; }
+
+    // Answers the next OK/Cancel question as soon as it is asked.
+    static void AnswerNextQuestion(QMessageBox::StandardButton answer)
+    {
+        QTimer::singleShot(0, [answer] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(answer)->click();
+        });
+    }
+
+    QTemporaryDir settingsDir;
+    std::unique_ptr<GameWindow> window;
+};
+
+// Colour 1 (X) cannot move; colour 2 (O) can play square 2, which ends the game.
+inline const char* const X_MUST_PASS =
+    "OX......"
+    "........"
+    "........"
+    "........"
+    "........"
+    "........"
+    "........"
+    "........X";
+
+// A position from a picture of the board: 64 characters, '.' empty, 'X'
+// colour 1, 'O' colour 2, then the side to move. The side's moves are listed;
+// a side without a move is put in the pass state, or the game over.
+inline BoardPosition PositionFrom(const char* picture)
+{
+    BoardPosition p;
+    for (int i = 0; i < 64; ++i)
+        p.squares[i] = picture[i] == 'X' ? 1 : picture[i] == 'O' ? 2 : 0;
+    const int side = picture[64] == 'X' ? 1 : 2;
+    p.sideToMove = side;
+    p.regenerateMoves();
+    if (p.moveCount == 0) {
+        p.sideToMove = 3 - side;
+        p.finishMove();  // looks at the side after `3 - side`, that is `side` again
+    }
+    return p;
+}

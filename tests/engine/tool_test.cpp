@@ -1,0 +1,211 @@
+// Runs the built quellix-engine program and checks its output and its
+// handling of bad input.
+#include <gtest/gtest.h>
+
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "engine/robot.h"
+#include "engine/selfplay.h"
+#include "positions.h"
+
+extern char** environ;
+
+namespace {
+
+struct ToolRun {
+    std::string out;
+    std::string err;
+    int status = -1;  // exit status, or -1 if the program did not exit normally
+};
+
+ToolRun runTool(const std::vector<std::string>& arguments) {
+    std::vector<std::string> words = {QUELLIX_ENGINE_TOOL};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    int outPipe[2];
+    int errPipe[2];
+    ToolRun run;
+    if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return run;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, errPipe[1], STDERR_FILENO);
+    posix_spawn_file_actions_addclose(&actions, outPipe[0]);
+    posix_spawn_file_actions_addclose(&actions, errPipe[0]);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(outPipe[1]);
+    close(errPipe[1]);
+
+    // Read both pipes until both are closed, so neither can fill up.
+    pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+    std::string* sinks[2] = {&run.out, &run.err};
+    int open = 2;
+    while (spawned == 0 && open > 0) {
+        if (poll(fds, 2, -1) < 0) break;
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+            char buffer[4096];
+            const ssize_t got = read(fds[i].fd, buffer, sizeof buffer);
+            if (got > 0) {
+                sinks[i]->append(buffer, static_cast<size_t>(got));
+            } else {
+                fds[i].fd = -1;
+                --open;
+            }
+        }
+    }
+    close(outPipe[0]);
+    close(errPipe[0]);
+    int status = 0;
+    if (spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) run.status = WEXITSTATUS(status);
+    return run;
+}
+
+std::string positionText(const BoardPosition& position, int side) {
+    std::string text;
+    for (int square = 0; square < 64; ++square) {
+        text += position.squares[square] == 1 ? 'X' : position.squares[square] == 2 ? 'O' : '.';
+    }
+    return text + (side == 1 ? 'X' : 'O');
+}
+
+const std::string START = std::string(27, '.') + "OX......XO" + std::string(27, '.') + "X";
+
+void expectRejected(const std::vector<std::string>& arguments) {
+    const ToolRun run = runTool(arguments);
+    std::string shown;
+    for (const std::string& argument : arguments) shown += " [" + argument + "]";
+    EXPECT_EQ(run.status, 2) << shown;
+    EXPECT_EQ(run.out, "") << shown;
+    // One line naming the problem.
+    ASSERT_FALSE(run.err.empty()) << shown;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << shown << ": " << run.err;
+}
+
+TEST(EngineTool, PerftCountsLeaves) {
+    const ToolRun run = runTool({"perft", "5"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "1396\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(runTool({"perft", "0"}).out, "1\n");
+}
+
+TEST(EngineTool, EvalPrintsSixHexDigits) {
+    BoardPosition position;
+    position.setStartPosition();
+    EXPECT_EQ(runTool({"eval", START, "0"}).out, "0x414541\n");
+    position.applyMove(19);
+    const ToolRun run = runTool({"eval", positionText(position, 2), "4"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "0x414244\n");
+    EXPECT_EQ(run.err, "");
+    // Colour 2 wiped out: the game is over, and with no parent moves the
+    // disc difference is counted twice.
+    const std::string over = "XXX" + std::string(61, '.') + "O";
+    EXPECT_EQ(runTool({"eval", over, "0"}).out, "0x444144\n");
+}
+
+TEST(EngineTool, PassStateIsSetUpAsAfterAMove) {
+    // Colour 2 cannot move, colour 1 can: the pass state, evaluated with
+    // mobility a - b for colour 2 to move.
+    BoardPosition position = positionFromText(
+        "XO......"
+        "XOOO...."
+        "X......."
+        "........"
+        "........"
+        "........"
+        "........"
+        "........"
+        "X");
+    position.applyMove(2);
+    ASSERT_EQ(position.moveCount, 0);
+    const std::string text = positionText(position, 2);
+    char expected[16];
+    std::snprintf(expected, sizeof expected, "0x%06X\n", static_cast<unsigned>(position.evaluate(3)));
+    EXPECT_EQ(runTool({"eval", text, "3"}).out, expected);
+    expectRejected({"choose", text, "3", "1"});
+}
+
+TEST(EngineTool, ChooseMatchesTheEngine) {
+    // Opening: one draw modulo 4 from seed 0 (38 % 4 = 2, square 37).
+    EXPECT_EQ(runTool({"choose", START, "3", "0"}).out, "37 2531011\n");
+
+    const std::vector<BoardPosition> positions = randomGamePositions(41, 1);
+    const std::atomic<bool> notCancelled{false};
+    for (size_t i = 10; i < positions.size(); i += 17) {
+        const BoardPosition& position = positions[i];
+        if (position.moveCount == 0) continue;
+        setRandomSeed(4294967295u);
+        const int32_t square = chooseRobotMove(position, 4, notCancelled);
+        const std::string expected = std::to_string(square) + " " + std::to_string(randomSeed()) + "\n";
+        const ToolRun run = runTool({"choose", positionText(position, position.sideToMove), "4", "4294967295"});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, expected);
+        EXPECT_EQ(run.err, "");
+    }
+}
+
+TEST(EngineTool, SelfPlayPrintsMovesAndResult) {
+    const SelfPlayResult game = selfPlay(12, 2, 1);
+    std::string expected;
+    for (int32_t move : game.moves) expected += (expected.empty() ? "" : " ") + std::to_string(move);
+    expected += "\nresult " + std::to_string(game.discCount1) + " " + std::to_string(game.discCount2) + "\n";
+    const ToolRun run = runTool({"selfplay", "12", "2", "1"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(EngineTool, RejectsBadInvocations) {
+    const std::string wrongCharacter = std::string(64, '.') + "x";
+    const std::string badSide = std::string(27, '.') + "OX......XO" + std::string(27, '.') + ".";
+    const std::string over = "XXX" + std::string(61, '.') + "O";
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"nonsense"},
+        {"Perft", "3"},
+        {"perft"},
+        {"perft", "3", "4"},
+        {"perft", "-1"},
+        {"perft", "+3"},
+        {"perft", " 3"},
+        {"perft", ""},
+        {"perft", "3x"},
+        {"perft", "13"},
+        {"perft", "99999999999999999999999"},
+        {"eval", START},
+        {"eval", START.substr(1), "0"},
+        {"eval", START + ".", "0"},
+        {"eval", wrongCharacter, "0"},
+        {"eval", badSide, "0"},
+        {"eval", START, "49"},
+        {"eval", START, "-0"},
+        {"choose", START, "0", "1"},
+        {"choose", START, "7", "1"},
+        {"choose", START, "3", "4294967296"},
+        {"choose", START, "3", "-1"},
+        {"choose", START, "3"},
+        {"choose", over, "3", "1"},
+        {"selfplay", "1", "1"},
+        {"selfplay", "1", "0", "3"},
+        {"selfplay", "1", "3", "10"},
+        {"selfplay", "18446744073709551617", "1", "1"},
+        {"bench", "1"},
+    };
+    for (const std::vector<std::string>& arguments : cases) expectRejected(arguments);
+}
+
+}  // namespace
