@@ -22,9 +22,10 @@ constexpr int kFrame = 113;
 constexpr double kCentre = kFrame / 2.0;
 constexpr double kHubRadius = 11.5;
 constexpr double kTipDistance = kCentre - 8.0;  // tip 8 pixels from the edge
-constexpr double kHeadBase = 24.0;              // distance of the head's back edge from the centre
-constexpr double kHeadHalfWidth = 15.0;
-constexpr double kShaftHalfWidth = 5.5;
+constexpr double kBarbBack = 19.5;   // distance of the barbs' points from the centre
+constexpr double kHeadNeck = 25.5;   // where the head meets the shaft
+constexpr double kHeadHalfWidth = 17.0;
+constexpr double kShaftHalfWidth = 6.5;
 
 QColor shade(double towardsLight)
 {
@@ -46,9 +47,8 @@ QPolygonF half(double side)
 {
     return QPolygonF{{
         QPointF(0, -kTipDistance),
-        QPointF(side * kHeadHalfWidth, -kHeadBase + 1.0),
-        QPointF(side * kHeadHalfWidth * 0.80, -kHeadBase - 1.5),
-        QPointF(side * kShaftHalfWidth, -kHeadBase),
+        QPointF(side * kHeadHalfWidth, -kBarbBack),
+        QPointF(side * kShaftHalfWidth, -kHeadNeck),
         QPointF(side * kShaftHalfWidth, 0),
         QPointF(0, 0),
     }};

@@ -21,6 +21,7 @@ struct BannerStyle {
     int height;
     QStringList families;  // first installed one wins
     bool italic;
+    double embolden;  // extra stroke for thin faces, in pixels
     QRgb top;      // letter colour at the top
     QRgb middle;
     QRgb bottom;   // letter colour at the bottom
@@ -29,20 +30,25 @@ struct BannerStyle {
 };
 
 const QStringList kSerif{"DejaVu Serif", "Liberation Serif", "P052", "C059", "Nimbus Roman"};
-const QStringList kScript{"URW Bookman", "P052", "DejaVu Serif", "Liberation Serif"};
+const QStringList kScript{"Z003", "URW Bookman", "P052", "DejaVu Serif", "Liberation Serif"};
 
 const BannerStyle kStyles[] = {
-    {"WIN", "WIN!", 248, 88, kScript, true, 0xFFFF9AE6, 0xFFE0309E, 0xFF99106A, 0xFF45002E, 0xFF2A1A24},
-    {"LOSE", "LOSE.", 300, 96, kSerif, false, 0xFFB0A4FF, 0xFF6A4CE0, 0xFF3A209A, 0xFF180A48, 0xFF1C1830},
-    {"TIE", "TIE!", 224, 96, kSerif, false, 0xFFE6E27A, 0xFFA8A02A, 0xFF6A6410, 0xFF2E2C02, 0xFF24241A},
-    {"GO", "GO!", 192, 104, kSerif, false, 0xFFA6F29A, 0xFF38B845, 0xFF136E24, 0xFF06300C, 0xFF18261A},
-    {"CGO", "Hmm...", 332, 88, kSerif, true, 0xFFA6F29A, 0xFF38B845, 0xFF136E24, 0xFF06300C, 0xFF18261A},
-    {"PASS", "PASS!", 336, 96, kSerif, false, 0xFFB0A4FF, 0xFF6A4CE0, 0xFF3A209A, 0xFF180A48, 0xFF1C1830},
+    {"WIN", "WIN!", 248, 88, kScript, true, 1.6, 0xFFFF9AE6, 0xFFE0309E, 0xFF99106A, 0xFF45002E, 0xFF2A1A24},
+    {"LOSE", "LOSE.", 300, 96, kSerif, false, 0.0, 0xFFB0A4FF, 0xFF6A4CE0, 0xFF3A209A, 0xFF180A48, 0xFF1C1830},
+    {"TIE", "TIE!", 224, 96, kSerif, false, 0.0, 0xFFE6E27A, 0xFFA8A02A, 0xFF6A6410, 0xFF2E2C02, 0xFF24241A},
+    {"GO", "GO!", 192, 104, kSerif, false, 0.0, 0xFFA6F29A, 0xFF38B845, 0xFF136E24, 0xFF06300C, 0xFF18261A},
+    {"CGO", "Hmm...", 332, 88, kSerif, true, 0.0, 0xFFA6F29A, 0xFF38B845, 0xFF136E24, 0xFF06300C, 0xFF18261A},
+    {"PASS", "PASS!", 336, 96, kSerif, false, 0.0, 0xFFB0A4FF, 0xFF6A4CE0, 0xFF3A209A, 0xFF180A48, 0xFF1C1830},
 };
 
 QString firstInstalled(const QStringList& families)
 {
-    const QStringList installed = QFontDatabase::families();
+    // Installed names may carry their foundry: "Z003 [urw]".
+    QStringList installed;
+    for (QString f : QFontDatabase::families()) {
+        const qsizetype bracket = f.indexOf(QLatin1String(" ["));
+        installed.append(bracket >= 0 ? f.left(bracket) : f);
+    }
     for (const QString& f : families)
         if (installed.contains(f, Qt::CaseInsensitive))
             return f;
@@ -74,7 +80,7 @@ QImage banner(const QString& name)
     text.addText(0, 0, font, QString::fromLatin1(style->text));
 
     // Fit the word into the box, leaving room for its outline and shadow.
-    const double outline = 3.0;
+    const double outline = 3.0 + style->embolden;
     const double shadow = 4.0;
     const double margin = 1.0 + outline;
     const QRectF bounds = text.boundingRect();
@@ -109,12 +115,19 @@ QImage banner(const QString& name)
     fill.setColorAt(0.0, QColor(style->top));
     fill.setColorAt(0.45, QColor(style->middle));
     fill.setColorAt(1.0, QColor(style->bottom));
-    p.setPen(Qt::NoPen);
+    if (style->embolden > 0)
+        p.setPen(QPen(QBrush(fill), 2 * style->embolden, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    else
+        p.setPen(Qt::NoPen);
     p.setBrush(fill);
     p.drawPath(word);
 
     // A gloss over the upper part of the letters.
-    p.setClipPath(word);
+    QPainterPathStroker thicken;
+    thicken.setWidth(2 * style->embolden);
+    thicken.setJoinStyle(Qt::RoundJoin);
+    p.setClipPath(style->embolden > 0 ? word.united(thicken.createStroke(word)) : word);
+    p.setPen(Qt::NoPen);
     QLinearGradient gloss(wordBounds.topLeft(), QPointF(wordBounds.left(), wordBounds.top() + wordBounds.height() * 0.5));
     gloss.setColorAt(0.0, QColor(255, 255, 255, 120));
     gloss.setColorAt(1.0, QColor(255, 255, 255, 0));

@@ -56,8 +56,8 @@ Colour faceColour(bool dark, double u, double v, double level)
     const double rim = smoothstep(0.84, 0.96, rho);
     if (dark) {
         const double glow = std::exp(-((u + 0.32) * (u + 0.32) + (v + 0.38) * (v + 0.38)) / (2 * 0.30 * 0.30));
-        double value = 8.0 + 34.0 * glow;
-        value += rim * (toLight > 0 ? 40.0 * toLight : 8.0 * toLight);
+        double value = 8.0 + 44.0 * glow;
+        value += rim * (toLight > 0 ? 52.0 * toLight : 8.0 * toLight);
         return grey(std::clamp(value, 0.0, 255.0));
     }
     const double scale = level / 241.0;
@@ -77,7 +77,7 @@ Colour rimColour(double depth, double y, double facing)
     const bool darkLayer = depth > 0;
     const double base = darkLayer ? 58.0 : 188.0;
     const double fromTop = -y / kRadius;  // 1 at the top, -1 at the bottom
-    double light = 0.50 + 0.45 * facing + 0.15 * fromTop;
+    double light = 0.42 + 0.60 * std::pow(facing, 0.8) + 0.12 * fromTop;
     double value = base * std::clamp(light, 0.25, 1.15);
     // A thin dark seam where the two layers meet, and at the face edges.
     const double seam = std::min(std::abs(depth), kHalfThickness - std::abs(depth));

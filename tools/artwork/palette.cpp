@@ -168,6 +168,7 @@ MaskedPair toMaskedPair(const QImage& sheet, const QList<QRgb>& keep)
 
     pair.mask = QImage(w, h, QImage::Format_Mono);
     pair.mask.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    pair.mask.fill(1);  // also the unused bits at the end of each row
     for (int y = 0; y < h; ++y) {
         const auto* src = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
         uchar* colourLine = pair.colour.scanLine(y);

@@ -70,6 +70,8 @@ QImage boardStrip(const Loader& load, const QList<int>& indices, int pitch)
     p.fillRect(0, 0, strip.width(), line, QColor(0x26, 0x27, 0x26));
     p.fillRect(0, pitch, strip.width(), line, QColor(0x26, 0x27, 0x26));
     for (int i = 0; i < indices.size(); ++i) {
+        if (indices[i] < 0)
+            continue;  // an empty square
         const QImage scaled = squarePicture(load, indices[i]).scaled(picture, picture, Qt::IgnoreAspectRatio,
                                                                       Qt::FastTransformation);
         const int offset = line + (pitch - line - picture) / 2;
@@ -91,7 +93,7 @@ constexpr Placement kStatePlacements[] = {
 QImage contactSheet(const QString& resourceDir)
 {
     const Loader load{QDir(resourceDir)};
-    QImage sheet(1560, 3000, QImage::Format_RGB32);
+    QImage sheet(1560, 4000, QImage::Format_RGB32);
     sheet.fill(kSheetGround);
     QPainter p(&sheet);
     int y = 8;
@@ -121,26 +123,39 @@ QImage contactSheet(const QString& resourceDir)
         y += a.height() + 8;
     }
 
+    // A game in progress on a board of 52-pixel squares.
+    const int game[8][8] = {
+        {-1, -1, -1, -1, -1, -1, -1, -1}, {-1, -1, 1, -1, 0, -1, -1, -1}, {-1, -1, 0, 1, 0, 0, -1, -1},
+        {-1, 1, 1, 40, 0, 29, -1, -1},     {-1, -1, 0, 4, 1, 0, -1, -1},    {-1, -1, 0, 1, 1, 12, -1, -1},
+        {-1, -1, -1, 39, 1, -1, -1, -1},   {-1, -1, -1, -1, -1, -1, -1, -1},
+    };
+    for (int row = 0; row < 8; ++row) {
+        QList<int> squares(std::begin(game[row]), std::end(game[row]));
+        const QImage strip = boardStrip(load, squares, 52);
+        p.drawImage(8, y + row * 52, strip.copy(0, row == 0 ? 0 : 2, strip.width(), row == 0 ? 54 : 52));
+    }
+    y += 8 * 52 + 14;
+
     // Banners on their 378 x 168 canvases over the four panel greys, then
-    // shrunk to a middling panel.
+    // shrunk as a wide and a narrow panel shrink them.
+    auto stateCanvas = [&](const Placement& place, QRgb grey) {
+        QImage canvas(378, 168, QImage::Format_RGB32);
+        canvas.fill(grey);
+        drawMasked(canvas, QPoint(place.x, place.y), load, QString::fromLatin1(place.name));
+        return canvas;
+    };
+    for (const Placement& place : kStatePlacements) {
+        for (int g = 0; g < 4; ++g)
+            p.drawImage(8 + g * 382, y, stateCanvas(place, kPanelGreys[g]));
+        y += 172;
+    }
     for (const Placement& place : kStatePlacements) {
         for (int g = 0; g < 4; ++g) {
-            QImage canvas(378, 168, QImage::Format_RGB32);
-            canvas.fill(kPanelGreys[g]);
-            drawMasked(canvas, QPoint(place.x, place.y), load, QString::fromLatin1(place.name));
-            if (g < 2) {
-                p.drawImage(8 + g * 382, y, canvas);
-            } else {
-                const QImage small = canvas.scaled(171, 76, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-                p.drawImage(8 + 2 * 382 + (g - 2) * 175, y, small);
-                p.drawImage(8 + 2 * 382 + 2 * 175 + (g - 2) * 120, y + 84,
-                            canvas.scaled(96, 42, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-                if (g == 2)
-                    p.drawImage(8 + 2 * 382, y + 84, canvas.scaled(270, 120 - 40, Qt::IgnoreAspectRatio,
-                                                                   Qt::FastTransformation));
-            }
+            const QImage canvas = stateCanvas(place, kPanelGreys[g]);
+            p.drawImage(8 + g * 175, y, canvas.scaled(171, 76, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+            p.drawImage(8 + 4 * 175 + g * 100, y, canvas.scaled(96, 42, Qt::IgnoreAspectRatio, Qt::FastTransformation));
         }
-        y += 172;
+        y += 80;
     }
 
     // Badges on the four greys at full size, and shrunk.
