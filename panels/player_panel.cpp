@@ -51,20 +51,23 @@ struct Message {
     int x, y;  // hundredths of the panel width from its top-left corner
 };
 
-// A font of the given character height: the em height, that is the character
-// cell's height without its internal leading, which is what Qt's pixel size
-// sets. The face names are resolved by fontconfig ("Arial" and "Times" to
-// their metric-compatible free faces); the style hint picks a sans or serif
-// face of the same height if the named face is missing.
-QFont FontOfHeight(const QString& face, QFont::StyleHint hint, int height)
+}  // namespace
+
+QFont FontByCharacterHeight(const QString& face, QFont::StyleHint family, int height)
 {
-    QFont font(face);
-    font.setStyleHint(hint);
-    font.setPixelSize(height);
+    // The old face name "Times" stands for the TrueType Times New Roman, whose
+    // vertical metrics set where a line of text sits below its top-left
+    // point; asking for that face first lets fontconfig pick a face with the
+    // same metrics (Liberation Serif) rather than another Times design.
+    QFont font;
+    if (face == QStringLiteral("Times"))
+        font.setFamilies({QStringLiteral("Times New Roman"), face});
+    else
+        font.setFamily(face);
+    font.setStyleHint(family);
+    font.setPixelSize(std::max(height, 1));
     return font;
 }
-
-}  // namespace
 
 PlayerPanel::PlayerPanel(int player)
     : baseRaisedColour(player == 1 ? QColor(0x94, 0x94, 0x94) : QColor(0xF0, 0xF0, 0xF0)),
@@ -197,7 +200,7 @@ void PlayerPanel::Paint(platform::DrawingContext* context)
         const int height = (9 * w) / 75;
         if (height > 0)
             context->Text(discLeft + discSize + w / 20, discTop + w / 67, text,
-                          FontOfHeight(platform::LoadString(TEXT_SANS_FACE), QFont::SansSerif, height), TEXT_COLOUR);
+                          FontByCharacterHeight(platform::LoadString(TEXT_SANS_FACE), QFont::SansSerif, height), TEXT_COLOUR);
     }
 
     const PanelPictureType type = ChooseStatePicture();
@@ -227,7 +230,7 @@ void PlayerPanel::Paint(platform::DrawingContext* context)
     const int height = (7 * w) / 75;
     if (height <= 0)
         return;
-    const QFont font = FontOfHeight(platform::LoadString(TEXT_SERIF_FACE), QFont::Serif, height);
+    const QFont font = FontByCharacterHeight(platform::LoadString(TEXT_SERIF_FACE), QFont::Serif, height);
     for (const Message& line : lines)
         if (line.textId != 0)
             context->Text(L + (line.x * w) / 100, T + (line.y * w) / 100, platform::LoadString(line.textId), font,

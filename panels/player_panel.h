@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QString>
 
 #include "board/pictures.h"
 #include "platform/drawing_context.h"
@@ -20,6 +22,12 @@ enum PanelPictureType {
     IdleBadge = 8,
     NoPicture = -1,
 };
+
+// A font of the named face whose characters are `height` pixels tall: the
+// character height is the em, the cell without its internal leading, which
+// is what a pixel size sets. A missing face gives way to another face of the
+// same family (sans or serif) at the same height.
+QFont FontByCharacterHeight(const QString& face, QFont::StyleHint family, int height);
 
 class PlayerPanel {
 public:
