@@ -28,8 +28,8 @@ bool IsFree(std::mutex& lock)
     return free;
 }
 
-// Counts the repaint requests that reach a widget: the surface queues them
-// as calls on the widget's thread.
+// Counts the repaint requests that reach a widget: the surface posts them to
+// the widget's thread as events of a type of its own.
 class RepaintCounter : public QObject {
 public:
     int requests = 0;
@@ -37,7 +37,7 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::MetaCall)
+        if (event->type() >= QEvent::User)
             ++requests;
         return false;
     }
