@@ -1,6 +1,7 @@
 // The frames and pauses of a move's animation, recorded at every pause.
 #include "tests/control/game_fixture.h"
 
+#include <atomic>
 #include <mutex>
 #include <numeric>
 #include <vector>
@@ -174,6 +175,54 @@ TEST_F(AnimationTest, ClearingDuringATurningRunDrawsNoFurtherFrame)
     std::lock_guard lock(recordMutex);
     holdAtCode = -1;
     EXPECT_EQ(pauses.back().codes[1], 5);
+}
+
+// Compares the back buffer at a square's picture rectangle with the prepared
+// picture of that code. The caller holds the drawing lock.
+bool ShowsPicture(GameWindow& w, int square, int index)
+{
+    const platform::Rect r = w.boardView.PictureRect(square);
+    const QImage shown = w.Surface().Image().copy(r.ToQRect());
+    const QImage& expected = w.boardView.squarePictures.pictures[static_cast<size_t>(index)];
+    return w.boardView.squarePictures.built[static_cast<size_t>(index)] && shown == expected;
+}
+
+std::atomic<int> framesSeen{0};
+std::atomic<int> framesMissing{0};
+
+// At every pause the frame just drawn must already be in the back buffer:
+// every occupied square shows the picture of its code.
+void CheckFrameDrawn(AnimationTask& task, int /*ms*/)
+{
+    GameWindow& w = *task.window;
+    std::lock_guard lock(w.drawingLock);
+    ++framesSeen;
+    for (int square = 0; square < 64; ++square) {
+        int code = w.displayedPosition.squares[square];
+        if ((code == 1 || code == 2) && square == w.lastMove)
+            code += 39;
+        if (code != 0 && !ShowsPicture(w, square, code - 1))
+            ++framesMissing;
+    }
+}
+
+TEST_F(AnimationTest, EveryFrameReachesTheWindowAndTheBoardEndsWithTheLastMoveMarked)
+{
+    GameWindow& w = Open(0, 0);
+    w.StartGame();
+    framesSeen = 0;
+    framesMissing = 0;
+    AnimationTask::SetPauseObserverForTesting(CheckFrameDrawn);
+    w.PlayMove(19);
+    ASSERT_TRUE(RunUntil([&] { return Resting(); }));
+    EXPECT_EQ(framesSeen, 25);
+    EXPECT_EQ(framesMissing, 0);
+
+    std::lock_guard lock(w.drawingLock);
+    EXPECT_TRUE(ShowsPicture(w, 19, 39));  // dark disc with the last-move hub
+    EXPECT_TRUE(ShowsPicture(w, 27, 0));   // the captured disc, now dark
+    EXPECT_TRUE(ShowsPicture(w, 28, 0));
+    EXPECT_TRUE(ShowsPicture(w, 36, 1));   // light disc
 }
 
 }  // namespace
