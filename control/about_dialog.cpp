@@ -14,8 +14,10 @@ namespace {
 struct DialogUnits {
     explicit DialogUnits(const QFont& font)
     {
+        // The average width of the letters, measured over the alphabet.
         const QFontMetrics metrics(font);
-        x = metrics.averageCharWidth();
+        const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        x = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
         y = metrics.height();
     }
     QRect operator()(int left, int top, int width, int height) const
@@ -43,11 +45,11 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWin
     auto* frame = new QGroupBox(this);
     frame->setGeometry(du(7, 7, 172, 99));
 
-    auto addText = [this, &du](const QString& text, QRect place, Qt::Alignment alignment) {
+    auto addText = [this](const QString& text, QRect place, Qt::Alignment alignment, bool wrap = false) {
         auto* label = new QLabel(text, this);
         label->setGeometry(place);
         label->setAlignment(alignment | Qt::AlignTop);
-        label->setWordWrap(true);
+        label->setWordWrap(wrap);
         return label;
     };
     QLabel* name = addText(platform::LoadString(14), du(40, 18, 46, 9), Qt::AlignLeft);
@@ -55,12 +57,11 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWin
     bold.setBold(true);
     name->setFont(bold);
     addText(QStringLiteral("Version 2.1, April 2001"), du(40, 27, 117, 8), Qt::AlignLeft);
-    addText(QStringLiteral("Made by Tamsvelder"), du(94, 40, 79, 8), Qt::AlignRight);
+    addText(QStringLiteral("by Tamsvelder"), du(94, 40, 79, 8), Qt::AlignRight);
     auto* icon = new QLabel(this);
     icon->setGeometry(du(14, 16, 20, 20));
     icon->setPixmap(platform::LoadProgramIcon().pixmap(icon->size()));
-    addText(QStringLiteral("With thanks to those who worked out how to weigh stable discs, mobility and "
-                           "discs, the rule by which the robots choose their moves."),
-            du(15, 62, 153, 18), Qt::AlignLeft);
+    addText(QStringLiteral("With thanks to all who showed how a robot should weigh its discs."),
+            du(15, 62, 153, 18), Qt::AlignLeft, true);
     addText(QStringLiteral("(Tamsvelder games)"), du(86, 48, 87, 8), Qt::AlignRight);
 }
