@@ -163,7 +163,9 @@ void GameWindow::SetPlayerKind(int side, int kind)
         item->setChecked(true);
     if (kind == old)
         return;
-    if (nextPosition.sideToMove == side) {
+    // On a cleared board the next position still holds the cleared game's;
+    // nobody is to move next there.
+    if (nextPosition.sideToMove == side && platform::LoadShared(displayedPosition.sideToMove) != NO_GAME) {
         AbandonRobot();
         StartRobotIfNeeded();
     }

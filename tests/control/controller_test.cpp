@@ -204,6 +204,28 @@ TEST_F(ControllerTest, ChangingTheKindOfThePlayerNotToMoveStartsAndStopsNothing)
     EXPECT_TRUE(w.CommandAction(ID_PLAYER2_FIRST + 5)->isChecked());
 }
 
+// The cleared board keeps the next position of the game that was cleared;
+// making its next player a robot must not start a robot on that old game.
+TEST_F(ControllerTest, MakingAPlayerARobotOnAClearedBoardStartsNothing)
+{
+    GameWindow& w = Open(0, 0);
+    w.StartGame();
+    w.PlayMove(19);
+    ASSERT_TRUE(RunUntil([&] { return Resting(); }));
+    AnswerNextQuestion(QMessageBox::Ok);
+    w.ClearGame();
+    ASSERT_EQ(w.displayedPosition.sideToMove, NO_GAME);
+    w.SetPlayerKind(2, 3);
+    EXPECT_TRUE(Resting()) << "a robot thinks with no game";
+    EXPECT_EQ(w.cursorMode, CURSOR_ARROW);
+    EXPECT_EQ(w.panel2.level, 3);
+    w.SetPlayerKind(1, 1);
+    EXPECT_TRUE(Resting());
+    // The new kinds take effect with the next game.
+    w.StartGame();
+    EXPECT_TRUE(w.robotTask != nullptr);
+}
+
 TEST_F(ControllerTest, SwitchingTheNextPlayerToARobotDuringAnAnimationStartsItAtOnce)
 {
     GameWindow& w = Open(0, 0);
