@@ -143,7 +143,8 @@ void GameWindow::StartGame()
 
 void GameWindow::ClearGame()
 {
-    if (displayedPosition.sideToMove >= 1 && !AskQuestion(15, 16))
+    // An animation may be writing the position: read the side in one piece.
+    if (platform::LoadShared(displayedPosition.sideToMove) >= 1 && !AskQuestion(15, 16))
         return;
     AbandonAll();
     lastMove = NO_MOVE;

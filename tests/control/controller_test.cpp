@@ -192,6 +192,25 @@ TEST_F(ControllerTest, ClearAsksDuringAGame)
     EXPECT_EQ(w.displayedPosition.sideToMove, NO_GAME);
 }
 
+// The clear question is asked while the animation thread still shows the
+// move and may end it; the window reads the side to move without a race
+// (ThreadSanitizer watches this one), and Cancel lets the move finish.
+TEST_F(ControllerTest, ClearDuringAnAnimationWithCancelLetsTheMoveFinish)
+{
+    GameWindow& w = Open(0, 0);
+    BackgroundTask::SetTimeScale(0.05);
+    w.StartGame();
+    w.PlayMove(19);
+    ASSERT_TRUE(w.animationTask != nullptr);
+    AnswerNextQuestion(QMessageBox::Cancel);
+    w.OnCommand(ID_CLEAR_GAME);
+    ASSERT_TRUE(RunUntil([&] { return Resting(); }));
+    EXPECT_EQ(w.displayedPosition.sideToMove, 2);
+    EXPECT_EQ(w.displayedPosition.discCount1, 4);
+    EXPECT_EQ(w.displayedPosition.discCount2, 1);
+    EXPECT_EQ(w.startClearButton->text(), QStringLiteral("Clear Board"));
+}
+
 TEST_F(ControllerTest, ChangingTheKindOfThePlayerNotToMoveStartsAndStopsNothing)
 {
     GameWindow& w = Open(0, 0);
