@@ -122,7 +122,7 @@ void GameWindow::OnRobotMove(int serial, int square)
 
 void GameWindow::PassTurn()
 {
-    if (displayedPosition.sideToMove >= 1)
+    if (platform::LoadShared(displayedPosition.sideToMove) >= 1)
         PlayMove(NO_MOVE);
 }
 
@@ -143,7 +143,8 @@ void GameWindow::StartGame()
 
 void GameWindow::ClearGame()
 {
-    if (displayedPosition.sideToMove >= 1 && !AskQuestion(15, 16))
+    // An animation may be writing the position: read the side in one piece.
+    if (platform::LoadShared(displayedPosition.sideToMove) >= 1 && !AskQuestion(15, 16))
         return;
     AbandonAll();
     lastMove = NO_MOVE;
@@ -163,7 +164,9 @@ void GameWindow::SetPlayerKind(int side, int kind)
         item->setChecked(true);
     if (kind == old)
         return;
-    if (nextPosition.sideToMove == side) {
+    // On a cleared board the next position still holds the cleared game's;
+    // nobody is to move next there.
+    if (nextPosition.sideToMove == side && platform::LoadShared(displayedPosition.sideToMove) != NO_GAME) {
         AbandonRobot();
         StartRobotIfNeeded();
     }

@@ -192,6 +192,25 @@ TEST_F(ControllerTest, ClearAsksDuringAGame)
     EXPECT_EQ(w.displayedPosition.sideToMove, NO_GAME);
 }
 
+// The clear question is asked while the animation thread still shows the
+// move and may end it; the window reads the side to move without a race
+// (ThreadSanitizer watches this one), and Cancel lets the move finish.
+TEST_F(ControllerTest, ClearDuringAnAnimationWithCancelLetsTheMoveFinish)
+{
+    GameWindow& w = Open(0, 0);
+    BackgroundTask::SetTimeScale(0.05);
+    w.StartGame();
+    w.PlayMove(19);
+    ASSERT_TRUE(w.animationTask != nullptr);
+    AnswerNextQuestion(QMessageBox::Cancel);
+    w.OnCommand(ID_CLEAR_GAME);
+    ASSERT_TRUE(RunUntil([&] { return Resting(); }));
+    EXPECT_EQ(w.displayedPosition.sideToMove, 2);
+    EXPECT_EQ(w.displayedPosition.discCount1, 4);
+    EXPECT_EQ(w.displayedPosition.discCount2, 1);
+    EXPECT_EQ(w.startClearButton->text(), QStringLiteral("Clear Board"));
+}
+
 TEST_F(ControllerTest, ChangingTheKindOfThePlayerNotToMoveStartsAndStopsNothing)
 {
     GameWindow& w = Open(0, 0);
@@ -202,6 +221,28 @@ TEST_F(ControllerTest, ChangingTheKindOfThePlayerNotToMoveStartsAndStopsNothing)
     EXPECT_EQ(w.robotSerial, serial);
     EXPECT_EQ(w.panel2.level, 5);
     EXPECT_TRUE(w.CommandAction(ID_PLAYER2_FIRST + 5)->isChecked());
+}
+
+// The cleared board keeps the next position of the game that was cleared;
+// making its next player a robot must not start a robot on that old game.
+TEST_F(ControllerTest, MakingAPlayerARobotOnAClearedBoardStartsNothing)
+{
+    GameWindow& w = Open(0, 0);
+    w.StartGame();
+    w.PlayMove(19);
+    ASSERT_TRUE(RunUntil([&] { return Resting(); }));
+    AnswerNextQuestion(QMessageBox::Ok);
+    w.ClearGame();
+    ASSERT_EQ(w.displayedPosition.sideToMove, NO_GAME);
+    w.SetPlayerKind(2, 3);
+    EXPECT_TRUE(Resting()) << "a robot thinks with no game";
+    EXPECT_EQ(w.cursorMode, CURSOR_ARROW);
+    EXPECT_EQ(w.panel2.level, 3);
+    w.SetPlayerKind(1, 1);
+    EXPECT_TRUE(Resting());
+    // The new kinds take effect with the next game.
+    w.StartGame();
+    EXPECT_TRUE(w.robotTask != nullptr);
 }
 
 TEST_F(ControllerTest, SwitchingTheNextPlayerToARobotDuringAnAnimationStartsItAtOnce)

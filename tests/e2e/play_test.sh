@@ -1,0 +1,257 @@
+#!/usr/bin/env bash
+# Plays the real program as a player would: a virtual X display, real mouse
+# clicks and key presses, and checks read from screenshots.
+#
+#   play_test.sh QUELLIX_BINARY OUTPUT_FOLDER
+#
+# The screenshots of every step are left in OUTPUT_FOLDER. Exit status 77
+# (skipped) only when there is no xvfb-run to make a display with.
+set -uo pipefail
+
+binary=${1:?usage: play_test.sh QUELLIX_BINARY OUTPUT_FOLDER}
+out=${2:?usage: play_test.sh QUELLIX_BINARY OUTPUT_FOLDER}
+
+if [ -z "${QUELLIX_E2E_DISPLAY_READY:-}" ]; then
+  if ! command -v xvfb-run >/dev/null; then
+    echo "SKIP: xvfb-run is not installed"
+    exit 77
+  fi
+  export QUELLIX_E2E_DISPLAY_READY=1
+  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+fi
+
+for tool in xdotool convert import compare; do
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
+done
+
+# In an AddressSanitizer build the program's exit status includes the leak
+# check: the system libraries' own leaks are not ours.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp"
+
+mkdir -p "$out"
+rm -f "$out"/*.png
+config=$(mktemp -d)
+export XDG_CONFIG_HOME=$config
+pid=
+
+failures=0
+step=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+fatal() {
+  echo "FAIL: $*"
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  rm -rf "$config"
+  exit 1
+}
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  rm -rf "$config"
+}
+trap cleanup EXIT
+
+# Runs `condition` every 100 ms until it holds, for at most `seconds`.
+poll() {
+  local deadline=$((SECONDS + $1)); shift
+  while ((SECONDS < deadline)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  "$@"
+}
+
+# --- Start the program ------------------------------------------------------
+
+"$binary" &
+pid=$!
+wid=$(timeout 30 xdotool search --sync --name '^Quellix$' | head -n 1)
+[ -n "$wid" ] || fatal "the window titled Quellix did not appear within 30 s"
+timeout 20 xdotool windowfocus --sync "$wid" || fatal "the window could not be given the keyboard focus"
+eval "$(xdotool getwindowgeometry --shell "$wid")"  # X Y WIDTH HEIGHT
+echo "window $wid at ${X},${Y}, ${WIDTH}x${HEIGHT}"
+
+shot=""
+# Takes a screenshot of the window into $out/NN-name.png and sets $shot.
+screenshot() {
+  step=$((step + 1))
+  shot=$(printf '%s/%02d-%s.png' "$out" "$step" "$1")
+  import -silent -window "$wid" "$shot" 2>/dev/null
+}
+
+# --- The layout, from the window's client area ------------------------------
+# The client area begins under the menu bar, where the window's background
+# brown (128, 96, 64) starts at its left edge.
+
+find_client_top() {
+  screenshot start-up
+  clientTop=$(convert "$shot" -crop "1x${HEIGHT}+1+0" +repage txt:- |
+              awk -F'[,:]' '/#806040/ {print $2; exit}')
+  [ -n "$clientTop" ]
+}
+poll 20 find_client_top || fatal "no client area with the background colour below the menu bar"
+clientHeight=$((HEIGHT - clientTop))
+echo "client area: top $clientTop, ${WIDTH}x${clientHeight}"
+
+# The window layout of the client area (content of shape 24 : 17, centred).
+w=$WIDTH h=$clientHeight
+contentWidth=$(( w < (24 * h) / 17 ? w : (24 * h) / 17 ))
+s=$(( (17 * contentWidth + 1) / 24 ))
+x0=$(( (w - contentWidth) / 2 ))
+y0=$(( clientTop + (h - s) / 2 ))
+margin=$(( s / 40 ))
+boardLeft=$((x0 + margin)) boardTop=$((y0 + margin)) boardRight=$((x0 + s - margin)) boardBottom=$((y0 + s - margin))
+columnLeft=$(( x0 + s + s / 32 )) columnRight=$(( x0 + contentWidth - s / 32 ))
+panelHeight=$(( 17 * (columnRight - columnLeft) / 24 ))
+panel2Top=$(( y0 + margin + s / 3 ))
+buttonLeft=$(( columnLeft + s / 28 )) buttonRight=$(( columnRight - s / 28 ))
+buttonHeight=$(( s / 14 ))
+startTop=$(( y0 + margin + (2 * s) / 3 ))
+boardWidth=$((boardRight - boardLeft))
+lineWidth=$(( boardWidth / 160 <= 1 ? 1 : boardWidth / 160 ))
+pitch=$((boardWidth + lineWidth))
+startButtonX=$(( (buttonLeft + buttonRight) / 2 )) startButtonY=$(( startTop + buttonHeight / 2 ))
+
+# Centre of a square, and a point a quarter of a square left of it (inside a
+# disc, clear of the legal-move cross and the last move's hub).
+centreX() { local c=$(($1 & 7)); echo $(( boardLeft + ((c * pitch) / 8 + ((c + 1) * pitch) / 8 - lineWidth) / 2 )); }
+centreY() { local r=$(($1 >> 3)); echo $(( boardTop + ((r * pitch) / 8 + ((r + 1) * pitch) / 8 - lineWidth) / 2 )); }
+quarter=$(( pitch / 32 ))
+
+crop_box() { echo "$(( $3 - $1 ))x$(( $4 - $2 ))+$1+$2"; }
+boardBox=$(crop_box "$boardLeft" "$boardTop" "$boardRight" "$boardBottom")
+panel2Box=$(crop_box "$columnLeft" "$panel2Top" "$columnRight" $((panel2Top + panelHeight)))
+buttonBox=$(crop_box "$buttonLeft" "$startTop" "$buttonRight" $((startTop + buttonHeight)))
+
+# --- Reading the board from a screenshot -------------------------------------
+# Sets board[0..63] to 0 (bare), 1 (dark disc), 2 (light disc) or 9 (neither:
+# a disc in the middle of turning), marked[0..63] to 1 where a bare square
+# shows the legal-move cross, and the counts dark, light, bare, marks.
+
+sampleFormat=""
+for square in $(seq 0 63); do
+  cx=$(centreX "$square") cy=$(centreY "$square")
+  sampleFormat+="%[pixel:p{$((cx - quarter)),$cy}] %[pixel:p{$cx,$cy}]\n"
+done
+
+read_board() {
+  local square format=$sampleFormat
+  local -a pixels
+  mapfile -t pixels < <(convert "$shot" -format "$format" info: | sed 's/^srgb(//; s/).*srgb(/ /; s/)$//; s/ /,/g')
+  dark=0 light=0 bare=0 marks=0
+  for square in $(seq 0 63); do
+    local r g b cr cg cb
+    IFS=, read -r r g b cr cg cb <<< "${pixels[$square]}"
+    marked[square]=0
+    if ((g > r + 40 && g > b + 20)); then
+      board[square]=0; bare=$((bare + 1))
+      if ((cr + cg + cb < 150)); then marked[square]=1; marks=$((marks + 1)); fi
+    elif ((r + g + b < 200)); then board[square]=1; dark=$((dark + 1))
+    elif ((r + g + b > 600)); then board[square]=2; light=$((light + 1))
+    else board[square]=9
+    fi
+  done
+}
+
+# Screenshot and board until the board shows `dark` and `light` discs at rest
+# with the legal-move crosses of a human to move (or none when marks=0 is
+# asked for).
+board_is() {
+  screenshot "$1"
+  read_board
+  [ "$dark" = "$2" ] && [ "$light" = "$3" ] && { [ "$4" = any ] || [ "$marks" = "$4" ]; }
+}
+
+# True when the region `box` is pixel-identical in two screenshots.
+signature() { convert "$1" -crop "$2" +repage -format '%#' info:; }
+same_region() { [ "$(signature "$1" "$3")" = "$(signature "$2" "$3")" ]; }
+
+click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; }
+
+# --- The start-up screen -----------------------------------------------------
+
+read_board
+initial=$shot
+[ "$bare" = 64 ] && [ "$marks" = 0 ] || fail "the board is not empty at start-up ($dark dark, $light light, $bare bare)"
+
+# --- Start a game ------------------------------------------------------------
+
+click "$startButtonX" "$startButtonY"
+if poll 20 board_is started 2 2 4; then
+  [ "${board[27]}${board[28]}${board[35]}${board[36]}" = 2112 ] ||
+    fail "the start discs are not on d4, e4, d5, e5 as light, dark, dark, light (${board[27]}${board[28]}${board[35]}${board[36]})"
+  marksAt=""
+  for sq in 19 26 37 44; do marksAt+=${marked[sq]}; done
+  [ "$marksAt" = 1111 ] || fail "the four legal moves of the dark side are not marked ($marksAt)"
+else
+  fatal "after clicking Start Game the four start discs and four legal-move crosses did not appear ($dark dark, $light light, $marks crosses)"
+fi
+
+# --- Play square 19; the robot (player 2, level 3) replies -------------------
+
+click "$(centreX 19)" "$(centreY 19)"
+dark_moved() { screenshot dark-moved; read_board; [ "${board[19]}" = 1 ] && ((dark + light >= 5)); }
+poll 20 dark_moved ||
+  fatal "after clicking square 19 no dark disc appeared there ($dark dark, $light light)"
+robot_replied() { board_is robot-replied 3 3 any && ((marks > 0)); }
+poll 30 robot_replied ||
+  fatal "the robot's reply did not come, or the dark side did not get the turn back ($dark dark, $light light, $marks crosses)"
+replied=$shot
+
+# --- Change player 2's level from the keyboard: Alt+2, 1 ---------------------
+
+xdotool key --clearmodifiers alt+2
+xdotool key 1
+panel2_changed() { screenshot level-changed; ! same_region "$replied" "$shot" "$panel2Box"; }
+poll 20 panel2_changed || fail "choosing Robot 1 for player 2 did not change player 2's panel"
+same_region "$replied" "$shot" "$boardBox" || fail "choosing player 2's level changed the board"
+
+# --- Player 1 becomes a robot too: Alt+1, 2; the game goes on by itself ------
+
+xdotool key --clearmodifiers alt+1
+xdotool key 2
+game_goes_on() { screenshot robots-play; read_board; ((dark + light >= 9)); }
+poll 60 game_goes_on || fail "after making player 1 a robot the game did not go on ($dark dark, $light light)"
+
+# --- Ctrl+F2 asks whether to start over; Return answers OK -------------------
+
+xdotool key --clearmodifiers ctrl+F2
+question=$(timeout 20 xdotool search --sync --name '^Start over\?$' | head -n 1)
+if [ -z "$question" ]; then
+  fail "Ctrl+F2 during a game did not ask \"Start over?\""
+else
+  step=$((step + 1))
+  import -silent -window "$question" "$(printf '%s/%02d-question.png' "$out" "$step")" 2>/dev/null
+  timeout 20 xdotool windowfocus --sync "$question" || fail "the question could not be given the focus"
+  xdotool key Return
+fi
+cleared() { screenshot cleared; same_region "$initial" "$shot" "$boardBox" && same_region "$initial" "$shot" "$buttonBox"; }
+poll 20 cleared || fail "after answering OK the board is not empty again, or the button does not read Start Game as at start-up"
+
+# --- Exit through the menu: Alt+G, x ------------------------------------------
+
+timeout 20 xdotool windowfocus --sync "$wid" || fail "the window could not be given the focus back"
+xdotool key --clearmodifiers alt+g
+xdotool key x
+exited() { ! kill -0 "$pid" 2>/dev/null; }
+if poll 20 exited; then
+  wait "$pid"
+  status=$?
+  pid=
+  [ "$status" = 0 ] || fail "the program exited with status $status"
+else
+  fatal "the program did not exit within 20 s after Game > Exit"
+fi
+
+conf=$config/Tamsvelder/quellix.conf
+if [ -f "$conf" ]; then
+  grep -qx '\[Settings\]' "$conf" || fail "$conf has no [Settings] section"
+  grep -qx 'Player1Level=2' "$conf" || fail "$conf does not hold Player1Level=2: $(tr '\n' ' ' < "$conf")"
+  grep -qx 'Player2Level=1' "$conf" || fail "$conf does not hold Player2Level=1: $(tr '\n' ' ' < "$conf")"
+else
+  fail "no settings were written to $conf"
+fi
+
+if ((failures)); then
+  echo "$failures check(s) failed; screenshots in $out"
+  exit 1
+fi
+echo "PASS: started, played, changed levels, cleared and exited; screenshots in $out"
