@@ -13,22 +13,26 @@
 namespace {
 
 // The positions after 20 moves of eight level-3 games with fixed seeds.
-const std::vector<BoardPosition>& midgamePositions() {
+const std::vector<BoardPosition>& midgamePositions()
+{
     static const std::vector<BoardPosition> positions = [] {
         std::vector<BoardPosition> result;
         for (uint32_t seed = 1; seed <= 8; ++seed) {
             const SelfPlayResult game = selfPlay(seed, 3, 3);
             BoardPosition position;
             position.setStartPosition();
-            for (size_t i = 0; i < 20 && i < game.moves.size(); ++i) position.applyMove(game.moves[i]);
-            if (position.moveCount > 0) result.push_back(position);
+            for (size_t i = 0; i < 20 && i < game.moves.size(); ++i)
+                position.applyMove(game.moves[i]);
+            if (position.moveCount > 0)
+                result.push_back(position);
         }
         return result;
     }();
     return positions;
 }
 
-void chooseMove(benchmark::State& state) {
+void chooseMove(benchmark::State& state)
+{
     const int level = static_cast<int>(state.range(0));
     const std::vector<BoardPosition>& positions = midgamePositions();
     const std::atomic<bool> notCancelled{false};
@@ -47,7 +51,8 @@ void chooseMove(benchmark::State& state) {
 }
 BENCHMARK(chooseMove)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
 
-void evaluatePosition(benchmark::State& state) {
+void evaluatePosition(benchmark::State& state)
+{
     const std::vector<BoardPosition>& positions = midgamePositions();
     size_t next = 0;
     for (auto _ : state) {
@@ -57,14 +62,16 @@ void evaluatePosition(benchmark::State& state) {
 }
 BENCHMARK(evaluatePosition);
 
-void evaluateFinishedGames(benchmark::State& state) {
+void evaluateFinishedGames(benchmark::State& state)
+{
     // Full boards: every line full, the stability analysis at its longest.
     std::vector<BoardPosition> positions;
     for (uint32_t seed = 1; seed <= 4; ++seed) {
         const SelfPlayResult game = selfPlay(seed, 2, 2);
         BoardPosition position;
         position.setStartPosition();
-        for (int32_t move : game.moves) position.applyMove(move);
+        for (int32_t move : game.moves)
+            position.applyMove(move);
         positions.push_back(position);
     }
     size_t next = 0;
@@ -75,10 +82,12 @@ void evaluateFinishedGames(benchmark::State& state) {
 }
 BENCHMARK(evaluateFinishedGames);
 
-void perftFromStart(benchmark::State& state) {
+void perftFromStart(benchmark::State& state)
+{
     BoardPosition start;
     start.setStartPosition();
-    for (auto _ : state) benchmark::DoNotOptimize(perft(start, static_cast<int>(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(perft(start, static_cast<int>(state.range(0))));
 }
 BENCHMARK(perftFromStart)->Arg(6)->Unit(benchmark::kMillisecond);
 

@@ -23,10 +23,10 @@ const QColor MARK_COLOUR(0x00, 0x00, 0x00);
 
 // Grey levels of the bevelled frame by ring position p = 20 * ring / rings:
 // the light edge (left and top) and the dark edge (right and bottom).
-constexpr int FRAME_LIGHT[20] = {0, 50, 80, 100, 120, 120, 120, 120, 120, 120,
-                                 120, 128, 136, 144, 152, 160, 170, 160, 93, 82};
-constexpr int FRAME_DARK[20] = {50, 180, 170, 144, 120, 120, 120, 120, 120, 120,
-                                120, 108, 98, 88, 77, 67, 50, 30, 10, 0};
+constexpr int FRAME_LIGHT[20] = {0,   50,  80,  100, 120, 120, 120, 120, 120, 120,
+                                 120, 128, 136, 144, 152, 160, 170, 160, 93,  82};
+constexpr int FRAME_DARK[20] = {50,  180, 170, 144, 120, 120, 120, 120, 120, 120,
+                                120, 108, 98,  88,  77,  67,  50,  30,  10,  0};
 
 QColor Grey(int level)
 {
@@ -58,8 +58,8 @@ void BoardView::PaintBoard(platform::DrawingContext* context)
     const int left = board.left, top = board.top, right = board.right, bottom = board.bottom;
     const int width = board.Width();
     const int t = lineWidth;
-    const int pitch = width + t;               // E: eight columns and their lines
-    const int rowPitch = board.Height() + t;   // E': the same for the rows
+    const int pitch = width + t;              // E: eight columns and their lines
+    const int rowPitch = board.Height() + t;  // E': the same for the rows
 
     context->FillRect(board, boardColour);
 
@@ -208,13 +208,15 @@ void BoardView::BuildSquarePicture([[maybe_unused]] platform::DrawingContext* co
             const bool dark = index <= 22;
             DrawSquarePicture(canvasPointer, CANVAS_RECT, dark ? FULL_DARK_DISC : FULL_LIGHT_DISC);
             const int frame = dark ? index - 6 : index - 22;
-            DrawNamedPicture(canvasContext, OVERLAY_RECT, QStringLiteral("ARROW%1").arg(frame, 2, 10, QLatin1Char('0')));
+            DrawNamedPicture(canvasContext, OVERLAY_RECT,
+                             QStringLiteral("ARROW%1").arg(frame, 2, 10, QLatin1Char('0')));
         } else if (index <= 40) {
             DrawSquarePicture(canvasPointer, CANVAS_RECT, index == 39 ? FULL_DARK_DISC : FULL_LIGHT_DISC);
             DrawNamedPicture(canvasContext, OVERLAY_RECT, QStringLiteral("CENTER"));
         } else {
             canvasContext.FillRect(CANVAS_RECT, boardColour);
-            DrawNamedPicture(canvasContext, CANVAS_RECT, index == FULL_DARK_DISC ? QStringLiteral("COU0") : QStringLiteral("COU6"));
+            DrawNamedPicture(canvasContext, CANVAS_RECT,
+                             index == FULL_DARK_DISC ? QStringLiteral("COU0") : QStringLiteral("COU6"));
         }
     }
     const int size = index >= FULL_DARK_DISC ? CANVAS_SIZE : pictureSize;

@@ -61,7 +61,7 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWin
     auto* icon = new QLabel(this);
     icon->setGeometry(du(14, 16, 20, 20));
     icon->setPixmap(platform::LoadProgramIcon().pixmap(icon->size()));
-    addText(QStringLiteral("With thanks to all who showed how a robot should weigh its discs."),
-            du(15, 62, 153, 18), Qt::AlignLeft, true);
+    addText(QStringLiteral("With thanks to all who showed how a robot should weigh its discs."), du(15, 62, 153, 18),
+            Qt::AlignLeft, true);
     addText(QStringLiteral("(Tamsvelder games)"), du(86, 48, 87, 8), Qt::AlignRight);
 }

@@ -19,9 +19,18 @@ BackgroundTask::~BackgroundTask()
         thread_.join();
 }
 
-void BackgroundTask::SetTimeScale(double scale) { timeScale.store(scale < 0 ? 0 : scale); }
-double BackgroundTask::TimeScale() { return timeScale.load(); }
-void BackgroundTask::SetThreadCreationFailsForTesting(bool fails) { threadCreationFails.store(fails); }
+void BackgroundTask::SetTimeScale(double scale)
+{
+    timeScale.store(scale < 0 ? 0 : scale);
+}
+double BackgroundTask::TimeScale()
+{
+    return timeScale.load();
+}
+void BackgroundTask::SetThreadCreationFailsForTesting(bool fails)
+{
+    threadCreationFails.store(fails);
+}
 
 void BackgroundTask::StartThread()
 {

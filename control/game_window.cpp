@@ -91,7 +91,10 @@ GameWindow::~GameWindow()
     AbandonAll();
 }
 
-platform::WindowSurface& GameWindow::Surface() { return client_->Surface(); }
+platform::WindowSurface& GameWindow::Surface()
+{
+    return client_->Surface();
+}
 
 QAction* GameWindow::CommandAction(int id) const
 {
@@ -199,7 +202,10 @@ void GameWindow::ShowAbout()
     dialog.exec();
 }
 
-void GameWindow::ShowHelp() { HelpWindow::ShowFor(this); }
+void GameWindow::ShowHelp()
+{
+    HelpWindow::ShowFor(this);
+}
 
 bool GameWindow::AskQuestion(int textId, int captionId)
 {

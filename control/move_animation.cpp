@@ -13,9 +13,15 @@ namespace {
 
 AnimationTask::PauseObserver pauseObserver = nullptr;
 
-int Sign(int v) { return (v > 0) - (v < 0); }
+int Sign(int v)
+{
+    return (v > 0) - (v < 0);
+}
 
-bool OnBoard(int row, int column) { return row >= 0 && row < 8 && column >= 0 && column < 8; }
+bool OnBoard(int row, int column)
+{
+    return row >= 0 && row < 8 && column >= 0 && column < 8;
+}
 
 // Copies every field of `source` into `target` one whole value at a time,
 // since the window thread may be reading `target` meanwhile.
@@ -34,8 +40,7 @@ void Publish(BoardPosition& target, const BoardPosition& source)
 
 }  // namespace
 
-AnimationTask::AnimationTask(GameWindow* owner, int move)
-    : window(owner), square(move), serial(owner->animationSerial)
+AnimationTask::AnimationTask(GameWindow* owner, int move) : window(owner), square(move), serial(owner->animationSerial)
 {
     window->idleEvent.Reset();
     window->SetCursorMode(CURSOR_ARROW);
@@ -44,7 +49,10 @@ AnimationTask::AnimationTask(GameWindow* owner, int move)
 
 AnimationTask::~AnimationTask() = default;
 
-void AnimationTask::SetPauseObserverForTesting(PauseObserver observer) { pauseObserver = observer; }
+void AnimationTask::SetPauseObserverForTesting(PauseObserver observer)
+{
+    pauseObserver = observer;
+}
 
 int AnimationTask::Run()
 {

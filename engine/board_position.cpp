@@ -4,29 +4,41 @@
 
 namespace {
 
-constexpr int sign(int v) { return (v > 0) - (v < 0); }
+constexpr int sign(int v)
+{
+    return (v > 0) - (v < 0);
+}
 
-constexpr bool onBoard(int row, int column) { return row >= 0 && row < 8 && column >= 0 && column < 8; }
+constexpr bool onBoard(int row, int column)
+{
+    return row >= 0 && row < 8 && column >= 0 && column < 8;
+}
 
 }  // namespace
 
-BoardPosition::BoardPosition() {
+BoardPosition::BoardPosition()
+{
     // The unused tail of `moves` is zeroed too, so that a fresh position
     // never carries indeterminate values into a copy.
-    for (int32_t& move : moves) move = 0;
+    for (int32_t& move : moves)
+        move = 0;
     clear();
 }
 
-void BoardPosition::clear() {
+void BoardPosition::clear()
+{
     sideToMove = NO_GAME;
-    for (int32_t& square : squares) square = 0;
+    for (int32_t& square : squares)
+        square = 0;
     discCount1 = 0;
     discCount2 = 0;
     moveCount = 0;
 }
 
-void BoardPosition::setStartPosition() {
-    for (int32_t& square : squares) square = 0;
+void BoardPosition::setStartPosition()
+{
+    for (int32_t& square : squares)
+        square = 0;
     squares[27] = 2;
     squares[36] = 2;
     squares[28] = 1;
@@ -35,8 +47,10 @@ void BoardPosition::setStartPosition() {
     regenerateMoves();
 }
 
-bool BoardPosition::isLegalMove(int square) const {
-    if (squares[square] != 0) return false;
+bool BoardPosition::isLegalMove(int square) const
+{
+    if (squares[square] != 0)
+        return false;
     const int side = sideToMove;
     const int opponent = 3 - side;
     const int y = square >> 3;
@@ -48,31 +62,38 @@ bool BoardPosition::isLegalMove(int square) const {
     const int columnLast = x <= 5 ? 1 : 0;
     for (int dy = rowFirst; dy <= rowLast; ++dy) {
         for (int dx = columnFirst; dx <= columnLast; ++dx) {
-            if (dy == 0 && dx == 0) continue;
+            if (dy == 0 && dx == 0)
+                continue;
             int row = y + dy;
             int column = x + dx;
-            if (squares[row * 8 + column] != opponent) continue;
+            if (squares[row * 8 + column] != opponent)
+                continue;
             for (;;) {
                 row += dy;
                 column += dx;
-                if (!onBoard(row, column)) break;
+                if (!onBoard(row, column))
+                    break;
                 const int held = squares[row * 8 + column];
-                if (held == side) return true;
-                if (held != opponent) break;
+                if (held == side)
+                    return true;
+                if (held != opponent)
+                    break;
             }
         }
     }
     return false;
 }
 
-void BoardPosition::regenerateMoves() {
+void BoardPosition::regenerateMoves()
+{
     int count = 0;
     int count1 = 0;
     int count2 = 0;
     for (int square = 0; square < 64; ++square) {
         const int held = squares[square];
         if (held == 0) {
-            if (isLegalMove(square)) moves[count++] = square;
+            if (isLegalMove(square))
+                moves[count++] = square;
         } else if (held == 1) {
             ++count1;
         } else if (held == 2) {
@@ -84,7 +105,8 @@ void BoardPosition::regenerateMoves() {
     discCount2 = count2;
 }
 
-void BoardPosition::applyMove(int square) {
+void BoardPosition::applyMove(int square)
+{
     if (square != NO_MOVE) {
         const int side = sideToMove;
         const int opponent = 3 - side;
@@ -105,7 +127,8 @@ void BoardPosition::applyMove(int square) {
                 ++runLength;
             }
             if (runLength > 0 && onBoard(row, column) && squares[row * 8 + column] == side) {
-                for (int k = 1; k <= runLength; ++k) squares[(y + k * dy) * 8 + (x + k * dx)] = side;
+                for (int k = 1; k <= runLength; ++k)
+                    squares[(y + k * dy) * 8 + (x + k * dx)] = side;
             }
             const int nextDy = sign(dy + dx);
             const int nextDx = sign(dx - dy);
@@ -116,11 +139,13 @@ void BoardPosition::applyMove(int square) {
     finishMove();
 }
 
-void BoardPosition::finishMove() {
+void BoardPosition::finishMove()
+{
     const int side = sideToMove;
     sideToMove = 3 - side;
     regenerateMoves();
-    if (moveCount > 0) return;
+    if (moveCount > 0)
+        return;
     sideToMove = side;
     regenerateMoves();
     if (moveCount == 0) {
@@ -132,7 +157,8 @@ void BoardPosition::finishMove() {
     sideToMove = 3 - side;
 }
 
-void BoardPosition::copyAndApply(const BoardPosition& source, int square) {
+void BoardPosition::copyAndApply(const BoardPosition& source, int square)
+{
     *this = source;
     applyMove(square);
 }

@@ -23,7 +23,7 @@ struct BoardPosition {
     int32_t discCount2;
     int32_t moves[48];  // legal squares of the side to move, ascending
     int32_t moveCount;
-    int32_t sideToMove;  // 1, 2, GAME_OVER or NO_GAME
+    int32_t sideToMove;   // 1, 2, GAME_OVER or NO_GAME
     int32_t squares[64];  // 0 empty, 1 or 2 a disc of that colour
 
     BoardPosition();

@@ -15,12 +15,14 @@ struct LineFullness {
     bool antiDiagonal[15];
 };
 
-bool holdsMarked(const BoardPosition& position, const StableDiscs& stable, int row, int column, int colour) {
+bool holdsMarked(const BoardPosition& position, const StableDiscs& stable, int row, int column, int colour)
+{
     const int square = row * 8 + column;
     return position.squares[square] == colour && stable.isStable[square] != 0;
 }
 
-void findStableDiscs(const BoardPosition& position, const LineFullness& full, StableDiscs& stable) {
+void findStableDiscs(const BoardPosition& position, const LineFullness& full, StableDiscs& stable)
+{
     // Full lines: a disc whose four lines are all full can never be turned.
     for (int square = 0; square < 64; ++square) {
         const int y = square >> 3;
@@ -48,23 +50,28 @@ void findStableDiscs(const BoardPosition& position, const LineFullness& full, St
             for (int x = centreX - 1 > 0 ? centreX - 1 : 0; x <= columnLast; ++x) {
                 const int square = y * 8 + x;
                 const int v = position.squares[square];
-                if (v == 0 || stable.isStable[square] != 0) continue;
+                if (v == 0 || stable.isStable[square] != 0)
+                    continue;
                 const bool border = y == 0 || y == 7 || x == 0 || x == 7;
                 const bool rowHolds = x == 0 || x == 7 || full.row[y] || holdsMarked(position, stable, y, x - 1, v) ||
                                       holdsMarked(position, stable, y, x + 1, v);
-                if (!rowHolds) continue;
+                if (!rowHolds)
+                    continue;
                 const bool columnHolds = y == 0 || y == 7 || full.column[x] ||
                                          holdsMarked(position, stable, y - 1, x, v) ||
                                          holdsMarked(position, stable, y + 1, x, v);
-                if (!columnHolds) continue;
+                if (!columnHolds)
+                    continue;
                 const bool antiDiagonalHolds = border || full.antiDiagonal[y + x] ||
                                                holdsMarked(position, stable, y + 1, x - 1, v) ||
                                                holdsMarked(position, stable, y - 1, x + 1, v);
-                if (!antiDiagonalHolds) continue;
+                if (!antiDiagonalHolds)
+                    continue;
                 const bool diagonalHolds = border || full.diagonal[y - x + 7] ||
                                            holdsMarked(position, stable, y + 1, x + 1, v) ||
                                            holdsMarked(position, stable, y - 1, x - 1, v);
-                if (diagonalHolds) stable.mark(square, v);
+                if (diagonalHolds)
+                    stable.mark(square, v);
             }
         }
     }
@@ -74,7 +81,8 @@ void findStableDiscs(const BoardPosition& position, const LineFullness& full, St
 
 StableDiscs::StableDiscs() : list{}, isStable{}, stableCount1(0), stableCount2(0), listLength(0) {}
 
-void StableDiscs::mark(int square, int colour) {
+void StableDiscs::mark(int square, int colour)
+{
     list[listLength++] = square;
     isStable[square] = 1;
     if (colour == 1) {
@@ -84,25 +92,29 @@ void StableDiscs::mark(int square, int colour) {
     }
 }
 
-PackedScore BoardPosition::finalScore() const {
+PackedScore BoardPosition::finalScore() const
+{
     const int d = discCount1 - discCount2;
     const int sign = (d > 0) - (d < 0);
     return ZERO_SCORE + d + 0x410000 * sign;
 }
 
-PackedScore BoardPosition::evaluate(int parentMoveCount) const {
+PackedScore BoardPosition::evaluate(int parentMoveCount) const
+{
     const int a = parentMoveCount;
     const int b = moveCount;
     const int discDifference = discCount1 - discCount2;
     // Without moves on either side the disc difference stands in for stability.
-    if (a == 0 && b == 0) return ZERO_SCORE + 65537 * discDifference;
+    if (a == 0 && b == 0)
+        return ZERO_SCORE + 65537 * discDifference;
 
     int rowCount[8] = {};
     int columnCount[8] = {};
     int diagonalCount[15] = {};
     int antiDiagonalCount[15] = {};
     for (int square = 0; square < 64; ++square) {
-        if (squares[square] == 0) continue;
+        if (squares[square] == 0)
+            continue;
         const int y = square >> 3;
         const int x = square & 7;
         ++rowCount[y];

@@ -8,24 +8,44 @@ namespace {
 
 uint32_t seed = 0;
 
-int sign(int v) { return (v > 0) - (v < 0); }
+int sign(int v)
+{
+    return (v > 0) - (v < 0);
+}
 
-int stableByte(PackedScore score) { return (score >> 16) & 0xFF; }
-int mobilityByte(PackedScore score) { return (score >> 8) & 0xFF; }
-int discByte(PackedScore score) { return score & 0xFF; }
+int stableByte(PackedScore score)
+{
+    return (score >> 16) & 0xFF;
+}
+int mobilityByte(PackedScore score)
+{
+    return (score >> 8) & 0xFF;
+}
+int discByte(PackedScore score)
+{
+    return score & 0xFF;
+}
 
 }  // namespace
 
-void setRandomSeed(uint32_t value) { seed = value; }
+void setRandomSeed(uint32_t value)
+{
+    seed = value;
+}
 
-uint32_t randomSeed() { return seed; }
+uint32_t randomSeed()
+{
+    return seed;
+}
 
-unsigned randomBelow(unsigned n) {
+unsigned randomBelow(unsigned n)
+{
     seed = seed * 214013u + 2531011u;
     return (seed >> 16) % n;
 }
 
-void sortByScore(int entries, int direction, const PackedScore* scores, int32_t* order) {
+void sortByScore(int entries, int direction, const PackedScore* scores, int32_t* order)
+{
     // Insertion sort; an entry moves only past strictly worse entries, so
     // equal scores keep their relative order.
     for (int i = 1; i < entries; ++i) {
@@ -40,15 +60,19 @@ void sortByScore(int entries, int direction, const PackedScore* scores, int32_t*
     }
 }
 
-PackedScore search(SearchContext& context, const BoardPosition& position, int parentMoveCount, int ply,
-                   int horizon, bool orderMoves, bool useCutoffs, PackedScore lower, PackedScore upper) {
+PackedScore search(SearchContext& context, const BoardPosition& position, int parentMoveCount, int ply, int horizon,
+                   bool orderMoves, bool useCutoffs, PackedScore lower, PackedScore upper)
+{
     ++context.nodes;
-    if (context.cancelled.load(std::memory_order_relaxed)) return LOWEST_SCORE;
-    if (ply == horizon) return position.evaluate(parentMoveCount);
+    if (context.cancelled.load(std::memory_order_relaxed))
+        return LOWEST_SCORE;
+    if (ply == horizon)
+        return position.evaluate(parentMoveCount);
 
     BoardPosition child;
     if (position.moveCount == 0) {
-        if (position.sideToMove == GAME_OVER) return position.finalScore();
+        if (position.sideToMove == GAME_OVER)
+            return position.finalScore();
         // The pass state: the pass is a move of its own and costs one ply.
         child.copyAndApply(position, NO_MOVE);
         return search(context, child, 0, ply + 1, horizon, orderMoves, useCutoffs, lower, upper);
@@ -58,7 +82,8 @@ PackedScore search(SearchContext& context, const BoardPosition& position, int pa
     const int side = position.sideToMove;
     int32_t order[48];
     PackedScore scores[48];
-    for (int i = 0; i < n; ++i) order[i] = i;
+    for (int i = 0; i < n; ++i)
+        order[i] = i;
 
     const bool childrenSearched = ply < horizon - 1;
     if (orderMoves && childrenSearched) {
@@ -75,10 +100,10 @@ PackedScore search(SearchContext& context, const BoardPosition& position, int pa
     int i = 0;
     while (i < n) {
         child.copyAndApply(position, position.moves[order[i]]);
-        const PackedScore q =
-            search(context, child, n, ply + 1, horizon, childOrderMoves, useCutoffs, lower, upper);
+        const PackedScore q = search(context, child, n, ply + 1, horizon, childOrderMoves, useCutoffs, lower, upper);
         // A cancelled child's score means nothing: unwind without using it.
-        if (context.cancelled.load(std::memory_order_relaxed)) return LOWEST_SCORE;
+        if (context.cancelled.load(std::memory_order_relaxed))
+            return LOWEST_SCORE;
         scores[order[i]] = q;
         if (side == 1) {
             if (q > best) {
@@ -104,15 +129,18 @@ PackedScore search(SearchContext& context, const BoardPosition& position, int pa
             }
         }
         ++i;
-        if (stop) break;
+        if (stop)
+            break;
     }
 
-    if (ply == 0) context.chosenMove = chooseRootMove(position.moves, scores, order, i, horizon, side);
+    if (ply == 0)
+        context.chosenMove = chooseRootMove(position.moves, scores, order, i, horizon, side);
     return best;
 }
 
 int32_t chooseRootMove(const int32_t* moves, const PackedScore* scores, int32_t* order, int entries, int level,
-                       int side) {
+                       int side)
+{
     const int s = side == 1 ? 1 : -1;
     sortByScore(entries, -s, scores, order);
 
@@ -154,19 +182,24 @@ int32_t chooseRootMove(const int32_t* moves, const PackedScore* scores, int32_t*
     double sum = 0.0;
     for (int k = 0; k < entries; ++k) {
         sum += weights[k];
-        if (sum > threshold) return moves[order[k]];
+        if (sum > threshold)
+            return moves[order[k]];
     }
     return moves[order[entries - 1]];
 }
 
-int32_t chooseRobotMove(const BoardPosition& position, int level, const std::atomic<bool>& cancelled,
-                        uint64_t* nodes) {
-    if (nodes != nullptr) *nodes = 0;
-    if (position.moveCount == 1) return position.moves[0];
+int32_t chooseRobotMove(const BoardPosition& position, int level, const std::atomic<bool>& cancelled, uint64_t* nodes)
+{
+    if (nodes != nullptr)
+        *nodes = 0;
+    if (position.moveCount == 1)
+        return position.moves[0];
     // The opening position: any of the four symmetric moves, without a search.
-    if (position.discCount2 == 2 && position.discCount1 == 2) return position.moves[randomBelow(4)];
+    if (position.discCount2 == 2 && position.discCount1 == 2)
+        return position.moves[randomBelow(4)];
     SearchContext context(cancelled);
     search(context, position, 0, 0, level, true, true, LOWEST_SCORE, HIGHEST_SCORE);
-    if (nodes != nullptr) *nodes = context.nodes;
+    if (nodes != nullptr)
+        *nodes = context.nodes;
     return context.chosenMove;
 }

@@ -18,11 +18,11 @@ struct SearchContext {
     explicit SearchContext(const std::atomic<bool>& cancelledFlag) : cancelled(cancelledFlag) {}
     const std::atomic<bool>& cancelled;
     int32_t chosenMove = NO_MOVE;  // set by the root (ply 0)
-    uint64_t nodes = 0;  // nodes entered, for benchmarks and the bench signature
+    uint64_t nodes = 0;            // nodes entered, for benchmarks and the bench signature
 };
 
-PackedScore search(SearchContext& context, const BoardPosition& position, int parentMoveCount, int ply,
-                   int horizon, bool orderMoves, bool useCutoffs, PackedScore lower, PackedScore upper);
+PackedScore search(SearchContext& context, const BoardPosition& position, int parentMoveCount, int ply, int horizon,
+                   bool orderMoves, bool useCutoffs, PackedScore lower, PackedScore upper);
 
 void sortByScore(int entries, int direction, const PackedScore* scores, int32_t* order);
 

@@ -4,7 +4,8 @@
 
 #include "engine/robot.h"
 
-SelfPlayResult selfPlay(uint32_t seed, int level1, int level2) {
+SelfPlayResult selfPlay(uint32_t seed, int level1, int level2)
+{
     SelfPlayResult result;
     result.moves.reserve(128);
     const std::atomic<bool> never{false};
@@ -26,8 +27,10 @@ SelfPlayResult selfPlay(uint32_t seed, int level1, int level2) {
     return result;
 }
 
-uint64_t perft(const BoardPosition& position, int depth) {
-    if (depth == 0 || position.sideToMove == GAME_OVER) return 1;
+uint64_t perft(const BoardPosition& position, int depth)
+{
+    if (depth == 0 || position.sideToMove == GAME_OVER)
+        return 1;
     BoardPosition child;
     if (position.moveCount == 0) {
         child.copyAndApply(position, NO_MOVE);

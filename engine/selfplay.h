@@ -10,7 +10,7 @@ struct SelfPlayResult {
     std::vector<int32_t> moves;  // every move in order; NO_MOVE (-1) for a pass
     int32_t discCount1 = 0;      // final disc counts
     int32_t discCount2 = 0;
-    uint64_t nodes = 0;          // search nodes entered over the whole game
+    uint64_t nodes = 0;  // search nodes entered over the whole game
 };
 
 // Plays a whole game from the start position: colour 1 is a robot of level1,

@@ -34,16 +34,14 @@ constexpr int BADGE_CANVAS_SIZE = 72;
 struct Placement {
     const char* name;  // the pair is name + "BIT" and name + "MASK"
     platform::Rect rect;
-    bool raised;       // background: raised or flat colour
+    bool raised;  // background: raised or flat colour
 };
 
 // By PanelPictureType. The badges' name gets the level digit put in.
 const Placement PLACEMENTS[PlayerPanel::PICTURE_COUNT] = {
-    {"WIN", {66, 41, 314, 129}, false},  {"LOSE", {39, 38, 339, 134}, false},
-    {"TIE", {78, 38, 302, 134}, false},  {"GO", {94, 3, 286, 107}, true},
-    {"PASS", {22, 0, 358, 96}, true},    {"CGO", {23, 0, 355, 88}, true},
-    {"PASS", {22, 0, 358, 96}, false},   {"LVL0", {0, 0, 72, 72}, true},
-    {"LVL0", {0, 0, 72, 72}, false},
+    {"WIN", {66, 41, 314, 129}, false}, {"LOSE", {39, 38, 339, 134}, false}, {"TIE", {78, 38, 302, 134}, false},
+    {"GO", {94, 3, 286, 107}, true},    {"PASS", {22, 0, 358, 96}, true},    {"CGO", {23, 0, 355, 88}, true},
+    {"PASS", {22, 0, 358, 96}, false},  {"LVL0", {0, 0, 72, 72}, true},      {"LVL0", {0, 0, 72, 72}, false},
 };
 
 struct Message {
@@ -71,8 +69,7 @@ QFont FontByCharacterHeight(const QString& face, QFont::StyleHint family, int he
 
 PlayerPanel::PlayerPanel(int player)
     : baseRaisedColour(player == 1 ? QColor(0x94, 0x94, 0x94) : QColor(0xF0, 0xF0, 0xF0)),
-      baseFlatColour(player == 1 ? QColor(0x80, 0x80, 0x80) : QColor(0xE0, 0xE0, 0xE0)),
-      player(player)
+      baseFlatColour(player == 1 ? QColor(0x80, 0x80, 0x80) : QColor(0xE0, 0xE0, 0xE0)), player(player)
 {
 }
 
@@ -195,12 +192,14 @@ void PlayerPanel::Paint(platform::DrawingContext* context)
     const BoardPosition& position = gameWindow->displayedPosition;
     if (platform::LoadShared(position.sideToMove) != NO_GAME) {
         const int count = platform::LoadShared(player == 1 ? position.discCount1 : position.discCount2);
-        const QString text = count == 1 ? platform::LoadString(TEXT_ONE_PIECE)
-                                        : platform::LoadString(TEXT_PIECES).replace(QStringLiteral("%d"), QString::number(count));
+        const QString text =
+            count == 1 ? platform::LoadString(TEXT_ONE_PIECE)
+                       : platform::LoadString(TEXT_PIECES).replace(QStringLiteral("%d"), QString::number(count));
         const int height = (9 * w) / 75;
         if (height > 0)
             context->Text(discLeft + discSize + w / 20, discTop + w / 67, text,
-                          FontByCharacterHeight(platform::LoadString(TEXT_SANS_FACE), QFont::SansSerif, height), TEXT_COLOUR);
+                          FontByCharacterHeight(platform::LoadString(TEXT_SANS_FACE), QFont::SansSerif, height),
+                          TEXT_COLOUR);
     }
 
     const PanelPictureType type = ChooseStatePicture();

@@ -23,7 +23,10 @@ QCursor LoadCursorResource(const QString& name)
     return QCursor(pixmap, quellix::resources::kCursorHotSpot, quellix::resources::kCursorHotSpot);
 }
 
-QIcon LoadProgramIcon() { return quellix::resources::appIcon(); }
+QIcon LoadProgramIcon()
+{
+    return quellix::resources::appIcon();
+}
 
 QString LoadString(int id)
 {

@@ -5,7 +5,10 @@
 namespace platform {
 
 namespace {
-QString Key(const QString& section, const QString& entry) { return section + QLatin1Char('/') + entry; }
+QString Key(const QString& section, const QString& entry)
+{
+    return section + QLatin1Char('/') + entry;
+}
 }  // namespace
 
 int ReadSettingInt(const QString& section, const QString& entry, int fallback)

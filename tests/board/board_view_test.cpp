@@ -17,9 +17,18 @@ const QRgb LINE = qRgb(0x26, 0x27, 0x26);
 const QRgb UNTOUCHED = qRgb(0x12, 0x34, 0x56);
 const QRgb BLACK = qRgb(0, 0, 0);
 
-QRgb Grey(int v) { return qRgb(v, v, v); }
-bool IsReddish(QRgb c) { return qRed(c) > 0x80 && qRed(c) > qGreen(c) + 0x40; }
-bool IsDark(QRgb c) { return qRed(c) < 0x30 && qGreen(c) < 0x30 && qBlue(c) < 0x30; }
+QRgb Grey(int v)
+{
+    return qRgb(v, v, v);
+}
+bool IsReddish(QRgb c)
+{
+    return qRed(c) > 0x80 && qRed(c) > qGreen(c) + 0x40;
+}
+bool IsDark(QRgb c)
+{
+    return qRed(c) < 0x30 && qGreen(c) < 0x30 && qBlue(c) < 0x30;
+}
 
 // A window whose board sits at (L, T) with side W in an image of our own.
 class BoardViewTest : public testing::Test {

@@ -132,8 +132,7 @@ TEST(Pictures, CopyPictureCopiesTheRectangleSizedCornerBlock)
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x) {
             const bool inside = x >= 5 && x < 25 && y >= 6 && y < 16;
-            ASSERT_EQ(target.pixel(x, y), inside ? picture.pixel(x - 5, y - 6) : qRgb(255, 255, 255))
-                << x << "," << y;
+            ASSERT_EQ(target.pixel(x, y), inside ? picture.pixel(x - 5, y - 6) : qRgb(255, 255, 255)) << x << "," << y;
         }
 }
 

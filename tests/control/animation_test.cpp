@@ -72,17 +72,15 @@ TEST_F(AnimationTest, OneDiscCapturedInOneDirection)
     // Square 19 captures 27 downwards, in the fourth direction.
     const std::vector<Pause> got = Animate(w, start, 19, {19, 27});
     const std::vector<Pause> expected = {
-        {20, {8, 2}},
-        {20, {9, 2}},  {20, {10, 2}},  // up-right
-        {20, {11, 2}}, {20, {12, 2}},  // right
-        {20, {13, 2}}, {20, {14, 2}},  // down-right
-        {20, {15, 2}}, {20, {16, 2}},  // down: then 27 turns dark through 7..3
-        {20, {16, 7}}, {20, {16, 6}}, {20, {16, 5}}, {20, {16, 4}}, {20, {16, 3}},
-        {40, {16, 1}}, {180, {16, 1}},
-        {20, {17, 1}}, {20, {18, 1}},  // down-left
-        {20, {19, 1}}, {20, {20, 1}},  // left
-        {20, {21, 1}}, {20, {22, 1}},  // up-left
-        {20, {23, 1}}, {20, {8, 1}},   // up: the arrow is back where it started
+        {20, {8, 2}},  {20, {9, 2}},   {20, {10, 2}},  // up-right
+        {20, {11, 2}}, {20, {12, 2}},                  // right
+        {20, {13, 2}}, {20, {14, 2}},                  // down-right
+        {20, {15, 2}}, {20, {16, 2}},                  // down: then 27 turns dark through 7..3
+        {20, {16, 7}}, {20, {16, 6}},  {20, {16, 5}}, {20, {16, 4}}, {20, {16, 3}},
+        {40, {16, 1}}, {180, {16, 1}}, {20, {17, 1}}, {20, {18, 1}},  // down-left
+        {20, {19, 1}}, {20, {20, 1}},                                 // left
+        {20, {21, 1}}, {20, {22, 1}},                                 // up-left
+        {20, {23, 1}}, {20, {8, 1}},                                  // up: the arrow is back where it started
         {150, {1, 1}},
     };
     EXPECT_EQ(got, expected);
@@ -102,15 +100,14 @@ TEST_F(AnimationTest, LightMoveCapturingTwoDirectionsTurnsDiscsInOrder)
     w.StartGame();
     // O plays 20: it captures 28 and 36 downwards (fourth direction) and 19
     // leftwards (sixth direction).
-    const BoardPosition before = PositionFrom(
-        "........"
-        "........"
-        "..OX...."
-        "....X..."
-        "....X..."
-        "....O..."
-        "........"
-        "........O");
+    const BoardPosition before = PositionFrom("........"
+                                              "........"
+                                              "..OX...."
+                                              "....X..."
+                                              "....X..."
+                                              "....O..."
+                                              "........"
+                                              "........O");
     ASSERT_TRUE(before.isLegalMove(20));
     const std::vector<Pause> got = Animate(w, before, 20, {20, 28, 36, 19});
 
@@ -222,7 +219,7 @@ TEST_F(AnimationTest, EveryFrameReachesTheWindowAndTheBoardEndsWithTheLastMoveMa
     EXPECT_TRUE(ShowsPicture(w, 19, 39));  // dark disc with the last-move hub
     EXPECT_TRUE(ShowsPicture(w, 27, 0));   // the captured disc, now dark
     EXPECT_TRUE(ShowsPicture(w, 28, 0));
-    EXPECT_TRUE(ShowsPicture(w, 36, 1));   // light disc
+    EXPECT_TRUE(ShowsPicture(w, 36, 1));  // light disc
 }
 
 }  // namespace

@@ -321,7 +321,8 @@ TEST_F(ControllerTest, RobotGamesPlayExactlyTheSelfPlayGame)
         GameWindow& w = Open(c.level1, c.level2);
         setRandomSeed(c.seed);
         w.StartGame();
-        ASSERT_TRUE(RunUntil([&] { return platform::LoadShared(w.displayedPosition.sideToMove) == GAME_OVER && Resting(); }));
+        ASSERT_TRUE(
+            RunUntil([&] { return platform::LoadShared(w.displayedPosition.sideToMove) == GAME_OVER && Resting(); }));
         EXPECT_EQ(game.moves, expectedMoves) << "seed " << c.seed;
         EXPECT_EQ(w.displayedPosition.discCount1, expected.discCount1);
         EXPECT_EQ(w.displayedPosition.discCount2, expected.discCount2);

@@ -89,15 +89,14 @@ protected:
 };
 
 // Colour 1 (X) cannot move; colour 2 (O) can play square 2, which ends the game.
-inline const char* const X_MUST_PASS =
-    "OX......"
-    "........"
-    "........"
-    "........"
-    "........"
-    "........"
-    "........"
-    "........X";
+inline const char* const X_MUST_PASS = "OX......"
+                                       "........"
+                                       "........"
+                                       "........"
+                                       "........"
+                                       "........"
+                                       "........"
+                                       "........X";
 
 // A position from a picture of the board: 64 characters, '.' empty, 'X'
 // colour 1, 'O' colour 2, then the side to move. The side's moves are listed;

@@ -35,9 +35,9 @@ TEST_F(StartupTest, StoredKindsAreReadAndMarked)
 
 TEST_F(StartupTest, HandEditedOrCorruptValuesFallBackToEachDefault)
 {
-    for (const QVariant& bad : {QVariant(7), QVariant(-1), QVariant(QStringLiteral("abc")), QVariant(QString()),
-                                QVariant(QStringLiteral("2.5")), QVariant(QStringLiteral("99999999999")),
-                                QVariant(QStringLiteral("0x3"))}) {
+    for (const QVariant& bad :
+         {QVariant(7), QVariant(-1), QVariant(QStringLiteral("abc")), QVariant(QString()),
+          QVariant(QStringLiteral("2.5")), QVariant(QStringLiteral("99999999999")), QVariant(QStringLiteral("0x3"))}) {
         StoreSetting(QStringLiteral("Player1Level"), bad);
         StoreSetting(QStringLiteral("Player2Level"), bad);
         GameWindow& w = Open();

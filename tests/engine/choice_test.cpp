@@ -12,12 +12,14 @@ namespace {
 
 const std::atomic<bool> notCancelled{false};
 
-PackedScore packed(int stable, int mobility, int discs) {
+PackedScore packed(int stable, int mobility, int discs)
+{
     return 0x414141 + 65536 * stable + 256 * mobility + discs;
 }
 
 // The root choice over moves 10, 11, ... with these scores, when r is drawn.
-int chooseWithDraw(const std::vector<PackedScore>& scores, int level, int side, unsigned r) {
+int chooseWithDraw(const std::vector<PackedScore>& scores, int level, int side, unsigned r)
+{
     std::vector<int32_t> moves;
     std::vector<int32_t> order;
     for (size_t i = 0; i < scores.size(); ++i) {
@@ -30,7 +32,8 @@ int chooseWithDraw(const std::vector<PackedScore>& scores, int level, int side, 
 
 // With weights 1 (first move) and w (second), the first move is played while
 // r * (1 + w) / 65536 < 1. Checks the draws on both sides of that boundary.
-void expectBoundary(const std::vector<PackedScore>& scores, int level, int side, double w) {
+void expectBoundary(const std::vector<PackedScore>& scores, int level, int side, double w)
+{
     const double boundary = 65536.0 / (1.0 + w);
     ASSERT_GT(boundary - std::floor(boundary), 1e-6);
     const auto lastFirst = static_cast<unsigned>(std::floor(boundary));
@@ -40,9 +43,13 @@ void expectBoundary(const std::vector<PackedScore>& scores, int level, int side,
     EXPECT_EQ(chooseWithDraw(scores, level, side, 65535), 11);
 }
 
-double factor(int level) { return 2.0 / (std::pow(2.0, level) + 1.0); }
+double factor(int level)
+{
+    return 2.0 / (std::pow(2.0, level) + 1.0);
+}
 
-TEST(RandomBelow, FollowsTheLinearCongruence) {
+TEST(RandomBelow, FollowsTheLinearCongruence)
+{
     setRandomSeed(0);
     EXPECT_EQ(randomBelow(65536), 38u);
     EXPECT_EQ(randomSeed(), 2531011u);
@@ -54,7 +61,8 @@ TEST(RandomBelow, FollowsTheLinearCongruence) {
     }
 }
 
-TEST(RootChoice, LevelOneWeightsPerField) {
+TEST(RootChoice, LevelOneWeightsPerField)
+{
     const double e = factor(1);
     // Stable fields differ by one: weights 1 and 2/3.
     expectBoundary({packed(1, 0, 0), packed(0, 0, 0)}, 1, 1, e);
@@ -64,14 +72,16 @@ TEST(RootChoice, LevelOneWeightsPerField) {
     expectBoundary({packed(0, 0, 4), packed(0, 0, 3)}, 1, 1, e + (1 - e) * (e + (1 - e) * e));
 }
 
-TEST(RootChoice, LevelSixWeightsPerField) {
+TEST(RootChoice, LevelSixWeightsPerField)
+{
     const double e = factor(6);
     expectBoundary({packed(2, -5, 9), packed(1, 7, 12)}, 6, 1, e);
     expectBoundary({packed(0, 3, 0), packed(0, 2, 0)}, 6, 1, e + (1 - e) * e);
     expectBoundary({packed(0, 0, 4), packed(0, 0, 3)}, 6, 1, e + (1 - e) * (e + (1 - e) * e));
 }
 
-TEST(RootChoice, ColourTwoPrefersLowScores) {
+TEST(RootChoice, ColourTwoPrefersLowScores)
+{
     const double e = factor(1);
     // The better move for colour 2 is searched second; it still comes first.
     std::vector<PackedScore> scores = {packed(0, 0, 0), packed(-1, 0, 0)};
@@ -85,7 +95,8 @@ TEST(RootChoice, ColourTwoPrefersLowScores) {
     expectBoundary({packed(0, -3, 0), packed(0, -2, 0)}, 1, 2, e + (1 - e) * e);
 }
 
-TEST(RootChoice, ReferencesResetWithEachCoarserField) {
+TEST(RootChoice, ReferencesResetWithEachCoarserField)
+{
     const double e = factor(1);
     // Sorted: 11 (best), 12 (stable one lower), 10 (as 12 but mobility one
     // lower). 10 is measured against 12's mobility, not against 11's.
@@ -110,7 +121,8 @@ TEST(RootChoice, ReferencesResetWithEachCoarserField) {
     EXPECT_EQ(chooseWithDraw(discs, 1, 1, last12Discs + 1), 10);
 }
 
-TEST(RootChoice, EqualScoresKeepSearchOrderAndDrawZeroPicksTheBest) {
+TEST(RootChoice, EqualScoresKeepSearchOrderAndDrawZeroPicksTheBest)
+{
     const std::vector<PackedScore> scores = {packed(0, 1, 0), packed(0, 2, 0), packed(0, 2, 0), packed(0, 0, 0)};
     // 11 and 12 tie for best; 11 was searched first and stays first.
     EXPECT_EQ(chooseWithDraw(scores, 3, 1, 0), 11);
@@ -131,7 +143,8 @@ TEST(RootChoice, EqualScoresKeepSearchOrderAndDrawZeroPicksTheBest) {
     EXPECT_EQ(chooseWithDraw({packed(0, 0, 0), packed(0, 0, 0)}, 2, 1, 32768), 11);
 }
 
-TEST(RobotMove, SingleMoveIsPlayedWithoutDrawing) {
+TEST(RobotMove, SingleMoveIsPlayedWithoutDrawing)
+{
     const BoardPosition position = positionFromText(std::string("XO") + std::string(62, '.') + "X");
     ASSERT_EQ(position.moveCount, 1);
     setRandomSeed(99);
@@ -141,7 +154,8 @@ TEST(RobotMove, SingleMoveIsPlayedWithoutDrawing) {
     EXPECT_EQ(nodes, 0u);
 }
 
-TEST(RobotMove, OpeningIsOneDrawModuloFour) {
+TEST(RobotMove, OpeningIsOneDrawModuloFour)
+{
     BoardPosition start;
     start.setStartPosition();
     for (uint32_t seed : {0u, 1u, 2u, 3u, 77u, 4000000000u}) {
@@ -154,11 +168,13 @@ TEST(RobotMove, OpeningIsOneDrawModuloFour) {
     }
 }
 
-TEST(RobotMove, SameSeedSamePositionSameChoice) {
+TEST(RobotMove, SameSeedSamePositionSameChoice)
+{
     const std::vector<BoardPosition> positions = randomGamePositions(31, 1);
     for (size_t i = 7; i < positions.size(); i += 15) {
         const BoardPosition& position = positions[i];
-        if (position.moveCount < 2) continue;
+        if (position.moveCount < 2)
+            continue;
         for (int level : {1, 4, 6}) {
             setRandomSeed(424242);
             const int32_t first = chooseRobotMove(position, level, notCancelled);
@@ -173,7 +189,8 @@ TEST(RobotMove, SameSeedSamePositionSameChoice) {
     }
 }
 
-TEST(SelfPlay, GamesAreLegalCompleteAndRepeatable) {
+TEST(SelfPlay, GamesAreLegalCompleteAndRepeatable)
+{
     const SelfPlayResult game = selfPlay(5, 2, 3);
     BoardPosition position;
     position.setStartPosition();
@@ -197,7 +214,8 @@ TEST(SelfPlay, GamesAreLegalCompleteAndRepeatable) {
     EXPECT_NE(selfPlay(6, 2, 3).moves, game.moves);
 }
 
-TEST(SelfPlay, EachSideUsesItsOwnLevel) {
+TEST(SelfPlay, EachSideUsesItsOwnLevel)
+{
     // A game replayed move by move with the same seed and levels draws the
     // same numbers, so every choice can be checked against chooseRobotMove.
     const SelfPlayResult game = selfPlay(9, 1, 4);

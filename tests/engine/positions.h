@@ -11,7 +11,8 @@
 // 64 squares in index order ('.', 'X' colour 1, 'O' colour 2) and the side to
 // move; the moves are listed, with a pass state or game over as the rules
 // would leave it after a move of the other side.
-inline BoardPosition positionFromText(std::string_view text) {
+inline BoardPosition positionFromText(std::string_view text)
+{
     BoardPosition position;
     for (int square = 0; square < 64; ++square) {
         position.squares[square] = text[square] == 'X' ? 1 : text[square] == 'O' ? 2 : 0;
@@ -23,7 +24,8 @@ inline BoardPosition positionFromText(std::string_view text) {
 
 // Every position met in `games` games of random legal moves (passes
 // included), drawn from a generator of the test's own.
-inline std::vector<BoardPosition> randomGamePositions(uint32_t seed, int games) {
+inline std::vector<BoardPosition> randomGamePositions(uint32_t seed, int games)
+{
     std::vector<BoardPosition> positions;
     for (int game = 0; game < games; ++game) {
         BoardPosition position;
@@ -31,8 +33,9 @@ inline std::vector<BoardPosition> randomGamePositions(uint32_t seed, int games) 
         while (position.sideToMove != GAME_OVER) {
             positions.push_back(position);
             seed = seed * 1664525u + 1013904223u;
-            const int square =
-                position.moveCount == 0 ? NO_MOVE : position.moves[(seed >> 8) % static_cast<uint32_t>(position.moveCount)];
+            const int square = position.moveCount == 0
+                                   ? NO_MOVE
+                                   : position.moves[(seed >> 8) % static_cast<uint32_t>(position.moveCount)];
             position.applyMove(square);
         }
         positions.push_back(position);
@@ -41,10 +44,12 @@ inline std::vector<BoardPosition> randomGamePositions(uint32_t seed, int games) 
 }
 
 // The seed from which the next randomBelow(65536) returns r.
-inline uint32_t seedDrawing(unsigned r) {
+inline uint32_t seedDrawing(unsigned r)
+{
     // 214013 is odd, so it has an inverse modulo 2^32 (Newton's iteration).
     uint32_t inverse = 214013u;
-    for (int i = 0; i < 5; ++i) inverse *= 2u - 214013u * inverse;
+    for (int i = 0; i < 5; ++i)
+        inverse *= 2u - 214013u * inverse;
     const uint32_t next = static_cast<uint32_t>(r) << 16;
     return (next - 2531011u) * inverse;
 }

@@ -15,11 +15,14 @@ namespace {
 const std::atomic<bool> notCancelled{false};
 
 // Plain minimax over the same tree: no window, no ordering.
-PackedScore minimax(const BoardPosition& position, int parentMoveCount, int ply, int horizon) {
-    if (ply == horizon) return position.evaluate(parentMoveCount);
+PackedScore minimax(const BoardPosition& position, int parentMoveCount, int ply, int horizon)
+{
+    if (ply == horizon)
+        return position.evaluate(parentMoveCount);
     BoardPosition child;
     if (position.moveCount == 0) {
-        if (position.sideToMove == GAME_OVER) return position.finalScore();
+        if (position.sideToMove == GAME_OVER)
+            return position.finalScore();
         child.copyAndApply(position, NO_MOVE);
         return minimax(child, 0, ply + 1, horizon);
     }
@@ -33,17 +36,20 @@ PackedScore minimax(const BoardPosition& position, int parentMoveCount, int ply,
 }
 
 // Midgame positions with a choice of moves, from random play.
-std::vector<BoardPosition> choicePositions(uint32_t seed, int games, int every) {
+std::vector<BoardPosition> choicePositions(uint32_t seed, int games, int every)
+{
     std::vector<BoardPosition> chosen;
     const std::vector<BoardPosition> all = randomGamePositions(seed, games);
     for (size_t i = 0; i < all.size(); i += static_cast<size_t>(every)) {
-        if (all[i].moveCount >= 2) chosen.push_back(all[i]);
+        if (all[i].moveCount >= 2)
+            chosen.push_back(all[i]);
     }
     return chosen;
 }
 
 // A position whose side to move has a move after which the opponent must pass.
-bool findMoveIntoPass(BoardPosition& found, int& square) {
+bool findMoveIntoPass(BoardPosition& found, int& square)
+{
     for (const BoardPosition& position : randomGamePositions(5, 50)) {
         for (int i = 0; i < position.moveCount; ++i) {
             BoardPosition child;
@@ -58,7 +64,8 @@ bool findMoveIntoPass(BoardPosition& found, int& square) {
     return false;
 }
 
-TEST(SortByScore, DescendingAndAscendingKeepEqualScoresInOrder) {
+TEST(SortByScore, DescendingAndAscendingKeepEqualScoresInOrder)
+{
     const PackedScore scores[] = {5, 9, 5, 7, 9, 1};
     int32_t order[] = {0, 1, 2, 3, 4, 5};
     sortByScore(6, -1, scores, order);
@@ -74,7 +81,8 @@ TEST(SortByScore, DescendingAndAscendingKeepEqualScoresInOrder) {
     EXPECT_EQ(std::vector<int32_t>(reversed, reversed + 6), (std::vector<int32_t>{4, 1, 3, 2, 0, 5}));
 }
 
-TEST(SortByScore, SortsOnlyTheGivenEntries) {
+TEST(SortByScore, SortsOnlyTheGivenEntries)
+{
     const PackedScore scores[] = {1, 2, 3};
     int32_t order[] = {0, 1, 2};
     sortByScore(0, -1, scores, order);
@@ -84,7 +92,8 @@ TEST(SortByScore, SortsOnlyTheGivenEntries) {
     EXPECT_EQ(std::vector<int32_t>(order, order + 3), (std::vector<int32_t>{1, 0, 2}));
 }
 
-TEST(Search, LevelOneScoresEachChildByItsEvaluation) {
+TEST(Search, LevelOneScoresEachChildByItsEvaluation)
+{
     for (const BoardPosition& position : choicePositions(3, 4, 3)) {
         const int n = position.moveCount;
         PackedScore best = position.sideToMove == 1 ? LOWEST_SCORE : HIGHEST_SCORE;
@@ -107,7 +116,8 @@ TEST(Search, LevelOneScoresEachChildByItsEvaluation) {
     }
 }
 
-TEST(Search, RootScoreEqualsPlainMinimaxUpToLevelThree) {
+TEST(Search, RootScoreEqualsPlainMinimaxUpToLevelThree)
+{
     for (const BoardPosition& position : choicePositions(17, 3, 4)) {
         for (int level = 1; level <= 3; ++level) {
             SearchContext pruned(notCancelled);
@@ -120,7 +130,8 @@ TEST(Search, RootScoreEqualsPlainMinimaxUpToLevelThree) {
     }
 }
 
-TEST(Search, ColourOneNodeStopsAtTheFirstChildReachingUpper) {
+TEST(Search, ColourOneNodeStopsAtTheFirstChildReachingUpper)
+{
     BoardPosition position;
     position.setStartPosition();
     const int n = position.moveCount;
@@ -143,7 +154,8 @@ TEST(Search, ColourOneNodeStopsAtTheFirstChildReachingUpper) {
     EXPECT_EQ(below.nodes, static_cast<uint64_t>(1 + n));
 }
 
-TEST(Search, ColourTwoNodeStopsAtTheFirstChildReachingLower) {
+TEST(Search, ColourTwoNodeStopsAtTheFirstChildReachingLower)
+{
     BoardPosition position;
     position.setStartPosition();
     position.applyMove(19);
@@ -162,7 +174,8 @@ TEST(Search, ColourTwoNodeStopsAtTheFirstChildReachingLower) {
     EXPECT_GT(above.nodes, 2u);
 }
 
-TEST(Search, FinishedGameBeforeTheHorizonScoresExactly) {
+TEST(Search, FinishedGameBeforeTheHorizonScoresExactly)
+{
     // Colour 1's only move takes the last disc of colour 2.
     const BoardPosition position = positionFromText(std::string("XO") + std::string(62, '.') + "X");
     BoardPosition over;
@@ -176,7 +189,8 @@ TEST(Search, FinishedGameBeforeTheHorizonScoresExactly) {
     EXPECT_EQ(over.evaluate(1), 0x444244);
 }
 
-TEST(Search, APassCostsOnePly) {
+TEST(Search, APassCostsOnePly)
+{
     BoardPosition position;
     int square = NO_MOVE;
     ASSERT_TRUE(findMoveIntoPass(position, square));
@@ -199,7 +213,8 @@ TEST(Search, APassCostsOnePly) {
     EXPECT_EQ(search(deeper, passState, n, 1, 3, true, true, LOWEST_SCORE, HIGHEST_SCORE), minimax(passState, n, 1, 3));
 }
 
-TEST(Search, StartedCancelledItReturnsAtOnceWithoutMoveOrDraw) {
+TEST(Search, StartedCancelledItReturnsAtOnceWithoutMoveOrDraw)
+{
     const std::atomic<bool> cancelled{true};
     const BoardPosition position = choicePositions(3, 1, 10).at(1);
     setRandomSeed(1234);
@@ -212,7 +227,8 @@ TEST(Search, StartedCancelledItReturnsAtOnceWithoutMoveOrDraw) {
     EXPECT_EQ(randomSeed(), 1234u);
 }
 
-TEST(Search, FlagSetFromAnotherThreadEndsALevelSixSearch) {
+TEST(Search, FlagSetFromAnotherThreadEndsALevelSixSearch)
+{
     // Searches run one after another until one of them sees the flag; the
     // flag is set once the first search is under way.
     BoardPosition position = choicePositions(23, 1, 20).at(1);
@@ -230,7 +246,8 @@ TEST(Search, FlagSetFromAnotherThreadEndsALevelSixSearch) {
             }
         }
     });
-    while (!started.load()) std::this_thread::yield();
+    while (!started.load())
+        std::this_thread::yield();
     cancelled.store(true);
     worker.join();
     EXPECT_EQ(lastMove, NO_MOVE);

@@ -25,17 +25,20 @@ struct ToolRun {
     int status = -1;  // exit status, or -1 if the program did not exit normally
 };
 
-ToolRun runTool(const std::vector<std::string>& arguments) {
+ToolRun runTool(const std::vector<std::string>& arguments)
+{
     std::vector<std::string> words = {QUELLIX_ENGINE_TOOL};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
+    for (std::string& word : words)
+        argv.push_back(word.data());
     argv.push_back(nullptr);
 
     int outPipe[2];
     int errPipe[2];
     ToolRun run;
-    if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return run;
+    if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
+        return run;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
@@ -53,9 +56,11 @@ ToolRun runTool(const std::vector<std::string>& arguments) {
     std::string* sinks[2] = {&run.out, &run.err};
     int open = 2;
     while (spawned == 0 && open > 0) {
-        if (poll(fds, 2, -1) < 0) break;
+        if (poll(fds, 2, -1) < 0)
+            break;
         for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+            if (fds[i].fd < 0 || fds[i].revents == 0)
+                continue;
             char buffer[4096];
             const ssize_t got = read(fds[i].fd, buffer, sizeof buffer);
             if (got > 0) {
@@ -69,11 +74,13 @@ ToolRun runTool(const std::vector<std::string>& arguments) {
     close(outPipe[0]);
     close(errPipe[0]);
     int status = 0;
-    if (spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) run.status = WEXITSTATUS(status);
+    if (spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
+        run.status = WEXITSTATUS(status);
     return run;
 }
 
-std::string positionText(const BoardPosition& position, int side) {
+std::string positionText(const BoardPosition& position, int side)
+{
     std::string text;
     for (int square = 0; square < 64; ++square) {
         text += position.squares[square] == 1 ? 'X' : position.squares[square] == 2 ? 'O' : '.';
@@ -83,10 +90,12 @@ std::string positionText(const BoardPosition& position, int side) {
 
 const std::string START = std::string(27, '.') + "OX......XO" + std::string(27, '.') + "X";
 
-void expectRejected(const std::vector<std::string>& arguments) {
+void expectRejected(const std::vector<std::string>& arguments)
+{
     const ToolRun run = runTool(arguments);
     std::string shown;
-    for (const std::string& argument : arguments) shown += " [" + argument + "]";
+    for (const std::string& argument : arguments)
+        shown += " [" + argument + "]";
     EXPECT_EQ(run.status, 2) << shown;
     EXPECT_EQ(run.out, "") << shown;
     // One line naming the problem.
@@ -94,7 +103,8 @@ void expectRejected(const std::vector<std::string>& arguments) {
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << shown << ": " << run.err;
 }
 
-TEST(EngineTool, PerftCountsLeaves) {
+TEST(EngineTool, PerftCountsLeaves)
+{
     const ToolRun run = runTool({"perft", "5"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "1396\n");
@@ -102,7 +112,8 @@ TEST(EngineTool, PerftCountsLeaves) {
     EXPECT_EQ(runTool({"perft", "0"}).out, "1\n");
 }
 
-TEST(EngineTool, EvalPrintsSixHexDigits) {
+TEST(EngineTool, EvalPrintsSixHexDigits)
+{
     BoardPosition position;
     position.setStartPosition();
     EXPECT_EQ(runTool({"eval", START, "0"}).out, "0x414541\n");
@@ -117,19 +128,19 @@ TEST(EngineTool, EvalPrintsSixHexDigits) {
     EXPECT_EQ(runTool({"eval", over, "0"}).out, "0x444144\n");
 }
 
-TEST(EngineTool, PassStateIsSetUpAsAfterAMove) {
+TEST(EngineTool, PassStateIsSetUpAsAfterAMove)
+{
     // Colour 2 cannot move, colour 1 can: the pass state, evaluated with
     // mobility a - b for colour 2 to move.
-    BoardPosition position = positionFromText(
-        "XO......"
-        "XOOO...."
-        "X......."
-        "........"
-        "........"
-        "........"
-        "........"
-        "........"
-        "X");
+    BoardPosition position = positionFromText("XO......"
+                                              "XOOO...."
+                                              "X......."
+                                              "........"
+                                              "........"
+                                              "........"
+                                              "........"
+                                              "........"
+                                              "X");
     position.applyMove(2);
     ASSERT_EQ(position.moveCount, 0);
     const std::string text = positionText(position, 2);
@@ -139,7 +150,8 @@ TEST(EngineTool, PassStateIsSetUpAsAfterAMove) {
     expectRejected({"choose", text, "3", "1"});
 }
 
-TEST(EngineTool, ChooseMatchesTheEngine) {
+TEST(EngineTool, ChooseMatchesTheEngine)
+{
     // Opening: one draw modulo 4 from seed 0 (38 % 4 = 2, square 37).
     EXPECT_EQ(runTool({"choose", START, "3", "0"}).out, "37 2531011\n");
 
@@ -147,7 +159,8 @@ TEST(EngineTool, ChooseMatchesTheEngine) {
     const std::atomic<bool> notCancelled{false};
     for (size_t i = 10; i < positions.size(); i += 17) {
         const BoardPosition& position = positions[i];
-        if (position.moveCount == 0) continue;
+        if (position.moveCount == 0)
+            continue;
         setRandomSeed(4294967295u);
         const int32_t square = chooseRobotMove(position, 4, notCancelled);
         const std::string expected = std::to_string(square) + " " + std::to_string(randomSeed()) + "\n";
@@ -158,10 +171,12 @@ TEST(EngineTool, ChooseMatchesTheEngine) {
     }
 }
 
-TEST(EngineTool, SelfPlayPrintsMovesAndResult) {
+TEST(EngineTool, SelfPlayPrintsMovesAndResult)
+{
     const SelfPlayResult game = selfPlay(12, 2, 1);
     std::string expected;
-    for (int32_t move : game.moves) expected += (expected.empty() ? "" : " ") + std::to_string(move);
+    for (int32_t move : game.moves)
+        expected += (expected.empty() ? "" : " ") + std::to_string(move);
     expected += "\nresult " + std::to_string(game.discCount1) + " " + std::to_string(game.discCount2) + "\n";
     const ToolRun run = runTool({"selfplay", "12", "2", "1"});
     EXPECT_EQ(run.status, 0);
@@ -169,7 +184,8 @@ TEST(EngineTool, SelfPlayPrintsMovesAndResult) {
     EXPECT_EQ(run.err, "");
 }
 
-TEST(EngineTool, RejectsBadInvocations) {
+TEST(EngineTool, RejectsBadInvocations)
+{
     const std::string wrongCharacter = std::string(64, '.') + "x";
     const std::string badSide = std::string(27, '.') + "OX......XO" + std::string(27, '.') + ".";
     const std::string over = "XXX" + std::string(61, '.') + "O";
@@ -205,7 +221,8 @@ TEST(EngineTool, RejectsBadInvocations) {
         {"selfplay", "18446744073709551617", "1", "1"},
         {"bench", "1"},
     };
-    for (const std::vector<std::string>& arguments : cases) expectRejected(arguments);
+    for (const std::vector<std::string>& arguments : cases)
+        expectRejected(arguments);
 }
 
 }  // namespace

@@ -305,7 +305,15 @@ TEST_F(PanelTest, StatePicturesAndTheirMessages)
     };
     const Case cases[] = {
         {"go", 1, 4, 2, 2, 0, false, Go, true, {{"It's your turn", 334, 78}}},
-        {"must pass", 1, 0, 2, 2, 0, false, MustPass, true,
+        {"must pass",
+         1,
+         0,
+         2,
+         2,
+         0,
+         false,
+         MustPass,
+         true,
          {{"You can't move", 331, 73}, {"Click \u201cPass\u201d", 332, 84}}},
         {"thinking", 1, 4, 2, 2, 2, false, Thinking, true, {{"It's my turn", 336, 73}, {"Please wait", 336, 84}}},
         {"had to pass", 2, 4, 2, 2, 2, true, HadToPass, false, {{"I had to pass", 336, 79}}},
@@ -325,8 +333,7 @@ TEST_F(PanelTest, StatePicturesAndTheirMessages)
         const int shift = c.raised ? -1 : 0;
         const Rect state = panel1.stateRect.Moved(shift, shift);
         const QImage& picture = panel1.pictures.pictures[c.picture];
-        EXPECT_EQ(At(panel1.homeRect.left + 40 + shift, panel1.homeRect.top + 3 + shift),
-                  c.raised ? RAISED1 : FLAT1);
+        EXPECT_EQ(At(panel1.homeRect.left + 40 + shift, panel1.homeRect.top + 3 + shift), c.raised ? RAISED1 : FLAT1);
         if (c.lines.empty()) {
             EXPECT_TRUE(Shows(state, picture));
             continue;

@@ -6,7 +6,10 @@ namespace {
 
 using platform::Rect;
 
-Rect At(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+Rect At(int left, int top, int width, int height)
+{
+    return {left, top, left + width, top + height};
+}
 
 TEST(WindowLayout, MinimumClientArea)
 {

@@ -1,7 +1,7 @@
 // The artwork generator: colour reduction, the split into picture and mask,
 // and that the committed pictures are what the generator draws today.
-#include "tools/artwork/artwork.h"
 #include "resources/resources.h"
+#include "tools/artwork/artwork.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -79,7 +79,7 @@ double meanBrightness(const Pair& p)
                 sum += (qRed(c) + qGreen(c) + qBlue(c)) / 3.0;
                 ++n;
             }
-        }
+    }
     return n ? sum / n : -1;
 }
 
@@ -313,7 +313,8 @@ TEST(ArrowPictures, FourMainDirectionsAreWhereTheyShouldBe)
 TEST(ArrowPictures, EveryFrameHasTheHubAndIsRed)
 {
     for (int i = 1; i <= 17; ++i) {
-        const QString name = i <= 16 ? QStringLiteral("ARROW%1").arg(i, 2, 10, QLatin1Char('0')) : QStringLiteral("CENTER");
+        const QString name =
+            i <= 16 ? QStringLiteral("ARROW%1").arg(i, 2, 10, QLatin1Char('0')) : QStringLiteral("CENTER");
         SCOPED_TRACE(name.toStdString());
         const Pair p = load(name);
         EXPECT_TRUE(p.opaque(56, 56));

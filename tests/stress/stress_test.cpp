@@ -188,8 +188,14 @@ protected:
     Snapshot Take() const
     {
         GameWindow& w = *window;
-        return {Side(), w.animationSerial, w.robotSerial, LoadShared(w.lastMove), w.PlayerKindOf(1),
-                w.PlayerKindOf(2), questions, w.startClearButton->text()};
+        return {Side(),
+                w.animationSerial,
+                w.robotSerial,
+                LoadShared(w.lastMove),
+                w.PlayerKindOf(1),
+                w.PlayerKindOf(2),
+                questions,
+                w.startClearButton->text()};
     }
 
     // The state after every action; `what` names the action.
@@ -199,7 +205,8 @@ protected:
         const int side = Side();
         const bool animating = w.animationTask != nullptr;
         ASSERT_EQ(w.startClearButton->text() == QStringLiteral("Start Game"), side == NO_GAME)
-            << "caption " << w.startClearButton->text().toStdString() << " with side to move " << side << " after " << what;
+            << "caption " << w.startClearButton->text().toStdString() << " with side to move " << side << " after "
+            << what;
         for (int s = 1; s <= 2; ++s) {
             const int first = s == 1 ? ID_PLAYER1_FIRST : ID_PLAYER2_FIRST;
             for (int kind = 0; kind <= 6; ++kind)
@@ -211,7 +218,8 @@ protected:
             ASSERT_GE(next, 1) << "a robot thinks with no game to play, after " << what;
             ASSERT_NE(w.PlayerKindOf(next), 0) << "a robot thinks for a human, after " << what;
             ASSERT_EQ(w.robotTask->position.sideToMove, next) << "after " << what;
-            ASSERT_EQ(std::memcmp(w.robotTask->position.squares, w.nextPosition.squares, sizeof w.nextPosition.squares), 0)
+            ASSERT_EQ(std::memcmp(w.robotTask->position.squares, w.nextPosition.squares, sizeof w.nextPosition.squares),
+                      0)
                 << "the robot thinks about another position than the next one, after " << what;
         }
         if (animating) {
@@ -248,8 +256,7 @@ protected:
         if (robot) {
             // A robot never rests: it thinks, or its move is on its way.
             ASSERT_GT(p.moveCount, 0) << "a robot rests in a pass, after " << what;
-            ASSERT_TRUE(w.robotTask != nullptr)
-                << "robot " << side << " to move but none thinks, after " << what;
+            ASSERT_TRUE(w.robotTask != nullptr) << "robot " << side << " to move but none thinks, after " << what;
             ASSERT_EQ(w.cursorMode, CURSOR_WORKING) << "after " << what;
         } else if (human) {
             ASSERT_EQ(w.cursorMode, side == 1 ? CURSOR_PLAYER1 : CURSOR_PLAYER2) << "after " << what;
@@ -330,7 +337,9 @@ protected:
     {
         std::mt19937 random(seed);
         answerRandom.seed(seed ^ 0x5A5A5A5Au);
-        auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<uint32_t>(n)); };
+        auto pick = [&random](int n) {
+            return static_cast<int>(random() % static_cast<uint32_t>(n));
+        };
         Open(home1, home2);
         Watchdog watchdog;
         const int actions = ActionsPerSession();

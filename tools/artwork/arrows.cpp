@@ -22,8 +22,8 @@ constexpr int kFrame = 113;
 constexpr double kCentre = kFrame / 2.0;
 constexpr double kHubRadius = 11.5;
 constexpr double kTipDistance = kCentre - 8.0;  // tip 8 pixels from the edge
-constexpr double kBarbBack = 19.5;   // distance of the barbs' points from the centre
-constexpr double kHeadNeck = 25.5;   // where the head meets the shaft
+constexpr double kBarbBack = 19.5;              // distance of the barbs' points from the centre
+constexpr double kHeadNeck = 25.5;              // where the head meets the shaft
 constexpr double kHeadHalfWidth = 17.0;
 constexpr double kShaftHalfWidth = 6.5;
 

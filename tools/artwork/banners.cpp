@@ -22,9 +22,9 @@ struct BannerStyle {
     QStringList families;  // first installed one wins
     bool italic;
     double embolden;  // extra stroke for thin faces, in pixels
-    QRgb top;      // letter colour at the top
+    QRgb top;         // letter colour at the top
     QRgb middle;
-    QRgb bottom;   // letter colour at the bottom
+    QRgb bottom;  // letter colour at the bottom
     QRgb outline;
     QRgb shadow;
 };
@@ -128,7 +128,8 @@ QImage banner(const QString& name)
     thicken.setJoinStyle(Qt::RoundJoin);
     p.setClipPath(style->embolden > 0 ? word.united(thicken.createStroke(word)) : word);
     p.setPen(Qt::NoPen);
-    QLinearGradient gloss(wordBounds.topLeft(), QPointF(wordBounds.left(), wordBounds.top() + wordBounds.height() * 0.5));
+    QLinearGradient gloss(wordBounds.topLeft(),
+                          QPointF(wordBounds.left(), wordBounds.top() + wordBounds.height() * 0.5));
     gloss.setColorAt(0.0, QColor(255, 255, 255, 120));
     gloss.setColorAt(1.0, QColor(255, 255, 255, 0));
     p.setBrush(gloss);

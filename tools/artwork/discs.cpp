@@ -141,8 +141,9 @@ QImage discFrame(int frame)
                 continue;
             const Colour mean{sum.r / hits, sum.g / hits, sum.b / hits};
             const Colour out = mix(board, mean, static_cast<double>(hits) / total);
-            sheet.setPixel(px, py, qRgb(static_cast<int>(std::lround(out.r)), static_cast<int>(std::lround(out.g)),
-                                        static_cast<int>(std::lround(out.b))));
+            sheet.setPixel(px, py,
+                           qRgb(static_cast<int>(std::lround(out.r)), static_cast<int>(std::lround(out.g)),
+                                static_cast<int>(std::lround(out.b))));
         }
     }
     return sheet;

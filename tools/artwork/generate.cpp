@@ -47,12 +47,12 @@ bool writeAll(const QString& outDir, QString* error)
     const QList<QRgb> keep{kBoardGreen, kDarkDisc, kLightDisc, kArrowLight, kArrowMid, kArrowShadow};
     for (const NamedSheet& named : allNamedSheets()) {
         const MaskedPair pair = toMaskedPair(named.sheet, keep);
-        if (!save(pair.colour, root.filePath(QStringLiteral("pictures/%1BIT.png").arg(named.name)), error)
-            || !save(pair.mask, root.filePath(QStringLiteral("pictures/%1MASK.png").arg(named.name)), error))
+        if (!save(pair.colour, root.filePath(QStringLiteral("pictures/%1BIT.png").arg(named.name)), error) ||
+            !save(pair.mask, root.filePath(QStringLiteral("pictures/%1MASK.png").arg(named.name)), error))
             return false;
     }
-    if (!save(discCursor(true), root.filePath(QStringLiteral("cursors/BLACKCUR.png")), error)
-        || !save(discCursor(false), root.filePath(QStringLiteral("cursors/WHITECUR.png")), error))
+    if (!save(discCursor(true), root.filePath(QStringLiteral("cursors/BLACKCUR.png")), error) ||
+        !save(discCursor(false), root.filePath(QStringLiteral("cursors/WHITECUR.png")), error))
         return false;
     for (int size : kIconSizes)
         if (!save(appIcon(size), root.filePath(QStringLiteral("icons/EXEICON_%1.png").arg(size)), error))

@@ -56,7 +56,9 @@ QRgb average(const Box& box, const std::vector<Entry>& entries)
     for (int i = box.begin; i < box.end; ++i)
         for (int k = 0; k < 3; ++k)
             sum[k] += static_cast<long long>(channel(entries[i].colour, k)) * entries[i].count;
-    auto mean = [&](int k) { return static_cast<int>((sum[k] + box.weight / 2) / box.weight); };
+    auto mean = [&](int k) {
+        return static_cast<int>((sum[k] + box.weight / 2) / box.weight);
+    };
     return qRgb(mean(0), mean(1), mean(2));
 }
 

@@ -40,7 +40,9 @@ QImage squarePicture(const Loader& load, int index)
 {
     QImage canvas(120, 120, QImage::Format_RGB32);
     canvas.fill(kBoardGreen);
-    auto disc = [&](bool light) { drawMasked(canvas, QPoint(0, 0), load, light ? "COU6" : "COU0"); };
+    auto disc = [&](bool light) {
+        drawMasked(canvas, QPoint(0, 0), load, light ? "COU6" : "COU0");
+    };
     if (index <= 1) {
         disc(index == 1);
     } else if (index <= 6) {
@@ -72,8 +74,8 @@ QImage boardStrip(const Loader& load, const QList<int>& indices, int pitch)
     for (int i = 0; i < indices.size(); ++i) {
         if (indices[i] < 0)
             continue;  // an empty square
-        const QImage scaled = squarePicture(load, indices[i]).scaled(picture, picture, Qt::IgnoreAspectRatio,
-                                                                      Qt::FastTransformation);
+        const QImage scaled =
+            squarePicture(load, indices[i]).scaled(picture, picture, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         const int offset = line + (pitch - line - picture) / 2;
         p.drawImage(i * pitch + offset, offset, scaled);
     }
@@ -116,7 +118,8 @@ QImage contactSheet(const QString& resourceDir)
         if (pitch < 100) {
             const QImage b = boardStrip(load, arrowsDark, pitch);
             const QImage c = boardStrip(load, arrowsLight, pitch);
-            p.drawImage(8 + a.width() + 8, y, b.copy(0, 0, std::min(b.width(), sheet.width() - a.width() - 24), b.height()));
+            p.drawImage(8 + a.width() + 8, y,
+                        b.copy(0, 0, std::min(b.width(), sheet.width() - a.width() - 24), b.height()));
             p.drawImage(8, y + a.height() + 4, c);
             y += a.height() + 4;
         }
@@ -125,9 +128,9 @@ QImage contactSheet(const QString& resourceDir)
 
     // A game in progress on a board of 52-pixel squares.
     const int game[8][8] = {
-        {-1, -1, -1, -1, -1, -1, -1, -1}, {-1, -1, 1, -1, 0, -1, -1, -1}, {-1, -1, 0, 1, 0, 0, -1, -1},
-        {-1, 1, 1, 40, 0, 29, -1, -1},     {-1, -1, 0, 4, 1, 0, -1, -1},    {-1, -1, 0, 1, 1, 12, -1, -1},
-        {-1, -1, -1, 39, 1, -1, -1, -1},   {-1, -1, -1, -1, -1, -1, -1, -1},
+        {-1, -1, -1, -1, -1, -1, -1, -1}, {-1, -1, 1, -1, 0, -1, -1, -1},   {-1, -1, 0, 1, 0, 0, -1, -1},
+        {-1, 1, 1, 40, 0, 29, -1, -1},    {-1, -1, 0, 4, 1, 0, -1, -1},     {-1, -1, 0, 1, 1, 12, -1, -1},
+        {-1, -1, -1, 39, 1, -1, -1, -1},  {-1, -1, -1, -1, -1, -1, -1, -1},
     };
     for (int row = 0; row < 8; ++row) {
         QList<int> squares(std::begin(game[row]), std::end(game[row]));

@@ -16,27 +16,32 @@ constexpr int EXIT_USAGE = 2;
 constexpr uint64_t MAX_PERFT_DEPTH = 12;
 constexpr uint64_t MAX_EVAL_PARENT_MOVES = 48;
 
-const char* const USAGE =
-    "usage: quellix-engine perft DEPTH (0..12) | eval POSITION PARENT_MOVES (0..48) | "
-    "choose POSITION LEVEL (1..6) SEED | selfplay SEED LEVEL1 LEVEL2 | bench";
+const char* const USAGE = "usage: quellix-engine perft DEPTH (0..12) | eval POSITION PARENT_MOVES (0..48) | "
+                          "choose POSITION LEVEL (1..6) SEED | selfplay SEED LEVEL1 LEVEL2 | bench";
 
 // Reports a bad invocation on one line of stderr and returns the exit status.
-int fail(const std::string& problem) {
+int fail(const std::string& problem)
+{
     std::fprintf(stderr, "quellix-engine: %s\n", problem.c_str());
     return EXIT_USAGE;
 }
 
 // A non-negative decimal number no larger than `limit`: digits only, no sign,
 // no spaces, not empty.
-bool parseNumber(std::string_view text, uint64_t limit, uint64_t& value) {
-    if (text.empty() || text.size() > 20) return false;
+bool parseNumber(std::string_view text, uint64_t limit, uint64_t& value)
+{
+    if (text.empty() || text.size() > 20)
+        return false;
     uint64_t result = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') return false;
+        if (c < '0' || c > '9')
+            return false;
         const uint64_t digit = static_cast<uint64_t>(c - '0');
-        if (result > limit / 10) return false;
+        if (result > limit / 10)
+            return false;
         result *= 10;
-        if (digit > limit - result) return false;
+        if (digit > limit - result)
+            return false;
         result += digit;
     }
     value = result;
@@ -47,15 +52,24 @@ bool parseNumber(std::string_view text, uint64_t limit, uint64_t& value) {
 // to move ('X' or 'O'). The position is left exactly as the rules would leave
 // it after a move: with the side's moves listed, in the pass state if only
 // the other side can move, or over if neither can.
-bool parsePosition(std::string_view text, BoardPosition& position) {
-    if (text.size() != 65) return false;
+bool parsePosition(std::string_view text, BoardPosition& position)
+{
+    if (text.size() != 65)
+        return false;
     position.clear();
     for (int square = 0; square < 64; ++square) {
         switch (text[square]) {
-            case '.': position.squares[square] = 0; break;
-            case 'X': position.squares[square] = 1; break;
-            case 'O': position.squares[square] = 2; break;
-            default: return false;
+        case '.':
+            position.squares[square] = 0;
+            break;
+        case 'X':
+            position.squares[square] = 1;
+            break;
+        case 'O':
+            position.squares[square] = 2;
+            break;
+        default:
+            return false;
         }
     }
     int side = 0;
@@ -76,7 +90,8 @@ bool parsePosition(std::string_view text, BoardPosition& position) {
 // FNV-1a over the bytes of 32-bit values: the signature of the bench games.
 struct Signature {
     uint32_t value = 2166136261u;
-    void add(int32_t v) {
+    void add(int32_t v)
+    {
         const auto bits = static_cast<uint32_t>(v);
         for (int shift = 0; shift < 32; shift += 8) {
             value ^= (bits >> shift) & 0xFFu;
@@ -85,20 +100,26 @@ struct Signature {
     }
 };
 
-int runPerft(int argc, char** argv) {
-    if (argc != 3) return fail("perft takes one argument: DEPTH");
+int runPerft(int argc, char** argv)
+{
+    if (argc != 3)
+        return fail("perft takes one argument: DEPTH");
     uint64_t depth = 0;
-    if (!parseNumber(argv[2], MAX_PERFT_DEPTH, depth)) return fail("DEPTH must be a whole number from 0 to 12");
+    if (!parseNumber(argv[2], MAX_PERFT_DEPTH, depth))
+        return fail("DEPTH must be a whole number from 0 to 12");
     BoardPosition start;
     start.setStartPosition();
     std::printf("%llu\n", static_cast<unsigned long long>(perft(start, static_cast<int>(depth))));
     return 0;
 }
 
-int runEval(int argc, char** argv) {
-    if (argc != 4) return fail("eval takes two arguments: POSITION PARENT_MOVES");
+int runEval(int argc, char** argv)
+{
+    if (argc != 4)
+        return fail("eval takes two arguments: POSITION PARENT_MOVES");
     BoardPosition position;
-    if (!parsePosition(argv[2], position)) return fail("POSITION must be 64 of '.', 'X', 'O' and then 'X' or 'O'");
+    if (!parsePosition(argv[2], position))
+        return fail("POSITION must be 64 of '.', 'X', 'O' and then 'X' or 'O'");
     uint64_t parentMoves = 0;
     if (!parseNumber(argv[3], MAX_EVAL_PARENT_MOVES, parentMoves)) {
         return fail("PARENT_MOVES must be a whole number from 0 to 48");
@@ -107,15 +128,21 @@ int runEval(int argc, char** argv) {
     return 0;
 }
 
-int runChoose(int argc, char** argv) {
-    if (argc != 5) return fail("choose takes three arguments: POSITION LEVEL SEED");
+int runChoose(int argc, char** argv)
+{
+    if (argc != 5)
+        return fail("choose takes three arguments: POSITION LEVEL SEED");
     BoardPosition position;
-    if (!parsePosition(argv[2], position)) return fail("POSITION must be 64 of '.', 'X', 'O' and then 'X' or 'O'");
+    if (!parsePosition(argv[2], position))
+        return fail("POSITION must be 64 of '.', 'X', 'O' and then 'X' or 'O'");
     uint64_t level = 0;
-    if (!parseNumber(argv[3], 6, level) || level < 1) return fail("LEVEL must be a whole number from 1 to 6");
+    if (!parseNumber(argv[3], 6, level) || level < 1)
+        return fail("LEVEL must be a whole number from 1 to 6");
     uint64_t seed = 0;
-    if (!parseNumber(argv[4], UINT32_MAX, seed)) return fail("SEED must be a whole number from 0 to 4294967295");
-    if (position.moveCount == 0) return fail("the side to move has no legal move in POSITION");
+    if (!parseNumber(argv[4], UINT32_MAX, seed))
+        return fail("SEED must be a whole number from 0 to 4294967295");
+    if (position.moveCount == 0)
+        return fail("the side to move has no legal move in POSITION");
     const std::atomic<bool> never{false};
     setRandomSeed(static_cast<uint32_t>(seed));
     const int32_t square = chooseRobotMove(position, static_cast<int>(level), never);
@@ -123,25 +150,33 @@ int runChoose(int argc, char** argv) {
     return 0;
 }
 
-bool parseLevel(const char* text, int& level) {
+bool parseLevel(const char* text, int& level)
+{
     uint64_t value = 0;
-    if (!parseNumber(text, 6, value) || value < 1) return false;
+    if (!parseNumber(text, 6, value) || value < 1)
+        return false;
     level = static_cast<int>(value);
     return true;
 }
 
-int runSelfPlay(int argc, char** argv) {
-    if (argc != 5) return fail("selfplay takes three arguments: SEED LEVEL1 LEVEL2");
+int runSelfPlay(int argc, char** argv)
+{
+    if (argc != 5)
+        return fail("selfplay takes three arguments: SEED LEVEL1 LEVEL2");
     uint64_t seed = 0;
-    if (!parseNumber(argv[2], UINT32_MAX, seed)) return fail("SEED must be a whole number from 0 to 4294967295");
+    if (!parseNumber(argv[2], UINT32_MAX, seed))
+        return fail("SEED must be a whole number from 0 to 4294967295");
     int level1 = 0;
     int level2 = 0;
-    if (!parseLevel(argv[3], level1)) return fail("LEVEL1 must be a whole number from 1 to 6");
-    if (!parseLevel(argv[4], level2)) return fail("LEVEL2 must be a whole number from 1 to 6");
+    if (!parseLevel(argv[3], level1))
+        return fail("LEVEL1 must be a whole number from 1 to 6");
+    if (!parseLevel(argv[4], level2))
+        return fail("LEVEL2 must be a whole number from 1 to 6");
     const SelfPlayResult game = selfPlay(static_cast<uint32_t>(seed), level1, level2);
     std::string line;
     for (int32_t move : game.moves) {
-        if (!line.empty()) line += ' ';
+        if (!line.empty())
+            line += ' ';
         line += std::to_string(move);
     }
     std::printf("%s\nresult %d %d\n", line.c_str(), static_cast<int>(game.discCount1),
@@ -152,21 +187,24 @@ int runSelfPlay(int argc, char** argv) {
 // A fixed workload: whole games at every level, three seeds per pairing.
 // Prints one line per game and, last, the total search nodes and a signature
 // of every move chosen, which changes with any change in the robot's play.
-int runBench(int argc) {
-    if (argc != 2) return fail("bench takes no arguments");
+int runBench(int argc)
+{
+    if (argc != 2)
+        return fail("bench takes no arguments");
     static constexpr int PAIRINGS[][2] = {{1, 1}, {2, 3}, {4, 4}, {5, 6}, {6, 5}, {6, 6}};
     Signature signature;
     uint64_t totalNodes = 0;
     for (const auto& levels : PAIRINGS) {
         for (uint32_t seed = 1; seed <= 3; ++seed) {
             const SelfPlayResult result = selfPlay(seed, levels[0], levels[1]);
-            for (int32_t move : result.moves) signature.add(move);
+            for (int32_t move : result.moves)
+                signature.add(move);
             signature.add(result.discCount1);
             signature.add(result.discCount2);
             totalNodes += result.nodes;
-            std::printf("game seed %u levels %d %d nodes %llu result %d %d\n", static_cast<unsigned>(seed),
-                        levels[0], levels[1], static_cast<unsigned long long>(result.nodes),
-                        static_cast<int>(result.discCount1), static_cast<int>(result.discCount2));
+            std::printf("game seed %u levels %d %d nodes %llu result %d %d\n", static_cast<unsigned>(seed), levels[0],
+                        levels[1], static_cast<unsigned long long>(result.nodes), static_cast<int>(result.discCount1),
+                        static_cast<int>(result.discCount2));
         }
     }
     std::printf("bench nodes %llu signature 0x%08X\n", static_cast<unsigned long long>(totalNodes),
@@ -176,13 +214,20 @@ int runBench(int argc) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (argc < 2) return fail(std::string("missing sub-command; ") + USAGE);
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return fail(std::string("missing sub-command; ") + USAGE);
     const std::string_view command = argv[1];
-    if (command == "perft") return runPerft(argc, argv);
-    if (command == "eval") return runEval(argc, argv);
-    if (command == "choose") return runChoose(argc, argv);
-    if (command == "selfplay") return runSelfPlay(argc, argv);
-    if (command == "bench") return runBench(argc);
+    if (command == "perft")
+        return runPerft(argc, argv);
+    if (command == "eval")
+        return runEval(argc, argv);
+    if (command == "choose")
+        return runChoose(argc, argv);
+    if (command == "selfplay")
+        return runSelfPlay(argc, argv);
+    if (command == "bench")
+        return runBench(argc);
     return fail("unknown sub-command '" + std::string(command) + "'; " + USAGE);
 }
