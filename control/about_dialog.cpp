@@ -30,7 +30,7 @@ struct DialogUnits {
 
 }  // namespace
 
-AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
 {
     setWindowTitle(QStringLiteral("About Quellix"));
     setModal(true);
