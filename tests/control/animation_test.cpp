@@ -100,14 +100,14 @@ TEST_F(AnimationTest, LightMoveCapturingTwoDirectionsTurnsDiscsInOrder)
     w.StartGame();
     // O plays 20: it captures 28 and 36 downwards (fourth direction) and 19
     // leftwards (sixth direction).
-    const BoardPosition before = PositionFrom("........"
-                                              "........"
-                                              "..OX...."
-                                              "....X..."
-                                              "....X..."
-                                              "....O..."
-                                              "........"
-                                              "........O");
+    const BoardPosition before = positionFromText("........"
+                                                  "........"
+                                                  "..OX...."
+                                                  "....X..."
+                                                  "....X..."
+                                                  "....O..."
+                                                  "........"
+                                                  "........O");
     ASSERT_TRUE(before.isLegalMove(20));
     const std::vector<Pause> got = Animate(w, before, 20, {20, 28, 36, 19});
 

@@ -1,6 +1,7 @@
 // The game controller through the real window thread and real task threads:
 // the states of a game, passes, the end, and whole robot games.
 #include "tests/control/game_fixture.h"
+#include "tests/control/move_watcher.h"
 
 #include <atomic>
 #include <mutex>
@@ -93,7 +94,7 @@ TEST_F(ControllerTest, AHumanWhoMustPassGetsThePassButtonAndThenTheOtherSideMove
 {
     GameWindow& w = Open(0, 0);
     w.StartGame();
-    ShowPosition(w, PositionFrom(X_MUST_PASS));
+    ShowPosition(w, positionFromText(X_MUST_PASS));
     w.UpdateTurn();
     EXPECT_TRUE(w.passButton->isEnabled());
     EXPECT_EQ(w.focusWidget(), w.passButton);
@@ -116,7 +117,7 @@ TEST_F(ControllerTest, ARobotThatCannotMovePassesAtOnceAndSaysSo)
     GameWindow& w = Open(0, 0);
     w.StartGame();
     w.SetPlayerKind(1, 2);  // no animation runs, so the turn is updated at once
-    ShowPosition(w, PositionFrom(X_MUST_PASS));
+    ShowPosition(w, positionFromText(X_MUST_PASS));
     w.UpdateTurn();
     EXPECT_TRUE(w.robotPassed);
     EXPECT_EQ(w.displayedPosition.sideToMove, 2);
@@ -131,7 +132,7 @@ TEST_F(ControllerTest, TheLastMoveEndsTheGame)
 {
     GameWindow& w = Open(0, 0);
     w.StartGame();
-    BoardPosition p = PositionFrom(X_MUST_PASS);
+    BoardPosition p = positionFromText(X_MUST_PASS);
     p.applyMove(NO_MOVE);
     ShowPosition(w, p);
     w.UpdateTurn();
@@ -157,7 +158,7 @@ TEST_F(ControllerTest, StartGameCommandStartsStraightFromAFinishedGame)
 {
     GameWindow& w = Open(0, 0);
     w.StartGame();
-    BoardPosition over = PositionFrom(X_MUST_PASS);
+    BoardPosition over = positionFromText(X_MUST_PASS);
     over.applyMove(NO_MOVE);
     over.applyMove(2);
     ASSERT_EQ(over.sideToMove, GAME_OVER);
@@ -263,44 +264,6 @@ TEST_F(ControllerTest, SwitchingTheNextPlayerToARobotDuringAnAnimationStartsItAt
 
 // --- Whole robot games --------------------------------------------------
 
-struct GameRecord {
-    std::mutex mutex;
-    std::vector<int> moves;
-    std::vector<std::string> faults;
-    const AnimationTask* current = nullptr;
-    bool currentFinished = true;
-    BoardPosition before;
-};
-GameRecord* record = nullptr;
-
-// Watches every pause of every animation: the first pause of a task starts a
-// move, the closing 150 ms pause ends it.
-void WatchPause(AnimationTask& task, int ms)
-{
-    std::lock_guard lock(record->mutex);
-    const BoardPosition& shown = task.window->displayedPosition;
-    if (!record->currentFinished && &task != record->current)
-        record->faults.push_back("a move was shown before the previous one ended");
-    if (record->currentFinished) {
-        record->current = &task;
-        record->currentFinished = false;
-        record->moves.push_back(task.square);
-        record->before = shown;
-        record->before.squares[task.square] = 0;
-    }
-    if (ms == 150) {
-        BoardPosition expected;
-        expected.copyAndApply(record->before, task.square);
-        if (expected.sideToMove != shown.sideToMove || expected.moveCount != shown.moveCount ||
-            expected.discCount1 != shown.discCount1 || expected.discCount2 != shown.discCount2 ||
-            std::memcmp(expected.squares, shown.squares, sizeof shown.squares) != 0 ||
-            std::memcmp(expected.moves, shown.moves, sizeof(int32_t) * static_cast<size_t>(shown.moveCount)) != 0)
-            record->faults.push_back("after move " + std::to_string(task.square) +
-                                     " the board differs from the rules' result");
-        record->currentFinished = true;
-    }
-}
-
 TEST_F(ControllerTest, RobotGamesPlayExactlyTheSelfPlayGame)
 {
     struct Case {
@@ -315,19 +278,17 @@ TEST_F(ControllerTest, RobotGamesPlayExactlyTheSelfPlayGame)
             if (move != NO_MOVE)
                 expectedMoves.push_back(move);
 
-        GameRecord game;
-        record = &game;
-        AnimationTask::SetPauseObserverForTesting(WatchPause);
+        MoveWatcher watcher;
         GameWindow& w = Open(c.level1, c.level2);
         setRandomSeed(c.seed);
         w.StartGame();
         ASSERT_TRUE(
             RunUntil([&] { return platform::LoadShared(w.displayedPosition.sideToMove) == GAME_OVER && Resting(); }));
-        EXPECT_EQ(game.moves, expectedMoves) << "seed " << c.seed;
+        EXPECT_EQ(watcher.Moves(), expectedMoves) << "seed " << c.seed;
         EXPECT_EQ(w.displayedPosition.discCount1, expected.discCount1);
         EXPECT_EQ(w.displayedPosition.discCount2, expected.discCount2);
-        EXPECT_TRUE(game.faults.empty()) << game.faults.front();
-        AnimationTask::SetPauseObserverForTesting(nullptr);
+        const std::vector<std::string> faults = watcher.Faults();
+        EXPECT_TRUE(faults.empty()) << faults.front();
         window.reset();
     }
 }

@@ -17,6 +17,7 @@
 
 #include "control/game_window.h"
 #include "platform/shared_value.h"
+#include "tests/engine/positions.h"
 
 class GameFixture : public testing::Test {
 public:
@@ -97,21 +98,3 @@ inline const char* const X_MUST_PASS = "OX......"
                                        "........"
                                        "........"
                                        "........X";
-
-// A position from a picture of the board: 64 characters, '.' empty, 'X'
-// colour 1, 'O' colour 2, then the side to move. The side's moves are listed;
-// a side without a move is put in the pass state, or the game over.
-inline BoardPosition PositionFrom(const char* picture)
-{
-    BoardPosition p;
-    for (int i = 0; i < 64; ++i)
-        p.squares[i] = picture[i] == 'X' ? 1 : picture[i] == 'O' ? 2 : 0;
-    const int side = picture[64] == 'X' ? 1 : 2;
-    p.sideToMove = side;
-    p.regenerateMoves();
-    if (p.moveCount == 0) {
-        p.sideToMove = 3 - side;
-        p.finishMove();  // looks at the side after `3 - side`, that is `side` again
-    }
-    return p;
-}

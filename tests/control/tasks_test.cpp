@@ -114,7 +114,7 @@ TEST_F(TasksTest, AReplacedRobotWaitsForTheHumansPassAndThenMoves)
 {
     GameWindow& w = Open(0, 1);
     w.StartGame();
-    BoardPosition p = PositionFrom(X_MUST_PASS);
+    BoardPosition p = positionFromText(X_MUST_PASS);
     w.displayedPosition = p;
     w.nextPosition = p;
     w.nextPosition.applyMove(NO_MOVE);

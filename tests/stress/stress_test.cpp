@@ -30,6 +30,7 @@
 #include "control/client_area.h"
 #include "control/help_window.h"
 #include "tests/control/game_fixture.h"
+#include "tests/control/move_watcher.h"
 
 namespace {
 
@@ -85,45 +86,6 @@ private:
     std::string action_ = "start";
     std::thread thread_;
 };
-
-// Watches every pause of every animation of the final game: the first pause
-// of a task starts a move, the closing 150 ms pause ends it, and the board
-// then must be what the rules make of the position before the move.
-struct GameRecord {
-    std::mutex mutex;
-    int moves = 0;
-    std::vector<std::string> faults;
-    const AnimationTask* current = nullptr;
-    bool currentFinished = true;
-    BoardPosition before;
-};
-GameRecord* record = nullptr;
-
-void WatchPause(AnimationTask& task, int ms)
-{
-    std::lock_guard lock(record->mutex);
-    const BoardPosition& shown = task.window->displayedPosition;
-    if (!record->currentFinished && &task != record->current)
-        record->faults.push_back("a move was shown before the previous one ended");
-    if (record->currentFinished) {
-        record->current = &task;
-        record->currentFinished = false;
-        ++record->moves;
-        record->before = shown;
-        record->before.squares[task.square] = 0;
-    }
-    if (ms == 150) {
-        BoardPosition expected;
-        expected.copyAndApply(record->before, task.square);
-        if (expected.sideToMove != shown.sideToMove || expected.moveCount != shown.moveCount ||
-            expected.discCount1 != shown.discCount1 || expected.discCount2 != shown.discCount2 ||
-            std::memcmp(expected.squares, shown.squares, sizeof shown.squares) != 0 ||
-            std::memcmp(expected.moves, shown.moves, sizeof(int32_t) * static_cast<size_t>(shown.moveCount)) != 0)
-            record->faults.push_back("after move " + std::to_string(task.square) +
-                                     " the board differs from the rules' result");
-        record->currentFinished = true;
-    }
-}
 
 class StressTest : public GameFixture {
 protected:
@@ -484,17 +446,18 @@ protected:
         w.CommandAction(ID_CLEAR_GAME)->trigger();
         ASSERT_EQ(Side(), NO_GAME);
         ASSERT_TRUE(Resting());
-        GameRecord game;
-        record = &game;
-        AnimationTask::SetPauseObserverForTesting(WatchPause);
-        w.CommandAction(ID_START_GAME)->trigger();
-        ASSERT_TRUE(RunUntil([&] { return Side() == GAME_OVER && Resting(); }, 120000)) << "the game did not end";
-        AnimationTask::SetPauseObserverForTesting(nullptr);
-        record = nullptr;
-        EXPECT_TRUE(game.faults.empty()) << game.faults.front();
+        int moves = 0;
+        {
+            MoveWatcher watcher;
+            w.CommandAction(ID_START_GAME)->trigger();
+            ASSERT_TRUE(RunUntil([&] { return Side() == GAME_OVER && Resting(); }, 120000)) << "the game did not end";
+            const std::vector<std::string> faults = watcher.Faults();
+            EXPECT_TRUE(faults.empty()) << faults.front();
+            moves = static_cast<int>(watcher.Moves().size());
+        }
         const BoardPosition& p = w.displayedPosition;
-        EXPECT_GE(game.moves, 10);
-        EXPECT_EQ(game.moves + 4, p.discCount1 + p.discCount2) << "every move adds one disc";
+        EXPECT_GE(moves, 10);
+        EXPECT_EQ(moves + 4, p.discCount1 + p.discCount2) << "every move adds one disc";
         CheckConsistent("the checked game");
     }
 
