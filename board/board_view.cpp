@@ -227,25 +227,27 @@ void BoardView::BuildSquarePicture([[maybe_unused]] platform::DrawingContext* co
 void BoardView::DrawMarks(platform::DrawingContext* context)
 {
     DrawingContextGuard guard(context, gameWindow);
-    const BoardPosition& position = gameWindow->displayedPosition;
-    const int count = platform::LoadShared(position.moveCount);
-    for (int i = 0; i < count && i < 48; ++i) {
-        int x = 0, y = 0;
-        SquareCentre(platform::LoadShared(position.moves[i]), x, y);
+    ForEachMarkCentre([context](int x, int y) {
         // A cross of two five-pixel arms meeting at the centre.
         context->Line(x - 2, y - 2, x + 3, y + 3, MARK_COLOUR);
         context->Line(x - 2, y + 2, x + 3, y - 3, MARK_COLOUR);
-    }
+    });
 }
 
 void BoardView::EraseMarks(platform::DrawingContext* context)
 {
     DrawingContextGuard guard(context, gameWindow);
+    ForEachMarkCentre([this, context](int x, int y) { context->FillRect({x - 2, y - 2, x + 3, y + 3}, boardColour); });
+}
+
+template <typename Action>
+void BoardView::ForEachMarkCentre(Action action) const
+{
     const BoardPosition& position = gameWindow->displayedPosition;
     const int count = platform::LoadShared(position.moveCount);
     for (int i = 0; i < count && i < 48; ++i) {
         int x = 0, y = 0;
         SquareCentre(platform::LoadShared(position.moves[i]), x, y);
-        context->FillRect({x - 2, y - 2, x + 3, y + 3}, boardColour);
+        action(x, y);
     }
 }

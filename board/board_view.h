@@ -46,4 +46,7 @@ private:
     void BuildSquarePicture(platform::DrawingContext* context, int index);
     void DrawMarks(platform::DrawingContext* context);
     void EraseMarks(platform::DrawingContext* context);
+    // Calls action(x, y) with the centre of every legal move of the side to move.
+    template <typename Action>
+    void ForEachMarkCentre(Action action) const;
 };

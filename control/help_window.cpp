@@ -35,14 +35,11 @@ level, the more strongly it favours them. Level 1 is a gentle beginner; level 6 
 away.</p>
 )";
 
-HelpWindow* openHelp = nullptr;
-
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner)
 {
     setWindowTitle(QStringLiteral("Quellix Help"));
-    setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     auto* text = new QTextBrowser(this);
     text->setHtml(QString::fromUtf8(HELP_TEXT));
@@ -51,20 +48,21 @@ HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addWidget(buttons);
     resize(520, 560);
-    connect(this, &QObject::destroyed, [] { openHelp = nullptr; });
 }
 
 void HelpWindow::ShowFor(QWidget* owner)
 {
-    if (openHelp == nullptr)
-        openHelp = new HelpWindow(owner);
-    openHelp->show();
-    openHelp->raise();
-    openHelp->activateWindow();
+    // One help window per owner, kept (hidden when closed) until the owner goes.
+    auto* help = owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (help == nullptr)
+        help = new HelpWindow(owner);
+    help->show();
+    help->raise();
+    help->activateWindow();
 }
 
-void HelpWindow::CloseFor(QWidget* /*owner*/)
+void HelpWindow::CloseFor(QWidget* owner)
 {
-    if (openHelp != nullptr)
-        openHelp->close();
+    if (auto* help = owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly))
+        help->close();
 }
