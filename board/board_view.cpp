@@ -33,11 +33,6 @@ QColor Grey(int level)
     return platform::DrawingContext::Nearest(QColor(level, level, level));
 }
 
-void DrawNamedPicture(platform::DrawingContext& context, const platform::Rect& r, const QString& name)
-{
-    DrawMaskedPicture(context, r, name + QStringLiteral("BIT"), name + QStringLiteral("MASK"));
-}
-
 }  // namespace
 
 BoardView::BoardView() : boardColour(BOARD_GREEN) {}

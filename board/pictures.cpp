@@ -21,6 +21,11 @@ void DrawMaskedPicture(platform::DrawingContext& target, const platform::Rect& r
     target.Combine(r, picture, QPainter::RasterOp_SourceAndDestination);
 }
 
+void DrawNamedPicture(platform::DrawingContext& target, const platform::Rect& r, const QString& name)
+{
+    DrawMaskedPicture(target, r, name + QStringLiteral("BIT"), name + QStringLiteral("MASK"));
+}
+
 void MakeScaledCopy(QImage& receiver, const platform::Rect& size, const QImage& source,
                     const platform::Rect& sourceRect)
 {

@@ -17,6 +17,10 @@ void CopyPicture(platform::DrawingContext& target, const platform::Rect& r, cons
 void DrawMaskedPicture(platform::DrawingContext& target, const platform::Rect& r, const QString& pictureName,
                        const QString& maskName);
 
+// The same for a pair named by its common name: "COU0" draws "COU0BIT"
+// through "COU0MASK".
+void DrawNamedPicture(platform::DrawingContext& target, const platform::Rect& r, const QString& name);
+
 // Makes `receiver` a new picture of size's width and height holding the
 // source rectangle of `source`, stretched by dropping or repeating whole rows
 // and columns, never blending.

@@ -98,8 +98,7 @@ void GameWindow::UpdateTurn()
     else if (!startClearButton->isDown())
         Client()->setFocus();
 
-    for (int id : {ID_START_GAME, ID_CLEAR_GAME})
-        CommandAction(id)->setEnabled(IsCommandEnabled(id));
+    RefreshCommandStates();
 }
 
 void GameWindow::OnAnimationDone(int serial)

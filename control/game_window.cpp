@@ -122,10 +122,7 @@ void GameWindow::BuildMenus()
     game->addSeparator();
     addCommand(game, ID_EXIT, QStringLiteral("E&xit"));
     // The enable rules are evaluated whenever the menu opens.
-    connect(game, &QMenu::aboutToShow, this, [this] {
-        for (int id : {ID_START_GAME, ID_CLEAR_GAME})
-            commands_[id]->setEnabled(IsCommandEnabled(id));
-    });
+    connect(game, &QMenu::aboutToShow, this, &GameWindow::RefreshCommandStates);
 
     for (int side = 1; side <= 2; ++side) {
         QMenu* menu = menuBar()->addMenu(side == 1 ? QStringLiteral("Player &1") : QStringLiteral("Player &2"));
@@ -153,6 +150,12 @@ bool GameWindow::IsCommandEnabled(int id) const
     if (id == ID_CLEAR_GAME)
         return side != NO_GAME;
     return true;
+}
+
+void GameWindow::RefreshCommandStates()
+{
+    for (int id : {ID_START_GAME, ID_CLEAR_GAME})
+        commands_[id]->setEnabled(IsCommandEnabled(id));
 }
 
 void GameWindow::OnCommand(int id)

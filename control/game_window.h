@@ -70,6 +70,9 @@ public:
     // --- Commands and cursors ---
     void OnCommand(int id);
     bool IsCommandEnabled(int id) const;
+    // Greys or enables Start Game and Clear Game by the rules above, so that a
+    // greyed command's key does nothing either.
+    void RefreshCommandStates();
     void SetCursorMode(int mode);
     void ApplyCursor();
 

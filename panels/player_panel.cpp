@@ -258,7 +258,7 @@ void PlayerPanel::BuildPicture([[maybe_unused]] platform::DrawingContext* contex
     {
         platform::DrawingContext canvasContext(canvas);
         canvasContext.FillRect(platform::Rect::FromQRect(canvas.rect()), placement.raised ? raisedColour : flatColour);
-        DrawMaskedPicture(canvasContext, placement.rect, name + QStringLiteral("BIT"), name + QStringLiteral("MASK"));
+        DrawNamedPicture(canvasContext, placement.rect, name);
     }
     const platform::Rect& target = badge ? badgeRect : stateRect;
     MakeScaledCopy(pictures.pictures[type], {0, 0, target.Width(), target.Height()}, canvas,
