@@ -51,3 +51,59 @@ struct StableDiscs {
     StableDiscs();
     void mark(int square, int colour);
 };
+
+// TEMPORARY: the engine library's namespace and helpers, until the engine
+// branch lands.
+namespace engine {
+using ::BoardPosition;
+using ::GAME_OVER;
+using ::NO_GAME;
+using ::NO_MOVE;
+using ::PackedScore;
+constexpr int opponent(int side)
+{
+    return 3 - side;
+}
+constexpr int rowOf(int square)
+{
+    return square >> 3;
+}
+constexpr int columnOf(int square)
+{
+    return square & 7;
+}
+constexpr int squareAt(int row, int column)
+{
+    return row * 8 + column;
+}
+struct Captures {
+    int32_t runLength[8];
+    int32_t squares[64];
+    int32_t count;
+};
+inline Captures capturesOf(const BoardPosition& position, int square)
+{
+    Captures captures{};
+    const int side = position.sideToMove;
+    int dy = -1, dx = 1;
+    for (int direction = 0; direction < 8; ++direction) {
+        int row = rowOf(square) + dy, column = columnOf(square) + dx, run = 0;
+        while (row >= 0 && row < 8 && column >= 0 && column < 8 &&
+               position.squares[squareAt(row, column)] == opponent(side)) {
+            row += dy;
+            column += dx;
+            ++run;
+        }
+        if (run > 0 && row >= 0 && row < 8 && column >= 0 && column < 8 &&
+            position.squares[squareAt(row, column)] == side) {
+            captures.runLength[direction] = run;
+            for (int k = 1; k <= run; ++k)
+                captures.squares[captures.count++] = squareAt(rowOf(square) + k * dy, columnOf(square) + k * dx);
+        }
+        const int ny = (dy + dx > 0) - (dy + dx < 0);
+        dx = (dx - dy > 0) - (dx - dy < 0);
+        dy = ny;
+    }
+    return captures;
+}
+}  // namespace engine

@@ -35,3 +35,29 @@ int32_t chooseRootMove(const int32_t* moves, const PackedScore* scores, int32_t*
 // move was settled without a search).
 int32_t chooseRobotMove(const BoardPosition& position, int level, const std::atomic<bool>& cancelled,
                         uint64_t* nodes = nullptr);
+
+// TEMPORARY: the engine library's generator object, until the engine branch
+// lands.
+namespace engine {
+class Random {
+public:
+    explicit Random(uint32_t seed = 0) : seed_(seed) {}
+    unsigned below(unsigned n)
+    {
+        ::setRandomSeed(seed_);
+        const unsigned r = ::randomBelow(n);
+        seed_ = ::randomSeed();
+        return r;
+    }
+    uint32_t seed() const { return seed_; }
+    uint32_t seed_;
+};
+inline int32_t chooseRobotMove(const BoardPosition& position, int level, Random& random,
+                               const std::atomic<bool>& cancelled, uint64_t* nodes = nullptr)
+{
+    ::setRandomSeed(random.seed_);
+    const int32_t move = ::chooseRobotMove(position, level, cancelled, nodes);
+    random.seed_ = ::randomSeed();
+    return move;
+}
+}  // namespace engine
