@@ -16,6 +16,12 @@ using PackedScore = int32_t;
 inline constexpr PackedScore LOWEST_SCORE = 0;
 inline constexpr PackedScore HIGHEST_SCORE = 0x828282;
 
+struct Captures {
+    int32_t runLength[8];
+    int32_t squares[64];
+    int32_t count;
+};
+
 // One whole game state. A flat record of 32-bit fields that is copied freely;
 // nothing in it allocates.
 struct BoardPosition {
@@ -35,6 +41,7 @@ struct BoardPosition {
     void applyMove(int square);
     void finishMove();
     void copyAndApply(const BoardPosition& source, int square);
+    Captures capturesOf(int square) const;
 
     PackedScore evaluate(int parentMoveCount) const;
     PackedScore finalScore() const;
@@ -76,13 +83,12 @@ constexpr int squareAt(int row, int column)
 {
     return row * 8 + column;
 }
-struct Captures {
-    int32_t runLength[8];
-    int32_t squares[64];
-    int32_t count;
-};
-inline Captures capturesOf(const BoardPosition& position, int square)
+using ::Captures;
+}  // namespace engine
+inline Captures BoardPosition::capturesOf(int square) const
 {
+    using namespace engine;
+    const BoardPosition& position = *this;
     Captures captures{};
     const int side = position.sideToMove;
     int dy = -1, dx = 1;
@@ -106,4 +112,3 @@ inline Captures capturesOf(const BoardPosition& position, int square)
     }
     return captures;
 }
-}  // namespace engine
