@@ -1,21 +1,17 @@
 #include "board/board_view.h"
 
-#include "board/drawing_context_guard.h"
-#include "control/game_window.h"
-#include "platform/shared_value.h"
+#include "engine/board_position.h"
 
 namespace {
+
+using engine::NO_MOVE;
+namespace code = square_picture;
 
 constexpr int CANVAS_SIZE = 120;
 constexpr platform::Rect CANVAS_RECT{0, 0, CANVAS_SIZE, CANVAS_SIZE};
 // The 113 x 113 arrow and hub pictures sit 4 pixels in from the canvas's
 // left and top edges.
 constexpr platform::Rect OVERLAY_RECT{4, 4, 117, 117};
-
-// Entries 41 and 42 are the full-size dark and light discs that the other
-// disc pictures are built on.
-constexpr int FULL_DARK_DISC = 41;
-constexpr int FULL_LIGHT_DISC = 42;
 
 const QColor BOARD_GREEN(0x69, 0xBD, 0x8C);
 const QColor LINE_COLOUR(0x26, 0x27, 0x26);
@@ -33,13 +29,27 @@ QColor Grey(int level)
     return platform::DrawingContext::Nearest(QColor(level, level, level));
 }
 
+// The named picture that a code draws over its disc or ground.
+QString TurningPictureName(int pictureCode)
+{
+    return QStringLiteral("COU%1").arg(pictureCode - code::FIRST_TURNING + 1);
+}
+QString ArrowPictureName(int pictureCode)
+{
+    return QStringLiteral("ARROW%1").arg(code::ArrowFrame(pictureCode) + 1, 2, 10, QLatin1Char('0'));
+}
+
 }  // namespace
 
-BoardView::BoardView() : boardColour(BOARD_GREEN) {}
-
-void BoardView::Relayout([[maybe_unused]] platform::DrawingContext* context)
+BoardView::BoardView(const GameState& game, DrawingTarget target, SquareClicked squareClicked)
+    : boardColour(BOARD_GREEN), game_(game), target_(target), squareClicked_(std::move(squareClicked))
 {
-    const int width = gameWindow->boardRect.Width();
+}
+
+void BoardView::Relayout([[maybe_unused]] platform::DrawingContext* context, const platform::Rect& boardRect)
+{
+    boardRect_ = boardRect;
+    const int width = boardRect.Width();
     lineWidth = width / 160 <= 1 ? 1 : width / 160;
     pictureSize = (width + lineWidth) / 10;
     boardColour = platform::DrawingContext::Nearest(BOARD_GREEN);
@@ -48,8 +58,8 @@ void BoardView::Relayout([[maybe_unused]] platform::DrawingContext* context)
 
 void BoardView::PaintBoard(platform::DrawingContext* context)
 {
-    DrawingContextGuard guard(context, gameWindow);
-    const platform::Rect board = gameWindow->boardRect;
+    DrawingContextGuard guard(context, target_);
+    const platform::Rect board = boardRect_;
     const int left = board.left, top = board.top, right = board.right, bottom = board.bottom;
     const int width = board.Width();
     const int t = lineWidth;
@@ -95,13 +105,13 @@ void BoardView::PaintBoard(platform::DrawingContext* context)
     }
 
     for (int square = 0; square < 64; ++square)
-        if (platform::LoadShared(gameWindow->displayedPosition.squares[square]) != 0)
+        if (game_.SquareCode(square) != code::EMPTY)
             DrawSquare(context, square);
 }
 
 void BoardView::Repaint(platform::DrawingContext* context)
 {
-    DrawingContextGuard guard(context, gameWindow);
+    DrawingContextGuard guard(context, target_);
     PaintBoard(context);
     if (marksShown)
         DrawMarks(context);
@@ -109,15 +119,15 @@ void BoardView::Repaint(platform::DrawingContext* context)
 
 void BoardView::DrawSquare(platform::DrawingContext* context, int square)
 {
-    DrawingContextGuard guard(context, gameWindow);
-    int code = platform::LoadShared(gameWindow->displayedPosition.squares[square]);
-    if (code == 0)
+    DrawingContextGuard guard(context, target_);
+    int pictureCode = game_.SquareCode(square);
+    if (pictureCode == code::EMPTY)
         return;
     // The disc of the last move carries the hub of the arrow.
-    if ((code == 1 || code == 2) && square == platform::LoadShared(gameWindow->lastMove))
-        code += 39;
-    if (code >= 1 && code <= PICTURE_COUNT)
-        DrawSquarePicture(context, PictureRect(square), code - 1);
+    if (code::IsDisc(pictureCode) && square == game_.LastMove())
+        pictureCode = code::WithLastMoveMark(pictureCode);
+    if (pictureCode >= 1 && pictureCode <= code::HIGHEST_CODE)
+        DrawSquarePicture(context, PictureRect(square), pictureCode);
 }
 
 void BoardView::SetMarksShown(bool shown)
@@ -133,8 +143,8 @@ void BoardView::SetMarksShown(bool shown)
 
 int BoardView::SquareAt(int x, int y) const
 {
-    const platform::Rect board = gameWindow->boardRect;
-    if (!board.Contains(x, y))
+    const platform::Rect board = boardRect_;
+    if (lineWidth == 0 || !board.Contains(x, y))
         return NO_MOVE;
     const int pitch = board.Width() + lineWidth;
     // Rounds up, so a point is given the column whose end it lies before.
@@ -142,29 +152,21 @@ int BoardView::SquareAt(int x, int y) const
     const int row = (8 * (y - board.top) + 7) / pitch;
     const bool onLine = x >= board.left + ((column + 1) * pitch) / 8 - lineWidth ||
                         y >= board.top + ((row + 1) * pitch) / 8 - lineWidth;
-    return onLine ? NO_MOVE : row * 8 + column;
+    return onLine ? NO_MOVE : engine::squareAt(row, column);
 }
 
 void BoardView::HandleClick(int x, int y)
 {
-    const int side = platform::LoadShared(gameWindow->displayedPosition.sideToMove);
-    if (side < 1 || lineWidth == 0)
-        return;
     const int square = SquareAt(x, y);
-    if (square == NO_MOVE)
-        return;
-    if (gameWindow->animationTask)
-        return;
-    if (gameWindow->PlayerKindOf(side) != 0)
-        return;
-    gameWindow->PlayMove(square);
+    if (square != NO_MOVE && squareClicked_)
+        squareClicked_(square);
 }
 
 platform::Rect BoardView::PictureRect(int square) const
 {
-    const platform::Rect board = gameWindow->boardRect;
+    const platform::Rect board = boardRect_;
     const int pitch = board.Width() + lineWidth;
-    const int column = square & 7, row = square >> 3;
+    const int column = engine::columnOf(square), row = engine::rowOf(square);
     const int x = board.left + ((column * pitch) / 8 + ((column + 1) * pitch) / 8 - lineWidth - pictureSize) / 2;
     const int y = board.top + ((row * pitch) / 8 + ((row + 1) * pitch) / 8 - lineWidth - pictureSize) / 2;
     return {x, y, x + pictureSize, y + pictureSize};
@@ -172,21 +174,22 @@ platform::Rect BoardView::PictureRect(int square) const
 
 void BoardView::SquareCentre(int square, int& x, int& y) const
 {
-    const platform::Rect board = gameWindow->boardRect;
+    const platform::Rect board = boardRect_;
     const int pitch = board.Width() + lineWidth;
-    const int column = square & 7, row = square >> 3;
+    const int column = engine::columnOf(square), row = engine::rowOf(square);
     x = board.left + ((column * pitch) / 8 + ((column + 1) * pitch) / 8 - lineWidth) / 2;
     y = board.top + ((row * pitch) / 8 + ((row + 1) * pitch) / 8 - lineWidth) / 2;
 }
 
-void BoardView::DrawSquarePicture(platform::DrawingContext* context, const platform::Rect& r, int index)
+void BoardView::DrawSquarePicture(platform::DrawingContext* context, const platform::Rect& r, int pictureCode)
 {
-    if (!squarePictures.built[static_cast<size_t>(index)])
-        BuildSquarePicture(context, index);
-    CopyPicture(*context, r, squarePictures.pictures[static_cast<size_t>(index)]);
+    const auto index = static_cast<size_t>(code::PictureIndex(pictureCode));
+    if (!squarePictures.built[index])
+        BuildSquarePicture(context, pictureCode);
+    CopyPicture(*context, r, squarePictures.pictures[index]);
 }
 
-void BoardView::BuildSquarePicture([[maybe_unused]] platform::DrawingContext* context, int index)
+void BoardView::BuildSquarePicture([[maybe_unused]] platform::DrawingContext* context, int pictureCode)
 {
     // Raster operations need a 32-bit RGB target, which is also the format of
     // the window's back buffer, so the result copies 1:1.
@@ -194,34 +197,31 @@ void BoardView::BuildSquarePicture([[maybe_unused]] platform::DrawingContext* co
     {
         platform::DrawingContext canvasContext(canvas);
         platform::DrawingContext* canvasPointer = &canvasContext;
-        if (index <= 1) {
-            DrawSquarePicture(canvasPointer, CANVAS_RECT, index + 41);
-        } else if (index <= 6) {
+        const int side = code::SideOf(pictureCode);
+        if (code::IsFullSizeDisc(pictureCode)) {
             canvasContext.FillRect(CANVAS_RECT, boardColour);
-            DrawNamedPicture(canvasContext, CANVAS_RECT, QStringLiteral("COU%1").arg(index - 1));
-        } else if (index <= 38) {
-            const bool dark = index <= 22;
-            DrawSquarePicture(canvasPointer, CANVAS_RECT, dark ? FULL_DARK_DISC : FULL_LIGHT_DISC);
-            const int frame = dark ? index - 6 : index - 22;
-            DrawNamedPicture(canvasContext, OVERLAY_RECT,
-                             QStringLiteral("ARROW%1").arg(frame, 2, 10, QLatin1Char('0')));
-        } else if (index <= 40) {
-            DrawSquarePicture(canvasPointer, CANVAS_RECT, index == 39 ? FULL_DARK_DISC : FULL_LIGHT_DISC);
-            DrawNamedPicture(canvasContext, OVERLAY_RECT, QStringLiteral("CENTER"));
+            DrawNamedPicture(canvasContext, CANVAS_RECT, side == 1 ? QStringLiteral("COU0") : QStringLiteral("COU6"));
+        } else if (code::IsTurning(pictureCode)) {
+            canvasContext.FillRect(CANVAS_RECT, boardColour);
+            DrawNamedPicture(canvasContext, CANVAS_RECT, TurningPictureName(pictureCode));
         } else {
-            canvasContext.FillRect(CANVAS_RECT, boardColour);
-            DrawNamedPicture(canvasContext, CANVAS_RECT,
-                             index == FULL_DARK_DISC ? QStringLiteral("COU0") : QStringLiteral("COU6"));
+            // Every other picture is a full-size disc, maybe with an overlay.
+            DrawSquarePicture(canvasPointer, CANVAS_RECT, code::FullSizeDisc(side));
+            if (code::IsArrow(pictureCode))
+                DrawNamedPicture(canvasContext, OVERLAY_RECT, ArrowPictureName(pictureCode));
+            else if (code::IsLastMoveMark(pictureCode))
+                DrawNamedPicture(canvasContext, OVERLAY_RECT, QStringLiteral("CENTER"));
         }
     }
-    const int size = index >= FULL_DARK_DISC ? CANVAS_SIZE : pictureSize;
-    MakeScaledCopy(squarePictures.pictures[static_cast<size_t>(index)], {0, 0, size, size}, canvas, CANVAS_RECT);
-    squarePictures.built[static_cast<size_t>(index)] = true;
+    const int size = code::IsFullSizeDisc(pictureCode) ? CANVAS_SIZE : pictureSize;
+    const auto index = static_cast<size_t>(code::PictureIndex(pictureCode));
+    MakeScaledCopy(squarePictures.pictures[index], {0, 0, size, size}, canvas, CANVAS_RECT);
+    squarePictures.built[index] = true;
 }
 
 void BoardView::DrawMarks(platform::DrawingContext* context)
 {
-    DrawingContextGuard guard(context, gameWindow);
+    DrawingContextGuard guard(context, target_);
     ForEachMarkCentre([context](int x, int y) {
         // A cross of two five-pixel arms meeting at the centre.
         context->Line(x - 2, y - 2, x + 3, y + 3, MARK_COLOUR);
@@ -231,18 +231,17 @@ void BoardView::DrawMarks(platform::DrawingContext* context)
 
 void BoardView::EraseMarks(platform::DrawingContext* context)
 {
-    DrawingContextGuard guard(context, gameWindow);
+    DrawingContextGuard guard(context, target_);
     ForEachMarkCentre([this, context](int x, int y) { context->FillRect({x - 2, y - 2, x + 3, y + 3}, boardColour); });
 }
 
 template <typename Action>
 void BoardView::ForEachMarkCentre(Action action) const
 {
-    const BoardPosition& position = gameWindow->displayedPosition;
-    const int count = platform::LoadShared(position.moveCount);
+    const int count = game_.MoveCount();
     for (int i = 0; i < count && i < 48; ++i) {
         int x = 0, y = 0;
-        SquareCentre(platform::LoadShared(position.moves[i]), x, y);
+        SquareCentre(game_.LegalMove(i), x, y);
         action(x, y);
     }
 }

@@ -1,36 +1,46 @@
 // The board: green ground, grid, dots, bevelled frame, the picture of every
-// square, the legal-move marks, and the mapping of a click to a square.
+// square, the legal-move marks, and the mapping of a click to a square. It
+// shows the game it is handed and reports clicked squares; whether a click
+// is a move is the game's business.
 #pragma once
 
 #include <QColor>
+#include <functional>
 
+#include "board/drawing_context_guard.h"
 #include "board/pictures.h"
+#include "game/game_state.h"
+#include "game/square_picture.h"
 #include "platform/drawing_context.h"
 #include "platform/geometry.h"
 
 class BoardView {
 public:
-    // Number of prepared square pictures (codes 1 to 43).
-    static constexpr int PICTURE_COUNT = 43;
+    // One prepared picture per square picture code from 1 up.
+    static constexpr int PICTURE_COUNT = square_picture::HIGHEST_CODE;
 
-    BoardView();
+    // Told the square of every click that lands on one.
+    using SquareClicked = std::function<void(int square)>;
 
-    // Takes the sizes and colours for the window's current board rectangle
+    BoardView(const GameState& game, DrawingTarget target, SquareClicked squareClicked);
+
+    // Takes the board rectangle and the sizes and colours that follow from it,
     // and drops every prepared picture. Called under the drawing lock.
-    void Relayout(platform::DrawingContext* context);
+    void Relayout(platform::DrawingContext* context, const platform::Rect& boardRect);
     // Draws the whole board without the marks.
     void PaintBoard(platform::DrawingContext* context);
     // The board and, when shown, the marks.
     void Repaint(platform::DrawingContext* context);
-    // Draws one square from its code in the displayed position.
+    // Draws one square from its code in the game.
     void DrawSquare(platform::DrawingContext* context, int square);
     void SetMarksShown(bool shown);
-    // A left click at client point (x, y).
+    // A left click at client point (x, y): reports the square under it, if any.
     void HandleClick(int x, int y);
-    // The square under client point (x, y), or NO_MOVE on a grid line or
-    // outside the board.
+    // The square under client point (x, y), or NO_MOVE on a grid line,
+    // outside the board, or before the first layout.
     int SquareAt(int x, int y) const;
 
+    const platform::Rect& BoardRect() const { return boardRect_; }
     // The picture rectangle of a square, and the centre where its mark goes.
     platform::Rect PictureRect(int square) const;
     void SquareCentre(int square, int& x, int& y) const;
@@ -42,11 +52,16 @@ public:
     bool marksShown = false;
 
 private:
-    void DrawSquarePicture(platform::DrawingContext* context, const platform::Rect& r, int index);
-    void BuildSquarePicture(platform::DrawingContext* context, int index);
+    void DrawSquarePicture(platform::DrawingContext* context, const platform::Rect& r, int code);
+    void BuildSquarePicture(platform::DrawingContext* context, int code);
     void DrawMarks(platform::DrawingContext* context);
     void EraseMarks(platform::DrawingContext* context);
     // Calls action(x, y) with the centre of every legal move of the side to move.
     template <typename Action>
     void ForEachMarkCentre(Action action) const;
+
+    const GameState& game_;
+    const DrawingTarget target_;
+    const SquareClicked squareClicked_;
+    platform::Rect boardRect_;
 };

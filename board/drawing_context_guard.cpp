@@ -1,27 +1,14 @@
 #include "board/drawing_context_guard.h"
 
-#include "control/game_window.h"
-
-DrawingContextGuard::DrawingContextGuard(platform::DrawingContext*& context, GameWindow* window)
+DrawingContextGuard::DrawingContextGuard(platform::DrawingContext*& context, const DrawingTarget& target)
 {
     // A caller that already draws (the paint handler, an outer operation)
-    // keeps its context, and the window is not even looked at.
-    if (context == nullptr)
-        Open(context, window->drawingLock, window->Surface());
-}
-
-DrawingContextGuard::DrawingContextGuard(platform::DrawingContext*& context, std::mutex& lock,
-                                         platform::WindowSurface& surface)
-{
-    if (context == nullptr)
-        Open(context, lock, surface);
-}
-
-void DrawingContextGuard::Open(platform::DrawingContext*& context, std::mutex& lock, platform::WindowSurface& surface)
-{
-    lock_ = std::unique_lock<std::mutex>(lock);
-    surface_ = &surface;
-    context_.emplace(surface.Image());
+    // keeps its context, and the target is not even looked at.
+    if (context != nullptr)
+        return;
+    lock_ = std::unique_lock<std::mutex>(*target.lock);
+    surface_ = target.surface;
+    context_.emplace(surface_->Image());
     context = &*context_;
 }
 

@@ -9,16 +9,19 @@
 #include "platform/drawing_context.h"
 #include "platform/window_surface.h"
 
-class GameWindow;
+// Where the views draw outside painting: the window's back buffer, and the
+// lock that every thread holds while it draws into it.
+struct DrawingTarget {
+    std::mutex* lock = nullptr;
+    platform::WindowSurface* surface = nullptr;
+};
 
 class DrawingContextGuard {
 public:
     // If `context` already holds a context, the guard does nothing: no lock,
-    // no flush, no close. Otherwise it takes the window's drawing lock, opens
-    // a context on the window's back buffer and stores it in `context`.
-    DrawingContextGuard(platform::DrawingContext*& context, GameWindow* window);
-    // The same on any surface guarded by `lock`.
-    DrawingContextGuard(platform::DrawingContext*& context, std::mutex& lock, platform::WindowSurface& surface);
+    // no flush, no close. Otherwise it takes the target's drawing lock, opens
+    // a context on its back buffer and stores it in `context`.
+    DrawingContextGuard(platform::DrawingContext*& context, const DrawingTarget& target);
     // If this guard opened the context: asks for the drawn rectangle to be
     // shown, closes the context and frees the lock (also when an exception
     // leaves the drawing operation).
@@ -27,8 +30,6 @@ public:
     DrawingContextGuard& operator=(const DrawingContextGuard&) = delete;
 
 private:
-    void Open(platform::DrawingContext*& context, std::mutex& lock, platform::WindowSurface& surface);
-
     std::optional<platform::DrawingContext> context_;
     std::unique_lock<std::mutex> lock_;
     platform::WindowSurface* surface_ = nullptr;

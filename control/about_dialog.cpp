@@ -52,7 +52,7 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
         label->setWordWrap(wrap);
         return label;
     };
-    QLabel* name = addText(platform::LoadString(14), du(40, 18, 46, 9), Qt::AlignLeft);
+    QLabel* name = addText(platform::LoadString(platform::StringId::ProgramName), du(40, 18, 46, 9), Qt::AlignLeft);
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);

@@ -7,15 +7,14 @@
 #include <ctime>
 
 #include "control/game_window.h"
-#include "engine/robot.h"
 
 GameWindow* InitInstance()
 {
-    setRandomSeed(static_cast<uint32_t>(std::time(nullptr)));
     // The settings live under this organisation and the executable's name.
     QCoreApplication::setOrganizationName(QStringLiteral("Tamsvelder"));
 
-    auto* window = new GameWindow;
+    // The robot's random numbers start from the clock, in whole seconds.
+    auto* window = new GameWindow(static_cast<uint32_t>(std::time(nullptr)));
     window->setAttribute(Qt::WA_DeleteOnClose);
 
     // A client area of about 800 by 600, smaller on a small screen, centred.

@@ -4,14 +4,10 @@
 #include <cmath>
 #include <system_error>
 
-#include "control/game_window.h"
+#include "control/game_controller.h"
+#include "control/test_seam.h"
 #include "engine/robot.h"
 #include "platform/window_message.h"
-
-namespace {
-std::atomic<double> timeScale{1.0};
-std::atomic<bool> threadCreationFails{false};
-}  // namespace
 
 BackgroundTask::~BackgroundTask()
 {
@@ -19,23 +15,10 @@ BackgroundTask::~BackgroundTask()
         thread_.join();
 }
 
-void BackgroundTask::SetTimeScale(double scale)
-{
-    timeScale.store(scale < 0 ? 0 : scale);
-}
-double BackgroundTask::TimeScale()
-{
-    return timeScale.load();
-}
-void BackgroundTask::SetThreadCreationFailsForTesting(bool fails)
-{
-    threadCreationFails.store(fails);
-}
-
 void BackgroundTask::StartThread()
 {
     try {
-        if (threadCreationFails.load())
+        if (TestSeam::ThreadCreationFails())
             throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
         thread_ = std::thread(&BackgroundTask::TaskThreadMain, this);
     } catch (const std::system_error&) {
@@ -60,7 +43,7 @@ void BackgroundTask::Cancel()
 
 void BackgroundTask::WaitInterruptibly(int ms)
 {
-    const double scaled = ms * TimeScale();
+    const double scaled = ms * TestSeam::TimeScale();
     cancelEvent.WaitFor(static_cast<int>(std::lround(scaled)));
     if (IsCancelled())
         throw InterruptedException{};
@@ -68,7 +51,8 @@ void BackgroundTask::WaitInterruptibly(int ms)
 
 // ---------------------------------------------------------------------------
 
-RobotTask::RobotTask(GameWindow* owner) : window(owner), position(owner->nextPosition), serial(owner->robotSerial)
+RobotTask::RobotTask(GameController& game, const engine::BoardPosition& start, int reportSerial)
+    : position(start), serial(reportSerial), game_(game)
 {
     StartThread();
 }
@@ -79,15 +63,15 @@ int RobotTask::Run()
 {
     // The level is read when the thinking starts, so a change of level before
     // then is obeyed.
-    const int level = std::clamp(window->PlayerKindOf(position.sideToMove), 1, 6);
-    const int square = chooseRobotMove(position, level, cancelled);
+    const int level = std::clamp(game_.PlayerKind(position.sideToMove), LOWEST_ROBOT_LEVEL, HIGHEST_ROBOT_LEVEL);
+    const int square = engine::chooseRobotMove(position, level, game_.RobotRandom(), cancelled);
     if (IsCancelled())
         return 0;
     // Hold the move back until the board is ready for it: no animation is
     // running and the side to move can act.
-    window->idleEvent.Wait();
+    game_.IdleEvent().Wait();
     if (IsCancelled())
         return 0;
-    platform::PostWindowMessage(window, WM_ROBOT_MOVE, serial, square);
+    platform::PostWindowMessage(&game_, WM_ROBOT_MOVE, serial, square);
     return 0;
 }

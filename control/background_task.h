@@ -11,9 +11,9 @@
 #include "engine/board_position.h"
 #include "platform/event.h"
 
-class GameWindow;
+class GameController;
 
-// Posted to the window by a finished animation (wParam: its serial) and by a
+// Posted to the game by a finished animation (wParam: its serial) and by a
 // robot that has chosen (wParam: its serial, lParam: the square).
 inline constexpr int WM_ANIMATION_DONE = 0x500;
 inline constexpr int WM_ROBOT_MOVE = 0x501;
@@ -34,17 +34,9 @@ public:
     bool IsCancelled() const { return cancelled.load(std::memory_order_relaxed); }
     bool IsDone() const { return doneEvent.IsSet(); }
 
-    // Waits up to `ms` milliseconds (times the time scale) unless the task is
-    // cancelled; throws InterruptedException if it is.
+    // Waits up to `ms` nominal milliseconds unless the task is cancelled;
+    // throws InterruptedException if it is.
     void WaitInterruptibly(int ms);
-
-    // Every pause of every task is the nominal length times this factor: 1 in
-    // the program, near 0 in tests.
-    static void SetTimeScale(double scale);
-    static double TimeScale();
-    // Tests only: makes the next thread creations fail, as if the system had
-    // no threads left.
-    static void SetThreadCreationFailsForTesting(bool fails);
 
     std::atomic<bool> cancelled{false};
     platform::Event cancelEvent;
@@ -73,9 +65,11 @@ void CancelAndDelete(std::unique_ptr<Task>& task)
     task.reset();
 }
 
+// Shows one move on the displayed position and performs it there.
 class AnimationTask : public BackgroundTask {
 public:
-    AnimationTask(GameWindow* window, int square);
+    // Resets the game's idle event and starts at once.
+    AnimationTask(GameController& game, int square);
     ~AnimationTask() override;
     int Run() override;
 
@@ -85,24 +79,27 @@ public:
     // milliseconds, then takes it again.
     void WaitReleasing(std::unique_lock<std::mutex>& held, int ms);
 
-    GameWindow* const window;
+    GameController& Game() const { return game_; }
     const int square;
     int elapsed = 0;
     const int serial;
 
-    // Tests only: called on the task's thread at every pause, with its nominal
-    // length, before the wait. Set it while no task runs.
-    using PauseObserver = void (*)(AnimationTask& task, int ms);
-    static void SetPauseObserverForTesting(PauseObserver observer);
+private:
+    GameController& game_;
 };
 
+// Chooses the robot's move on its own copy of the position.
 class RobotTask : public BackgroundTask {
 public:
-    explicit RobotTask(GameWindow* window);
+    // Thinks about `position` (the game's next position) at once; reports
+    // with `serial`.
+    RobotTask(GameController& game, const engine::BoardPosition& position, int serial);
     ~RobotTask() override;
     int Run() override;
 
-    GameWindow* const window;
-    const BoardPosition position;
+    const engine::BoardPosition position;
     const int serial;
+
+private:
+    GameController& game_;
 };

@@ -30,7 +30,7 @@ bool ClientArea::event(QEvent* event)
 void ClientArea::resizeEvent(QResizeEvent* /*event*/)
 {
     {
-        std::lock_guard lock(window_->drawingLock);
+        std::lock_guard lock(window_->Game().DrawingLock());
         surface_.Resize(size());
     }
     window_->UpdateLayout();
@@ -43,7 +43,7 @@ void ClientArea::paintEvent(QPaintEvent* event)
     {
         // Under the drawing lock no other thread is halfway through a frame,
         // and the prepared pictures are not being built by two threads.
-        std::lock_guard lock(window_->drawingLock);
+        std::lock_guard lock(window_->Game().DrawingLock());
         if (paintStepsPending_) {
             paintStepsPending_ = false;
             platform::DrawingContext context(surface_.Image());
@@ -60,6 +60,6 @@ void ClientArea::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         const QPoint point = event->position().toPoint();
-        window_->boardView.HandleClick(point.x(), point.y());
+        window_->Board().HandleClick(point.x(), point.y());
     }
 }

@@ -1,201 +1,303 @@
-// The game controller: how moves, passes, starts, clears and changes of a
-// player's kind enter the game, and how the window follows the game after
-// each of them. Everything here runs on the window thread.
-#include <QPushButton>
+#include "control/game_controller.h"
 
-#include "control/client_area.h"
-#include "control/game_window.h"
-#include "platform/resources.h"
+#include "board/board_view.h"
+#include "panels/player_panel.h"
 #include "platform/shared_value.h"
+#include "platform/window_message.h"
 
-using platform::LoadString;
+using engine::BoardPosition;
+using engine::GAME_OVER;
+using engine::NO_GAME;
+using engine::NO_MOVE;
+using platform::LoadShared;
+using platform::StoreShared;
+using platform::StringId;
 
-void GameWindow::SetSquarePicture(int code, int square)
+GameController::GameController(uint32_t robotSeed) : robotRandom_(robotSeed) {}
+
+GameController::~GameController()
 {
-    if (platform::LoadShared(displayedPosition.sideToMove) < 1)
-        return;
-    platform::StoreShared(displayedPosition.squares[square], static_cast<int32_t>(code));
-    boardView.DrawSquare(nullptr, square);
+    // Normally the close handler has stopped both tasks already; a game torn
+    // down without closing must not leave a thread behind either.
+    AbandonAll();
 }
 
-void GameWindow::PlayMove(int square)
+void GameController::Attach(GameShell& shell, BoardView& board, PlayerPanel& panel1, PlayerPanel& panel2)
+{
+    shell_ = &shell;
+    board_ = &board;
+    panels_[0] = &panel1;
+    panels_[1] = &panel2;
+}
+
+// ---------------------------------------------------------------------------
+// What the views read. The animation may be writing the displayed position,
+// so every value is read in one piece.
+
+int GameController::SideToMove() const
+{
+    return LoadShared(displayedPosition_.sideToMove);
+}
+int GameController::MoveCount() const
+{
+    return LoadShared(displayedPosition_.moveCount);
+}
+int GameController::LegalMove(int index) const
+{
+    return LoadShared(displayedPosition_.moves[index]);
+}
+int GameController::DiscCount(int side) const
+{
+    return LoadShared(side == 1 ? displayedPosition_.discCount1 : displayedPosition_.discCount2);
+}
+int GameController::SquareCode(int square) const
+{
+    return LoadShared(displayedPosition_.squares[square]);
+}
+int GameController::LastMove() const
+{
+    return LoadShared(lastMove_);
+}
+int GameController::PlayerKind(int side) const
+{
+    return playerKind_[side - 1].load(std::memory_order_relaxed);
+}
+bool GameController::RobotPassed() const
+{
+    return robotPassed_;
+}
+
+// ---------------------------------------------------------------------------
+// The turn flow
+
+void GameController::SetSquarePicture(int code, int square)
+{
+    if (SideToMove() < 1)
+        return;
+    StoreShared(displayedPosition_.squares[square], static_cast<int32_t>(code));
+    board_->DrawSquare(nullptr, square);
+}
+
+void GameController::FinishDisplayedMove()
+{
+    // The window thread may be reading the position meanwhile: publish the
+    // result one whole value at a time.
+    BoardPosition after = displayedPosition_;
+    after.finishMove();
+    BoardPosition& shown = displayedPosition_;
+    StoreShared(shown.discCount1, after.discCount1);
+    StoreShared(shown.discCount2, after.discCount2);
+    for (int i = 0; i < 48; ++i)
+        StoreShared(shown.moves[i], after.moves[i]);
+    StoreShared(shown.moveCount, after.moveCount);
+    for (int i = 0; i < 64; ++i)
+        StoreShared(shown.squares[i], after.squares[i]);
+    StoreShared(shown.sideToMove, after.sideToMove);
+}
+
+void GameController::PlayMove(int square)
 {
     // While a move is being shown the displayed position belongs to its
     // animation; nothing may be played onto it until the animation is done.
-    if (animationTask)
+    if (animationTask_)
         return;
-    if (square == NO_MOVE ? displayedPosition.moveCount != 0 : !displayedPosition.isLegalMove(square))
+    if (square == NO_MOVE ? displayedPosition_.moveCount != 0 : !displayedPosition_.isLegalMove(square))
         return;
 
-    const int previous = lastMove;
-    lastMove = NO_MOVE;
+    const int previous = lastMove_;
+    StoreShared(lastMove_, NO_MOVE);
     if (previous != NO_MOVE)
-        SetSquarePicture(displayedPosition.squares[previous], previous);
-    boardView.SetMarksShown(false);
-    lastMove = square;
+        SetSquarePicture(displayedPosition_.squares[previous], previous);
+    board_->SetMarksShown(false);
+    StoreShared(lastMove_, static_cast<int32_t>(square));
 
     BoardPosition after;
-    after.copyAndApply(displayedPosition, square);
+    after.copyAndApply(displayedPosition_, square);
 
     if (square == NO_MOVE) {
-        displayedPosition = after;
+        displayedPosition_ = after;
         UpdateTurn();
-        idleEvent.Set();
+        idleEvent_.Set();
         return;
     }
 
-    animationTask = std::make_unique<AnimationTask>(this, square);
-    nextPosition = after;
-    if (nextPosition.sideToMove != GAME_OVER && nextPosition.moveCount == 0)
-        nextPosition.applyMove(NO_MOVE);
+    // No cursor of a player while the move is shown.
+    shell_->SetCursorMode(CURSOR_ARROW);
+    animationTask_ = std::make_unique<AnimationTask>(*this, square);
+    nextPosition_ = after;
+    if (nextPosition_.sideToMove != GAME_OVER && nextPosition_.moveCount == 0)
+        nextPosition_.applyMove(NO_MOVE);
     StartRobotIfNeeded();
 }
 
-void GameWindow::StartRobotIfNeeded()
+void GameController::StartRobotIfNeeded()
 {
-    const int side = nextPosition.sideToMove;
-    if (side >= 1 && nextPosition.moveCount > 0 && PlayerKindOf(side) != 0)
-        robotTask = std::make_unique<RobotTask>(this);
+    const int side = nextPosition_.sideToMove;
+    if (side >= 1 && nextPosition_.moveCount > 0 && IsRobot(PlayerKind(side)))
+        robotTask_ = std::make_unique<RobotTask>(*this, nextPosition_, robotSerial_);
 }
 
-void GameWindow::UpdateTurn()
+void GameController::UpdateTurn()
 {
-    robotPassed = false;
+    robotPassed_ = false;
     {
-        const int side = displayedPosition.sideToMove;
-        if (side >= 1 && displayedPosition.moveCount == 0 && PlayerKindOf(side) != 0) {
+        const int side = displayedPosition_.sideToMove;
+        if (side >= 1 && displayedPosition_.moveCount == 0 && IsRobot(PlayerKind(side))) {
             PlayMove(NO_MOVE);
-            robotPassed = true;
+            robotPassed_ = true;
         }
     }
 
-    panel1.SetLevel(PlayerKindOf(1));
-    panel2.SetLevel(PlayerKindOf(2));
-    panel1.Paint(nullptr);
-    panel2.Paint(nullptr);
+    for (int side = 1; side <= 2; ++side)
+        panels_[side - 1]->SetLevel(PlayerKind(side));
+    for (PlayerPanel* panel : panels_)
+        panel->Paint(nullptr);
 
-    const int side = displayedPosition.sideToMove;
+    const int side = displayedPosition_.sideToMove;
     int cursor = CURSOR_ARROW;
     bool marks = false;
     bool pass = false;
     if (side >= 1) {
-        if (PlayerKindOf(side) != 0) {
+        if (IsRobot(PlayerKind(side))) {
             cursor = CURSOR_WORKING;
         } else {
             cursor = side == 1 ? CURSOR_PLAYER1 : CURSOR_PLAYER2;
-            marks = displayedPosition.moveCount > 0;
+            marks = displayedPosition_.moveCount > 0;
             pass = !marks;
         }
     }
-    SetCursorMode(cursor);
-    boardView.SetMarksShown(marks);
-    passButton->setEnabled(pass);
-
-    if (pass)
-        passButton->setFocus();
-    else if (side < 1)
-        startClearButton->setFocus();
-    else if (!startClearButton->isDown())
-        Client()->setFocus();
-
-    RefreshCommandStates();
+    shell_->SetCursorMode(cursor);
+    board_->SetMarksShown(marks);
+    shell_->ShowTurn(pass, side >= 1);
 }
 
-void GameWindow::OnAnimationDone(int serial)
+void GameController::HandleSquareClick(int square)
 {
-    if (serial != animationSerial)
+    const int side = SideToMove();
+    if (side < 1 || animationTask_ || IsRobot(PlayerKind(side)))
         return;
-    CancelAndDelete(animationTask);
-    UpdateTurn();
-    if (displayedPosition.moveCount > 0)
-        idleEvent.Set();
-}
-
-void GameWindow::OnRobotMove(int serial, int square)
-{
-    if (serial != robotSerial)
-        return;
-    CancelAndDelete(robotTask);
     PlayMove(square);
 }
 
-void GameWindow::PassTurn()
+bool GameController::event(QEvent* e)
 {
-    if (platform::LoadShared(displayedPosition.sideToMove) >= 1)
+    if (const auto* message = platform::ReceivedWindowMessage(e, WM_ANIMATION_DONE)) {
+        OnAnimationDone(message->wParam);
+        return true;
+    }
+    if (const auto* message = platform::ReceivedWindowMessage(e, WM_ROBOT_MOVE)) {
+        OnRobotMove(message->wParam, message->lParam);
+        return true;
+    }
+    return QObject::event(e);
+}
+
+void GameController::OnAnimationDone(int serial)
+{
+    if (serial != animationSerial_)
+        return;
+    CancelAndDelete(animationTask_);
+    UpdateTurn();
+    if (displayedPosition_.moveCount > 0)
+        idleEvent_.Set();
+}
+
+void GameController::OnRobotMove(int serial, int square)
+{
+    if (serial != robotSerial_)
+        return;
+    CancelAndDelete(robotTask_);
+    PlayMove(square);
+}
+
+void GameController::PassTurn()
+{
+    if (SideToMove() >= 1)
         PlayMove(NO_MOVE);
 }
 
-void GameWindow::StartGame()
+bool GameController::CanStartGame() const
+{
+    return SideToMove() < 1;
+}
+
+bool GameController::CanClearGame() const
+{
+    return SideToMove() != NO_GAME;
+}
+
+void GameController::StartGame()
 {
     AbandonAll();
-    lastMove = NO_MOVE;
-    if (displayedPosition.sideToMove >= 1)
+    StoreShared(lastMove_, NO_MOVE);
+    if (displayedPosition_.sideToMove >= 1)
         return;
-    displayedPosition.setStartPosition();
-    boardView.PaintBoard(nullptr);
-    idleEvent.Set();
-    startClearButton->setText(LoadString(8));
-    nextPosition = displayedPosition;
+    displayedPosition_.setStartPosition();
+    board_->PaintBoard(nullptr);
+    idleEvent_.Set();
+    shell_->SetStartClearCaption(StringId::ClearBoard);
+    nextPosition_ = displayedPosition_;
     StartRobotIfNeeded();
     UpdateTurn();
 }
 
-void GameWindow::ClearGame()
+void GameController::ClearGame()
 {
     // An animation may be writing the position: read the side in one piece.
-    if (platform::LoadShared(displayedPosition.sideToMove) >= 1 && !AskQuestion(15, 16))
+    if (SideToMove() >= 1 && !shell_->AskQuestion(StringId::ClearQuestion, StringId::ClearCaption))
         return;
     AbandonAll();
-    lastMove = NO_MOVE;
-    displayedPosition.clear();
-    boardView.PaintBoard(nullptr);
-    idleEvent.Set();
-    startClearButton->setText(LoadString(9));
+    StoreShared(lastMove_, NO_MOVE);
+    displayedPosition_.clear();
+    board_->PaintBoard(nullptr);
+    idleEvent_.Set();
+    shell_->SetStartClearCaption(StringId::StartGame);
     UpdateTurn();
 }
 
-void GameWindow::SetPlayerKind(int side, int kind)
+void GameController::SetPlayerKind(int side, int kind)
 {
-    const int old = PlayerKindOf(side);
-    playerKind[side - 1].store(kind, std::memory_order_relaxed);
-    const int first = side == 1 ? ID_PLAYER1_FIRST : ID_PLAYER2_FIRST;
-    if (QAction* item = CommandAction(first + kind))
-        item->setChecked(true);
+    const int old = PlayerKind(side);
+    playerKind_[side - 1].store(kind, std::memory_order_relaxed);
+    shell_->MarkPlayerKind(side, kind);
     if (kind == old)
         return;
     // On a cleared board the next position still holds the cleared game's;
     // nobody is to move next there.
-    if (nextPosition.sideToMove == side && platform::LoadShared(displayedPosition.sideToMove) != NO_GAME) {
+    if (nextPosition_.sideToMove == side && SideToMove() != NO_GAME) {
         AbandonRobot();
         StartRobotIfNeeded();
     }
-    if (!animationTask)
+    if (!animationTask_)
         UpdateTurn();
 }
 
-void GameWindow::AbandonRobot()
+// ---------------------------------------------------------------------------
+// Abandoning tasks
+
+void GameController::AbandonRobot()
 {
-    ++robotSerial;
-    if (robotTask) {
-        idleEvent.Set();
-        CancelAndDelete(robotTask);
+    ++robotSerial_;
+    if (robotTask_) {
+        idleEvent_.Set();
+        CancelAndDelete(robotTask_);
         // The event says that the displayed position's side to move can act:
         // not while a move is being shown, and not while that side must pass.
-        if (animationTask || (displayedPosition.sideToMove >= 1 && displayedPosition.moveCount == 0))
-            idleEvent.Reset();
+        if (animationTask_ || (displayedPosition_.sideToMove >= 1 && displayedPosition_.moveCount == 0))
+            idleEvent_.Reset();
     }
-    robotTask.reset();
+    robotTask_.reset();
 }
 
-void GameWindow::AbandonAll()
+void GameController::AbandonAll()
 {
-    ++animationSerial;
-    ++robotSerial;
-    idleEvent.Set();
-    if (animationTask)
-        animationTask->Cancel();
-    if (robotTask)
-        robotTask->Cancel();
-    CancelAndDelete(animationTask);
-    CancelAndDelete(robotTask);
+    ++animationSerial_;
+    ++robotSerial_;
+    idleEvent_.Set();
+    if (animationTask_)
+        animationTask_->Cancel();
+    if (robotTask_)
+        robotTask_->Cancel();
+    CancelAndDelete(animationTask_);
+    CancelAndDelete(robotTask_);
 }

@@ -7,27 +7,21 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <algorithm>
 
-#include "board/drawing_context_guard.h"
 #include "control/about_dialog.h"
 #include "control/client_area.h"
 #include "control/help_window.h"
 #include "platform/resources.h"
 #include "platform/settings.h"
-#include "platform/shared_value.h"
-#include "platform/window_message.h"
 
-using platform::LoadShared;
 using platform::LoadString;
-
-GameWindow* gameWindow = nullptr;
+using platform::StringId;
 
 namespace {
 
 const QString SETTINGS_SECTION = QStringLiteral("Settings");
 const QString SETTING_NAMES[2] = {QStringLiteral("Player1Level"), QStringLiteral("Player2Level")};
-constexpr int DEFAULT_KINDS[2] = {0, 3};
+constexpr int DEFAULT_KINDS[2] = {HUMAN, 3};
 
 // A stored kind outside 0 to 6, or one that is not a number, reads as the
 // entry's default: the menus, the badges and the robot know only 0 to 6.
@@ -35,7 +29,7 @@ int ReadPlayerKind(int side)
 {
     const int fallback = DEFAULT_KINDS[side - 1];
     const int kind = platform::ReadSettingInt(SETTINGS_SECTION, SETTING_NAMES[side - 1], fallback);
-    return kind >= 0 && kind <= 6 ? kind : fallback;
+    return IsValidPlayerKind(kind) ? kind : fallback;
 }
 
 const char* const KIND_ITEMS[7] = {
@@ -48,47 +42,58 @@ const char* const KIND_ITEMS[7] = {
     "Robot &6 - Perfectionist",
 };
 
+int FirstPlayerCommand(int side)
+{
+    return side == 1 ? ID_PLAYER1_FIRST : ID_PLAYER2_FIRST;
+}
+
 }  // namespace
 
-GameWindow::GameWindow()
+GameWindow::GameWindow(uint32_t robotSeed)
+    : client_(new ClientArea(this)), game_(robotSeed),
+      boardView_(game_, DrawingTarget{&game_.DrawingLock(), &client_->Surface()},
+                 [this](int square) { game_.HandleSquareClick(square); }),
+      panel1_(1, game_, DrawingTarget{&game_.DrawingLock(), &client_->Surface()}, backgroundColour_),
+      panel2_(2, game_, DrawingTarget{&game_.DrawingLock(), &client_->Surface()}, backgroundColour_)
 {
-    gameWindow = this;
-    blackCursor = platform::LoadCursorResource(QStringLiteral("BLACKCUR"));
-    whiteCursor = platform::LoadCursorResource(QStringLiteral("WHITECUR"));
+    game_.Attach(*this, boardView_, panel1_, panel2_);
+    blackCursor_ = platform::LoadCursorResource(QStringLiteral("BLACKCUR"));
+    whiteCursor_ = platform::LoadCursorResource(QStringLiteral("WHITECUR"));
 
     setWindowIcon(platform::LoadProgramIcon());
-    setWindowTitle(LoadString(14));
-    client_ = new ClientArea(this);
+    setWindowTitle(LoadString(StringId::ProgramName));
     QPalette palette = client_->palette();
-    palette.setColor(QPalette::Window, backgroundColour);
+    palette.setColor(QPalette::Window, backgroundColour_);
     client_->setPalette(palette);
     setCentralWidget(client_);
     BuildMenus();
 
-    startClearButton = new QPushButton(LoadString(9), client_);
-    passButton = new QPushButton(LoadString(10), client_);
-    for (QPushButton* button : {startClearButton, passButton}) {
+    startClearButton_ = new QPushButton(LoadString(StringId::StartGame), client_);
+    passButton_ = new QPushButton(LoadString(StringId::Pass), client_);
+    for (QPushButton* button : {startClearButton_, passButton_}) {
         button->setGeometry(1, 1, 24, 24);
+        // The client area's disc and working cursors belong to the board and
+        // the panels; over a button the pointer is the normal arrow.
+        button->setCursor(Qt::ArrowCursor);
         button->hide();
     }
-    passButton->setEnabled(false);
-    connect(startClearButton, &QPushButton::clicked, this, [this] { OnCommand(ID_START_CLEAR_BUTTON); });
-    connect(passButton, &QPushButton::clicked, this, [this] { OnCommand(ID_PASS_BUTTON); });
+    passButton_->setEnabled(false);
+    connect(startClearButton_, &QPushButton::clicked, this, [this] { OnCommand(ID_START_CLEAR_BUTTON); });
+    connect(passButton_, &QPushButton::clicked, this, [this] { OnCommand(ID_PASS_BUTTON); });
 
     const int kind1 = ReadPlayerKind(1);
     const int kind2 = ReadPlayerKind(2);
-    playerKind[0] = kind1;
-    playerKind[1] = kind2;
-    SetPlayerKind(1, kind1);
-    SetPlayerKind(2, kind2);
-    UpdateTurn();
+    // The kinds equal those stored, so this only puts the radio marks.
+    game_.SetPlayerKind(1, kind1);
+    game_.SetPlayerKind(2, kind2);
+    game_.UpdateTurn();
 }
 
 GameWindow::~GameWindow()
 {
-    // Normally the close handler has stopped both tasks already; a window
-    // destroyed without closing must not leave a thread behind either.
-    AbandonAll();
+    // The views and the panels go before the game: stop every task first,
+    // so that no animation draws through them any more.
+    game_.AbandonAll();
 }
 
 platform::WindowSurface& GameWindow::Surface()
@@ -128,9 +133,8 @@ void GameWindow::BuildMenus()
         QMenu* menu = menuBar()->addMenu(side == 1 ? QStringLiteral("Player &1") : QStringLiteral("Player &2"));
         playerGroups_[side - 1] = new QActionGroup(this);
         playerGroups_[side - 1]->setExclusive(true);
-        const int first = side == 1 ? ID_PLAYER1_FIRST : ID_PLAYER2_FIRST;
-        for (int kind = 0; kind <= 6; ++kind) {
-            QAction* action = addCommand(menu, first + kind, QString::fromUtf8(KIND_ITEMS[kind]));
+        for (int kind = HUMAN; kind <= HIGHEST_ROBOT_LEVEL; ++kind) {
+            QAction* action = addCommand(menu, FirstPlayerCommand(side) + kind, QString::fromUtf8(KIND_ITEMS[kind]));
             action->setCheckable(true);
             playerGroups_[side - 1]->addAction(action);
         }
@@ -144,11 +148,10 @@ void GameWindow::BuildMenus()
 
 bool GameWindow::IsCommandEnabled(int id) const
 {
-    const int side = LoadShared(displayedPosition.sideToMove);
     if (id == ID_START_GAME)
-        return side < 1;
+        return game_.CanStartGame();
     if (id == ID_CLEAR_GAME)
-        return side != NO_GAME;
+        return game_.CanClearGame();
     return true;
 }
 
@@ -164,9 +167,9 @@ void GameWindow::OnCommand(int id)
         return;
     if (id >= ID_PLAYER1_FIRST && id < 500) {
         const int side = id < ID_PLAYER2_FIRST ? 1 : 2;
-        const int kind = id - (side == 1 ? ID_PLAYER1_FIRST : ID_PLAYER2_FIRST);
-        if (kind >= 0 && kind <= 6)
-            SetPlayerKind(side, kind);
+        const int kind = id - FirstPlayerCommand(side);
+        if (IsValidPlayerKind(kind))
+            game_.SetPlayerKind(side, kind);
         return;
     }
     switch (id) {
@@ -174,10 +177,10 @@ void GameWindow::OnCommand(int id)
         close();
         break;
     case ID_START_GAME:
-        StartGame();
+        game_.StartGame();
         break;
     case ID_CLEAR_GAME:
-        ClearGame();
+        game_.ClearGame();
         break;
     case ID_ABOUT:
         ShowAbout();
@@ -186,13 +189,13 @@ void GameWindow::OnCommand(int id)
         ShowHelp();
         break;
     case ID_START_CLEAR_BUTTON:
-        if (LoadShared(displayedPosition.sideToMove) == NO_GAME)
-            StartGame();
+        if (game_.SideToMove() == engine::NO_GAME)
+            game_.StartGame();
         else
-            ClearGame();
+            game_.ClearGame();
         break;
     case ID_PASS_BUTTON:
-        PassTurn();
+        game_.PassTurn();
         break;
     default:
         break;
@@ -210,19 +213,44 @@ void GameWindow::ShowHelp()
     HelpWindow::ShowFor(this);
 }
 
-bool GameWindow::AskQuestion(int textId, int captionId)
+// ---------------------------------------------------------------------------
+// The window's side of the turn flow
+
+bool GameWindow::AskQuestion(StringId text, StringId caption)
 {
-    QMessageBox box(QMessageBox::Question, LoadString(captionId), LoadString(textId),
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    QMessageBox box(QMessageBox::Question, LoadString(caption), LoadString(text), QMessageBox::Ok | QMessageBox::Cancel,
+                    this);
     return box.exec() == QMessageBox::Ok;
 }
 
-// ---------------------------------------------------------------------------
-// Cursors
+void GameWindow::MarkPlayerKind(int side, int kind)
+{
+    if (QAction* item = CommandAction(FirstPlayerCommand(side) + kind))
+        item->setChecked(true);
+}
+
+void GameWindow::SetStartClearCaption(StringId caption)
+{
+    startClearButton_->setText(LoadString(caption));
+}
+
+void GameWindow::ShowTurn(bool passEnabled, bool gameRunning)
+{
+    passButton_->setEnabled(passEnabled);
+    // The focus goes to what the player acts with next, but a press of the
+    // first button that is still going on keeps it.
+    if (passEnabled)
+        passButton_->setFocus();
+    else if (!gameRunning)
+        startClearButton_->setFocus();
+    else if (!startClearButton_->isDown())
+        client_->setFocus();
+    RefreshCommandStates();
+}
 
 void GameWindow::SetCursorMode(int mode)
 {
-    cursorMode = mode;
+    cursorMode_ = mode;
     ApplyCursor();
 }
 
@@ -230,12 +258,12 @@ void GameWindow::ApplyCursor()
 {
     // The cursor belongs to the client area only: over the buttons, the frame
     // and the menu the platform keeps its own.
-    switch (cursorMode) {
+    switch (cursorMode_) {
     case CURSOR_PLAYER1:
-        client_->setCursor(blackCursor);
+        client_->setCursor(blackCursor_);
         break;
     case CURSOR_PLAYER2:
-        client_->setCursor(whiteCursor);
+        client_->setCursor(whiteCursor_);
         break;
     case CURSOR_WORKING:
         client_->setCursor(Qt::BusyCursor);
@@ -247,18 +275,10 @@ void GameWindow::ApplyCursor()
 }
 
 // ---------------------------------------------------------------------------
-// Messages and closing
+// Palette changes and closing
 
 bool GameWindow::event(QEvent* e)
 {
-    if (const auto* message = platform::ReceivedWindowMessage(e, WM_ANIMATION_DONE)) {
-        OnAnimationDone(message->wParam);
-        return true;
-    }
-    if (const auto* message = platform::ReceivedWindowMessage(e, WM_ROBOT_MOVE)) {
-        OnRobotMove(message->wParam, message->lParam);
-        return true;
-    }
     if (e->type() == QEvent::ApplicationPaletteChange)
         UpdateLayout();
     return QMainWindow::event(e);
@@ -266,13 +286,13 @@ bool GameWindow::event(QEvent* e)
 
 void GameWindow::closeEvent(QCloseEvent* e)
 {
-    if (LoadShared(displayedPosition.sideToMove) >= 1 && !AskQuestion(17, 18)) {
+    if (game_.SideToMove() >= 1 && !AskQuestion(StringId::ExitQuestion, StringId::ExitCaption)) {
         e->ignore();
         return;
     }
-    platform::WriteSettingInt(SETTINGS_SECTION, SETTING_NAMES[0], PlayerKindOf(1));
-    platform::WriteSettingInt(SETTINGS_SECTION, SETTING_NAMES[1], PlayerKindOf(2));
-    AbandonAll();
+    platform::WriteSettingInt(SETTINGS_SECTION, SETTING_NAMES[0], game_.PlayerKind(1));
+    platform::WriteSettingInt(SETTINGS_SECTION, SETTING_NAMES[1], game_.PlayerKind(2));
+    game_.AbandonAll();
     HelpWindow::CloseFor(this);
     e->accept();
 }
@@ -280,59 +300,50 @@ void GameWindow::closeEvent(QCloseEvent* e)
 // ---------------------------------------------------------------------------
 // Layout and painting
 
-// Stores the rectangles; the caller holds drawingLock, since the animation
-// thread reads boardRect when it draws a frame.
-void GameWindow::StoreLayout(const WindowLayout& layout)
+platform::Rect GameWindow::ClientRect() const
 {
-    boardRect = layout.board;
-    panelRect1 = layout.panel1;
-    panelRect2 = layout.panel2;
+    return platform::Rect::FromQRect(client_->rect());
 }
 
 void GameWindow::PlaceButtons(const WindowLayout& layout)
 {
-    startClearButton->setGeometry(layout.startClearButton.ToQRect());
-    passButton->setGeometry(layout.passButton.ToQRect());
+    startClearButton_->setGeometry(layout.startClearButton.ToQRect());
+    passButton_->setGeometry(layout.passButton.ToQRect());
 }
 
 void GameWindow::UpdateLayout()
 {
     platform::DrawingContext* context = nullptr;
-    DrawingContextGuard guard(context, this);
-    const WindowLayout layout = ComputeWindowLayout(platform::Rect::FromQRect(client_->rect()));
-    StoreLayout(layout);
-    PlaceButtons(layout);
-    boardView.Relayout(context);
-    panel1.Layout(context, panelRect1);
-    panel2.Layout(context, panelRect2);
+    DrawingContextGuard guard(context, DrawingTarget{&game_.DrawingLock(), &client_->Surface()});
+    layout_ = ComputeWindowLayout(ClientRect());
+    PlaceButtons(layout_);
+    boardView_.Relayout(context, layout_.board);
+    panel1_.Layout(context, layout_.panel1);
+    panel2_.Layout(context, layout_.panel2);
 }
 
 void GameWindow::PlaceForPaint()
 {
-    const WindowLayout layout = ComputeWindowLayout(platform::Rect::FromQRect(client_->rect()));
-    {
-        std::lock_guard lock(drawingLock);
-        StoreLayout(layout);
-    }
-    PlaceButtons(layout);
+    layout_ = ComputeWindowLayout(ClientRect());
+    PlaceButtons(layout_);
 }
 
 void GameWindow::PaintClientArea(platform::DrawingContext& context)
 {
-    const platform::Rect client = platform::Rect::FromQRect(client_->rect());
-    const platform::Rect& b = boardRect;
-    context.FillRect({client.left, client.top, b.left, client.bottom}, backgroundColour);
-    context.FillRect({b.left, client.top, b.right, b.top}, backgroundColour);
-    context.FillRect({b.left, b.bottom, b.right, client.bottom}, backgroundColour);
-    context.FillRect({b.right, client.top, client.right, client.bottom}, backgroundColour);
+    const platform::Rect client = ClientRect();
+    const platform::Rect& b = layout_.board;
+    context.FillRect({client.left, client.top, b.left, client.bottom}, backgroundColour_);
+    context.FillRect({b.left, client.top, b.right, b.top}, backgroundColour_);
+    context.FillRect({b.left, b.bottom, b.right, client.bottom}, backgroundColour_);
+    context.FillRect({b.right, client.top, client.right, client.bottom}, backgroundColour_);
     platform::DrawingContext* paintContext = &context;
-    boardView.Repaint(paintContext);
-    panel1.EnableAndPaint(paintContext);
-    panel2.EnableAndPaint(paintContext);
+    boardView_.Repaint(paintContext);
+    panel1_.EnableAndPaint(paintContext);
+    panel2_.EnableAndPaint(paintContext);
 }
 
 void GameWindow::ShowButtons()
 {
-    startClearButton->show();
-    passButton->show();
+    startClearButton_->show();
+    passButton_->show();
 }

@@ -5,61 +5,42 @@
 #include <algorithm>
 
 #include "control/background_task.h"
-#include "control/game_window.h"
-#include "platform/shared_value.h"
+#include "control/game_controller.h"
+#include "control/test_seam.h"
+#include "game/square_picture.h"
 #include "platform/window_message.h"
 
 namespace {
 
-AnimationTask::PauseObserver pauseObserver = nullptr;
+namespace code = square_picture;
 
-int Sign(int v)
-{
-    return (v > 0) - (v < 0);
-}
+// The pauses, in nominal milliseconds.
+constexpr int FRAME_PAUSE = 20;              // after each arrow and turning frame
+constexpr int TURNED_PAUSE = 40;             // after a disc has turned
+constexpr int CAPTURE_SPAN = 320;            // a capturing direction lasts at least this long...
+constexpr int CAPTURE_CLOSING_MINIMUM = 60;  // ...and closes with at least this pause
+constexpr int SETTLE_PAUSE = 150;            // after the turn has been handed on
 
-bool OnBoard(int row, int column)
-{
-    return row >= 0 && row < 8 && column >= 0 && column < 8;
-}
-
-// Copies every field of `source` into `target` one whole value at a time,
-// since the window thread may be reading `target` meanwhile.
-void Publish(BoardPosition& target, const BoardPosition& source)
-{
-    using platform::StoreShared;
-    StoreShared(target.discCount1, source.discCount1);
-    StoreShared(target.discCount2, source.discCount2);
-    for (int i = 0; i < 48; ++i)
-        StoreShared(target.moves[i], source.moves[i]);
-    StoreShared(target.moveCount, source.moveCount);
-    for (int i = 0; i < 64; ++i)
-        StoreShared(target.squares[i], source.squares[i]);
-    StoreShared(target.sideToMove, source.sideToMove);
-}
+constexpr int DIRECTIONS = 8;
+constexpr int ARROW_FRAMES_PER_DIRECTION = 2;
 
 }  // namespace
 
-AnimationTask::AnimationTask(GameWindow* owner, int move) : window(owner), square(move), serial(owner->animationSerial)
+AnimationTask::AnimationTask(GameController& game, int move)
+    : square(move), serial(game.AnimationSerial()), game_(game)
 {
-    window->idleEvent.Reset();
-    window->SetCursorMode(CURSOR_ARROW);
+    game_.IdleEvent().Reset();
     StartThread();
 }
 
 AnimationTask::~AnimationTask() = default;
-
-void AnimationTask::SetPauseObserverForTesting(PauseObserver observer)
-{
-    pauseObserver = observer;
-}
 
 int AnimationTask::Run()
 {
     try {
         AnimateMove(square);
         if (!IsCancelled())
-            platform::PostWindowMessage(window, WM_ANIMATION_DONE, serial, 0);
+            platform::PostWindowMessage(&game_, WM_ANIMATION_DONE, serial, 0);
     } catch (const InterruptedException&) {
         // Abandoned: whoever cancelled the task resets the board.
     }
@@ -69,8 +50,8 @@ int AnimationTask::Run()
 void AnimationTask::WaitReleasing(std::unique_lock<std::mutex>& held, int ms)
 {
     held.unlock();
-    if (pauseObserver != nullptr)
-        pauseObserver(*this, ms);
+    if (const TestSeam::PauseObserver observer = TestSeam::CurrentPauseObserver())
+        observer(*this, ms);
     WaitInterruptibly(ms);
     elapsed += ms;
     held.lock();
@@ -80,59 +61,43 @@ void AnimationTask::WaitReleasing(std::unique_lock<std::mutex>& held, int ms)
 
 void AnimationTask::AnimateMove(int move)
 {
-    std::unique_lock held(window->gameLock);
+    std::unique_lock held(game_.GameLock());
     if (IsCancelled())
         throw InterruptedException{};
 
-    BoardPosition& board = window->displayedPosition;
-    const int side = board.sideToMove;
-    const int opponent = 3 - side;
-    const int base = side == 1 ? 8 : 24;
-    const int row = move >> 3;
-    const int column = move & 7;
+    // The displayed position is this thread's until the move is shown; which
+    // discs the move turns, and in which order, is the engine's to say.
+    const int side = game_.DisplayedPosition().sideToMove;
+    const engine::Captures captures = game_.DisplayedPosition().capturesOf(move);
 
-    window->SetSquarePicture(base, move);
-    WaitReleasing(held, 20);
+    game_.SetSquarePicture(code::Arrow(side, 0), move);
+    WaitReleasing(held, FRAME_PAUSE);
     int frame = 1;
 
-    int dr = -1;
-    int dc = 1;
-    do {
-        for (int turn = 0; turn < 2; ++turn) {
-            window->SetSquarePicture(base + frame, move);
-            frame = (frame + 1) % 16;
-            WaitReleasing(held, 20);
+    int next = 0;  // the next turned disc in captures.squares
+    for (int direction = 0; direction < DIRECTIONS; ++direction) {
+        for (int i = 0; i < ARROW_FRAMES_PER_DIRECTION; ++i) {
+            game_.SetSquarePicture(code::Arrow(side, frame), move);
+            frame = (frame + 1) % code::ARROW_FRAMES;
+            WaitReleasing(held, FRAME_PAUSE);
         }
         elapsed = 0;
-
-        int y = row + dr;
-        int x = column + dc;
-        int run = 0;
-        while (OnBoard(y, x) && board.squares[y * 8 + x] == opponent) {
-            y += dr;
-            x += dc;
-            ++run;
-        }
-        if (run > 0 && OnBoard(y, x) && board.squares[y * 8 + x] == side) {
-            for (y = row + dr, x = column + dc; board.squares[y * 8 + x] == opponent; y += dr, x += dc) {
-                for (int step = 0; step < 5; ++step) {
-                    window->SetSquarePicture(side == 1 ? 7 - step : 3 + step, y * 8 + x);
-                    WaitReleasing(held, 20);
-                }
-                window->SetSquarePicture(side, y * 8 + x);
-                WaitReleasing(held, 40);
+        const int run = captures.runLength[direction];
+        if (run == 0)
+            continue;
+        for (int k = 0; k < run; ++k) {
+            const int turned = captures.squares[next++];
+            for (int step = 0; step < code::TURNING_STEPS; ++step) {
+                game_.SetSquarePicture(code::Turning(side, step), turned);
+                WaitReleasing(held, FRAME_PAUSE);
             }
-            WaitReleasing(held, std::max(60, 320 - elapsed));
+            game_.SetSquarePicture(code::Disc(side), turned);
+            WaitReleasing(held, TURNED_PAUSE);
         }
+        WaitReleasing(held, std::max(CAPTURE_CLOSING_MINIMUM, CAPTURE_SPAN - elapsed));
+    }
 
-        const int next = Sign(dr + dc);
-        dc = Sign(dc - dr);
-        dr = next;
-    } while (!(dr == -1 && dc == 1));
-
-    window->SetSquarePicture(side, move);
-    BoardPosition after = board;
-    after.finishMove();
-    Publish(board, after);
-    WaitReleasing(held, 150);
+    game_.SetSquarePicture(code::Disc(side), move);
+    game_.FinishDisplayedMove();
+    WaitReleasing(held, SETTLE_PAUSE);
 }

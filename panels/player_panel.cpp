@@ -3,27 +3,16 @@
 #include <QFont>
 #include <algorithm>
 
-#include "board/drawing_context_guard.h"
-#include "control/game_window.h"
+#include "engine/board_position.h"
 #include "platform/resources.h"
-#include "platform/shared_value.h"
 
 namespace {
 
 const QColor SHADOW_COLOUR(0x44, 0x27, 0x0C);
 const QColor TEXT_COLOUR(0x00, 0x00, 0x00);
 
-// String table ids.
-constexpr int TEXT_YOUR_TURN = 1;
-constexpr int TEXT_MY_TURN = 2;
-constexpr int TEXT_PLEASE_WAIT = 3;
-constexpr int TEXT_HAD_TO_PASS = 4;
-constexpr int TEXT_CANNOT_MOVE = 5;
-constexpr int TEXT_CLICK_PASS = 6;
-constexpr int TEXT_SERIF_FACE = 7;
-constexpr int TEXT_PIECES = 11;
-constexpr int TEXT_ONE_PIECE = 12;
-constexpr int TEXT_SANS_FACE = 13;
+using platform::LoadString;
+using platform::StringId;
 
 // The state pictures are composed on a canvas of the state rectangle's shape
 // (0.9 by 0.4 of the panel width), the badges on a square one.
@@ -45,8 +34,21 @@ const Placement PLACEMENTS[PlayerPanel::PICTURE_COUNT] = {
 };
 
 struct Message {
-    int textId;
+    StringId text;
     int x, y;  // hundredths of the panel width from its top-left corner
+};
+
+// The message lines under each state picture.
+struct Messages {
+    PanelPictureType type;
+    int count;
+    Message lines[2];
+};
+const Messages MESSAGES[] = {
+    {Go, 1, {{StringId::YourTurn, 24, 54}, {}}},
+    {MustPass, 2, {{StringId::CannotMove, 21, 49}, {StringId::ClickPass, 22, 59}}},
+    {Thinking, 2, {{StringId::MyTurn, 26, 49}, {StringId::PleaseWait, 26, 59}}},
+    {HadToPass, 1, {{StringId::HadToPass, 25, 54}, {}}},
 };
 
 }  // namespace
@@ -67,9 +69,10 @@ QFont FontByCharacterHeight(const QString& face, QFont::StyleHint family, int he
     return font;
 }
 
-PlayerPanel::PlayerPanel(int player)
+PlayerPanel::PlayerPanel(int player, const GameState& game, DrawingTarget target, QColor background)
     : baseRaisedColour(player == 1 ? QColor(0x94, 0x94, 0x94) : QColor(0xF0, 0xF0, 0xF0)),
-      baseFlatColour(player == 1 ? QColor(0x80, 0x80, 0x80) : QColor(0xE0, 0xE0, 0xE0)), player(player)
+      baseFlatColour(player == 1 ? QColor(0x80, 0x80, 0x80) : QColor(0xE0, 0xE0, 0xE0)), player(player),
+      game_(game), target_(target), background_(background)
 {
 }
 
@@ -122,27 +125,29 @@ void PlayerPanel::EnableAndPaint(platform::DrawingContext* context)
 
 bool PlayerPanel::IsToMove() const
 {
-    return platform::LoadShared(gameWindow->displayedPosition.sideToMove) == player;
+    return game_.SideToMove() == player;
 }
 
 PanelPictureType PlayerPanel::ChooseStatePicture() const
 {
-    const BoardPosition& position = gameWindow->displayedPosition;
-    const int side = platform::LoadShared(position.sideToMove);
-    if (side == GAME_OVER) {
-        const int count1 = platform::LoadShared(position.discCount1);
-        const int count2 = platform::LoadShared(position.discCount2);
-        const int mine = player == 1 ? count1 : count2;
-        const int theirs = player == 1 ? count2 : count1;
-        return mine > theirs ? Win : mine == theirs ? Tie : Lose;
-    }
-    if (side == player) {
-        if (gameWindow->PlayerKindOf(player) != 0)
-            return Thinking;
-        return platform::LoadShared(position.moveCount) != 0 ? Go : MustPass;
-    }
-    if (side == 3 - player && gameWindow->robotPassed)
+    switch (game_.StatusOf(player)) {
+    case PlayerStatus::Won:
+        return Win;
+    case PlayerStatus::Lost:
+        return Lose;
+    case PlayerStatus::Tied:
+        return Tie;
+    case PlayerStatus::ToMove:
+        return Go;
+    case PlayerStatus::MustPass:
+        return MustPass;
+    case PlayerStatus::Thinking:
+        return Thinking;
+    case PlayerStatus::HadToPass:
         return HadToPass;
+    case PlayerStatus::None:
+        break;
+    }
     return NoPicture;
 }
 
@@ -150,7 +155,7 @@ void PlayerPanel::Paint(platform::DrawingContext* context)
 {
     if (!mayPaint)
         return;
-    DrawingContextGuard guard(context, gameWindow);
+    DrawingContextGuard guard(context, target_);
 
     const int w = homeRect.Width();
     const int s1 = w / 80;  // shadow of a flat panel's neighbour strip
@@ -162,7 +167,7 @@ void PlayerPanel::Paint(platform::DrawingContext* context)
     const platform::Rect state = stateRect.Moved(shift, shift);
     const platform::Rect badge = badgeRect.Moved(shift, shift);
     const int L = home.left, T = home.top, R = home.right, B = home.bottom;
-    const QColor background = platform::DrawingContext::Nearest(gameWindow->backgroundColour);
+    const QColor background = platform::DrawingContext::Nearest(background_);
 
     context->BorderedRect(home, raised ? raisedColour : flatColour, QColor(0, 0, 0), std::max(s1, 1));
 
@@ -189,17 +194,14 @@ void PlayerPanel::Paint(platform::DrawingContext* context)
 
     DrawPicture(context, badge, raised ? ActiveBadge : IdleBadge);
 
-    const BoardPosition& position = gameWindow->displayedPosition;
-    if (platform::LoadShared(position.sideToMove) != NO_GAME) {
-        const int count = platform::LoadShared(player == 1 ? position.discCount1 : position.discCount2);
-        const QString text =
-            count == 1 ? platform::LoadString(TEXT_ONE_PIECE)
-                       : platform::LoadString(TEXT_PIECES).replace(QStringLiteral("%d"), QString::number(count));
+    if (game_.SideToMove() != engine::NO_GAME) {
+        const int count = game_.DiscCount(player);
+        const QString text = count == 1 ? LoadString(StringId::OnePiece)
+                                        : LoadString(StringId::Pieces).replace(QStringLiteral("%d"), QString::number(count));
         const int height = (9 * w) / 75;
         if (height > 0)
             context->Text(discLeft + discSize + w / 20, discTop + w / 67, text,
-                          FontByCharacterHeight(platform::LoadString(TEXT_SANS_FACE), QFont::SansSerif, height),
-                          TEXT_COLOUR);
+                          FontByCharacterHeight(LoadString(StringId::SansFace), QFont::SansSerif, height), TEXT_COLOUR);
     }
 
     const PanelPictureType type = ChooseStatePicture();
@@ -207,33 +209,18 @@ void PlayerPanel::Paint(platform::DrawingContext* context)
         return;
     DrawPicture(context, state, type);
 
-    Message lines[2] = {{0, 0, 0}, {0, 0, 0}};
-    switch (type) {
-    case Go:
-        lines[0] = {TEXT_YOUR_TURN, 24, 54};
-        break;
-    case MustPass:
-        lines[0] = {TEXT_CANNOT_MOVE, 21, 49};
-        lines[1] = {TEXT_CLICK_PASS, 22, 59};
-        break;
-    case Thinking:
-        lines[0] = {TEXT_MY_TURN, 26, 49};
-        lines[1] = {TEXT_PLEASE_WAIT, 26, 59};
-        break;
-    case HadToPass:
-        lines[0] = {TEXT_HAD_TO_PASS, 25, 54};
-        break;
-    default:
-        break;
-    }
     const int height = (7 * w) / 75;
     if (height <= 0)
         return;
-    const QFont font = FontByCharacterHeight(platform::LoadString(TEXT_SERIF_FACE), QFont::Serif, height);
-    for (const Message& line : lines)
-        if (line.textId != 0)
-            context->Text(L + (line.x * w) / 100, T + (line.y * w) / 100, platform::LoadString(line.textId), font,
-                          TEXT_COLOUR);
+    const QFont font = FontByCharacterHeight(LoadString(StringId::SerifFace), QFont::Serif, height);
+    for (const Messages& messages : MESSAGES) {
+        if (messages.type != type)
+            continue;
+        for (int i = 0; i < messages.count; ++i) {
+            const Message& line = messages.lines[i];
+            context->Text(L + (line.x * w) / 100, T + (line.y * w) / 100, LoadString(line.text), font, TEXT_COLOUR);
+        }
+    }
 }
 
 void PlayerPanel::DrawPicture(platform::DrawingContext* context, const platform::Rect& r, PanelPictureType type)

@@ -6,7 +6,9 @@
 #include <QFont>
 #include <QString>
 
+#include "board/drawing_context_guard.h"
 #include "board/pictures.h"
+#include "game/game_state.h"
 #include "platform/drawing_context.h"
 #include "platform/geometry.h"
 
@@ -33,7 +35,9 @@ class PlayerPanel {
 public:
     static constexpr int PICTURE_COUNT = 9;
 
-    explicit PlayerPanel(int player);
+    // The panel of `player` (1 or 2) in `game`, drawn outside painting into
+    // `target`, clearing around itself in the window's `background` colour.
+    PlayerPanel(int player, const GameState& game, DrawingTarget target, QColor background);
 
     void Layout(platform::DrawingContext* context, const platform::Rect& rect);
     void SetLevel(int kind);
@@ -57,6 +61,10 @@ public:
     bool mayPaint = false;
 
 private:
+    const GameState& game_;
+    const DrawingTarget target_;
+    const QColor background_;
+
     // Whether this panel's player is the side to move.
     bool IsToMove() const;
     void DrawPicture(platform::DrawingContext* context, const platform::Rect& r, PanelPictureType type);

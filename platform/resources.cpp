@@ -28,8 +28,9 @@ QIcon LoadProgramIcon()
     return quellix::resources::appIcon();
 }
 
-QString LoadString(int id)
+QString LoadString(StringId which)
 {
+    const int id = static_cast<int>(which);
     static const std::array<const char*, 18> table = {
         "It's your turn",                                            // 1
         "It's my turn",                                              // 2

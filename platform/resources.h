@@ -19,7 +19,29 @@ QCursor LoadCursorResource(const QString& name);
 // The icon "EXEICON" at all its sizes.
 QIcon LoadProgramIcon();
 
-// A text of the string table by id (1 to 18); empty for any other id.
-QString LoadString(int id);
+// The texts of the string table, by their ids.
+enum class StringId {
+    YourTurn = 1,
+    MyTurn = 2,
+    PleaseWait = 3,
+    HadToPass = 4,
+    CannotMove = 5,
+    ClickPass = 6,
+    SerifFace = 7,
+    ClearBoard = 8,
+    StartGame = 9,
+    Pass = 10,
+    Pieces = 11,  // "%d pieces"
+    OnePiece = 12,
+    SansFace = 13,
+    ProgramName = 14,
+    ClearQuestion = 15,
+    ClearCaption = 16,
+    ExitQuestion = 17,
+    ExitCaption = 18,
+};
+
+// A text of the string table; empty for an id outside the table.
+QString LoadString(StringId id);
 
 }  // namespace platform

@@ -8,7 +8,6 @@
 #include <thread>
 
 #include "board/drawing_context_guard.h"
-#include "control/game_window.h"
 #include "platform/drawing_context.h"
 #include "platform/window_surface.h"
 
@@ -70,7 +69,7 @@ TEST_F(GuardTest, HandedAContextItNeitherLocksNorFlushesNorCloses)
     platform::DrawingContext callers(own);
     platform::DrawingContext* context = &callers;
     {
-        DrawingContextGuard guard(context, lock, surface);
+        DrawingContextGuard guard(context, DrawingTarget{&lock, &surface});
         EXPECT_EQ(context, &callers);
         EXPECT_TRUE(IsFree(lock));
         context->FillRect({0, 0, 2, 2}, Qt::red);
@@ -86,7 +85,7 @@ TEST_F(GuardTest, WithoutAContextItLocksDrawsOnTheSurfaceAndFlushes)
 {
     platform::DrawingContext* context = nullptr;
     {
-        DrawingContextGuard guard(context, lock, surface);
+        DrawingContextGuard guard(context, DrawingTarget{&lock, &surface});
         ASSERT_NE(context, nullptr);
         EXPECT_FALSE(IsFree(lock));
         context->FillRect({3, 4, 6, 8}, Qt::red);
@@ -103,7 +102,7 @@ TEST_F(GuardTest, NothingDrawnRequestsNoRepaint)
 {
     platform::DrawingContext* context = nullptr;
     {
-        DrawingContextGuard guard(context, lock, surface);
+        DrawingContextGuard guard(context, DrawingTarget{&lock, &surface});
     }
     EXPECT_TRUE(IsFree(lock));
     EXPECT_EQ(DeliveredRepaints(), 0);
@@ -113,7 +112,7 @@ TEST_F(GuardTest, LockIsReleasedWhenTheDrawingThrows)
 {
     auto drawAndFail = [&] {
         platform::DrawingContext* context = nullptr;
-        DrawingContextGuard guard(context, lock, surface);
+        DrawingContextGuard guard(context, DrawingTarget{&lock, &surface});
         context->FillRect({0, 0, 1, 1}, Qt::red);
         throw std::runtime_error("drawing failed");
     };
@@ -122,24 +121,6 @@ TEST_F(GuardTest, LockIsReleasedWhenTheDrawingThrows)
     // What was drawn before the failure is still flushed.
     EXPECT_EQ(DeliveredRepaints(), 1);
     EXPECT_EQ(surface.Image().pixel(0, 0), qRgb(255, 0, 0));
-}
-
-TEST(GuardOnWindow, DrawsIntoTheWindowsBackBufferUnderItsDrawingLock)
-{
-    GameWindow window;
-    {
-        std::lock_guard hold(window.drawingLock);
-        window.Surface().Resize(QSize(50, 50));
-        window.Surface().Image().fill(Qt::white);
-    }
-    platform::DrawingContext* context = nullptr;
-    {
-        DrawingContextGuard guard(context, &window);
-        EXPECT_FALSE(IsFree(window.drawingLock));
-        context->FillRect({10, 10, 11, 11}, Qt::green);
-    }
-    EXPECT_TRUE(IsFree(window.drawingLock));
-    EXPECT_EQ(window.Surface().Image().pixel(10, 10), qRgb(0, 255, 0));
 }
 
 }  // namespace

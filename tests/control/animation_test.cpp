@@ -4,6 +4,7 @@
 #include <atomic>
 #include <mutex>
 #include <numeric>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -31,7 +32,7 @@ void RecordPause(AnimationTask& task, int ms)
         std::lock_guard lock(recordMutex);
         Pause pause{ms, {}};
         for (int square : watched)
-            pause.codes.push_back(task.window->displayedPosition.squares[square]);
+            pause.codes.push_back(task.Game().DisplayedPosition().squares[square]);
         hold = pause.codes.size() > 1 && pause.codes[1] == holdAtCode;
         pauses.push_back(pause);
     }
@@ -48,12 +49,11 @@ std::vector<Pause> Animate(GameWindow& w, const BoardPosition& before, int move,
         watched = std::move(squares);
         pauses.clear();
     }
-    AnimationTask::SetPauseObserverForTesting(RecordPause);
-    w.displayedPosition = before;
-    w.nextPosition = before;
-    w.UpdateTurn();
-    w.PlayMove(move);
-    EXPECT_TRUE(GameFixture::RunUntil([&] { return !w.animationTask; }));
+    TestSeam::SetPauseObserver(RecordPause);
+    TestSeam::SetPositions(w.Game(), before, before);
+    w.Game().UpdateTurn();
+    w.Game().PlayMove(move);
+    EXPECT_TRUE(GameFixture::RunUntil([&] { return !w.Game().IsAnimating(); }));
     std::lock_guard lock(recordMutex);
     return pauses;
 }
@@ -66,7 +66,7 @@ int Total(const std::vector<Pause>& list)
 TEST_F(AnimationTest, OneDiscCapturedInOneDirection)
 {
     GameWindow& w = Open(0, 0);
-    w.StartGame();
+    w.Game().StartGame();
     BoardPosition start;
     start.setStartPosition();
     // Square 19 captures 27 downwards, in the fourth direction.
@@ -88,16 +88,16 @@ TEST_F(AnimationTest, OneDiscCapturedInOneDirection)
 
     BoardPosition after;
     after.copyAndApply(start, 19);
-    EXPECT_EQ(0, std::memcmp(after.squares, w.displayedPosition.squares, sizeof after.squares));
-    EXPECT_EQ(w.displayedPosition.sideToMove, 2);
-    EXPECT_EQ(w.displayedPosition.moveCount, 3);
-    EXPECT_EQ(w.lastMove, 19);
+    EXPECT_EQ(0, std::memcmp(after.squares, w.Game().DisplayedPosition().squares, sizeof after.squares));
+    EXPECT_EQ(w.Game().DisplayedPosition().sideToMove, 2);
+    EXPECT_EQ(w.Game().DisplayedPosition().moveCount, 3);
+    EXPECT_EQ(w.Game().LastMove(), 19);
 }
 
 TEST_F(AnimationTest, LightMoveCapturingTwoDirectionsTurnsDiscsInOrder)
 {
     GameWindow& w = Open(0, 0);
-    w.StartGame();
+    w.Game().StartGame();
     // O plays 20: it captures 28 and 36 downwards (fourth direction) and 19
     // leftwards (sixth direction).
     const BoardPosition before = positionFromText("........"
@@ -146,15 +146,15 @@ TEST_F(AnimationTest, LightMoveCapturingTwoDirectionsTurnsDiscsInOrder)
 
     BoardPosition after;
     after.copyAndApply(before, 20);
-    EXPECT_EQ(0, std::memcmp(after.squares, w.displayedPosition.squares, sizeof after.squares));
-    EXPECT_EQ(after.sideToMove, w.displayedPosition.sideToMove);
-    EXPECT_EQ(after.moveCount, w.displayedPosition.moveCount);
+    EXPECT_EQ(0, std::memcmp(after.squares, w.Game().DisplayedPosition().squares, sizeof after.squares));
+    EXPECT_EQ(after.sideToMove, w.Game().DisplayedPosition().sideToMove);
+    EXPECT_EQ(after.moveCount, w.Game().DisplayedPosition().moveCount);
 }
 
 TEST_F(AnimationTest, ClearingDuringATurningRunDrawsNoFurtherFrame)
 {
     GameWindow& w = Open(0, 0);
-    w.StartGame();
+    w.Game().StartGame();
     {
         std::lock_guard lock(recordMutex);
         watched = {19, 27};
@@ -162,13 +162,13 @@ TEST_F(AnimationTest, ClearingDuringATurningRunDrawsNoFurtherFrame)
         holdAtCode = 5;
         holding.Reset();
     }
-    AnimationTask::SetPauseObserverForTesting(RecordPause);
-    w.PlayMove(19);
+    TestSeam::SetPauseObserver(RecordPause);
+    w.Game().PlayMove(19);
     ASSERT_TRUE(RunUntil([] { return holding.IsSet(); }));
     AnswerNextQuestion(QMessageBox::Ok);
-    w.ClearGame();
+    w.Game().ClearGame();
     EXPECT_TRUE(Resting());
-    EXPECT_EQ(w.displayedPosition.squares[27], 0);
+    EXPECT_EQ(w.Game().DisplayedPosition().squares[27], 0);
     std::lock_guard lock(recordMutex);
     holdAtCode = -1;
     EXPECT_EQ(pauses.back().codes[1], 5);
@@ -178,12 +178,13 @@ TEST_F(AnimationTest, ClearingDuringATurningRunDrawsNoFurtherFrame)
 // picture of that code. The caller holds the drawing lock.
 bool ShowsPicture(GameWindow& w, int square, int index)
 {
-    const platform::Rect r = w.boardView.PictureRect(square);
+    const platform::Rect r = w.Board().PictureRect(square);
     const QImage shown = w.Surface().Image().copy(r.ToQRect());
-    const QImage& expected = w.boardView.squarePictures.pictures[static_cast<size_t>(index)];
-    return w.boardView.squarePictures.built[static_cast<size_t>(index)] && shown == expected;
+    const QImage& expected = w.Board().squarePictures.pictures[static_cast<size_t>(index)];
+    return w.Board().squarePictures.built[static_cast<size_t>(index)] && shown == expected;
 }
 
+GameWindow* animatedWindow = nullptr;
 std::atomic<int> framesSeen{0};
 std::atomic<int> framesMissing{0};
 
@@ -191,12 +192,13 @@ std::atomic<int> framesMissing{0};
 // every occupied square shows the picture of its code.
 void CheckFrameDrawn(AnimationTask& task, int /*ms*/)
 {
-    GameWindow& w = *task.window;
-    std::lock_guard lock(w.drawingLock);
+    (void)task;
+    GameWindow& w = *animatedWindow;
+    std::lock_guard lock(w.Game().DrawingLock());
     ++framesSeen;
     for (int square = 0; square < 64; ++square) {
-        int code = w.displayedPosition.squares[square];
-        if ((code == 1 || code == 2) && square == w.lastMove)
+        int code = w.Game().DisplayedPosition().squares[square];
+        if ((code == 1 || code == 2) && square == w.Game().LastMove())
             code += 39;
         if (code != 0 && !ShowsPicture(w, square, code - 1))
             ++framesMissing;
@@ -206,20 +208,44 @@ void CheckFrameDrawn(AnimationTask& task, int /*ms*/)
 TEST_F(AnimationTest, EveryFrameReachesTheWindowAndTheBoardEndsWithTheLastMoveMarked)
 {
     GameWindow& w = Open(0, 0);
-    w.StartGame();
+    w.Game().StartGame();
+    animatedWindow = &w;
     framesSeen = 0;
     framesMissing = 0;
-    AnimationTask::SetPauseObserverForTesting(CheckFrameDrawn);
-    w.PlayMove(19);
+    TestSeam::SetPauseObserver(CheckFrameDrawn);
+    w.Game().PlayMove(19);
     ASSERT_TRUE(RunUntil([&] { return Resting(); }));
     EXPECT_EQ(framesSeen, 25);
     EXPECT_EQ(framesMissing, 0);
 
-    std::lock_guard lock(w.drawingLock);
+    std::lock_guard lock(w.Game().DrawingLock());
     EXPECT_TRUE(ShowsPicture(w, 19, 39));  // dark disc with the last-move hub
     EXPECT_TRUE(ShowsPicture(w, 27, 0));   // the captured disc, now dark
     EXPECT_TRUE(ShowsPicture(w, 28, 0));
     EXPECT_TRUE(ShowsPicture(w, 36, 1));  // light disc
+}
+
+// The board view draws outside painting into the window's own back buffer,
+// under the game's drawing lock, which it lets go of afterwards.
+TEST_F(AnimationTest, TheBoardDrawsIntoTheWindowsBackBufferUnderTheDrawingLock)
+{
+    GameWindow& w = Open(0, 0);
+    w.Game().StartGame();
+    {
+        std::lock_guard hold(w.Game().DrawingLock());
+        w.Surface().Image().fill(Qt::white);
+    }
+    w.Board().DrawSquare(nullptr, 27);
+    bool free = false;
+    std::thread([&] {
+        if (w.Game().DrawingLock().try_lock()) {
+            free = true;
+            w.Game().DrawingLock().unlock();
+        }
+    }).join();
+    EXPECT_TRUE(free);
+    std::lock_guard hold(w.Game().DrawingLock());
+    EXPECT_TRUE(ShowsPicture(w, 27, 1));  // the light disc
 }
 
 }  // namespace

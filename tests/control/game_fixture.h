@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "control/game_window.h"
+#include "control/test_seam.h"
 #include "platform/shared_value.h"
 #include "tests/engine/positions.h"
 
@@ -35,26 +36,27 @@ protected:
         QCoreApplication::setApplicationName(QStringLiteral("quellix"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-        BackgroundTask::SetTimeScale(0);
+        TestSeam::SetTimeScale(0);
     }
 
     void TearDown() override
     {
         if (window)
-            window->AbandonAll();
+            window->Game().AbandonAll();
         window.reset();
-        BackgroundTask::SetTimeScale(1);
-        AnimationTask::SetPauseObserverForTesting(nullptr);
+        TestSeam::SetTimeScale(1);
+        TestSeam::SetPauseObserver(nullptr);
     }
 
-    // Makes the window with the given stored kinds (none: nothing stored).
-    GameWindow& Open(int kind1 = -1, int kind2 = -1)
+    // Makes the window with the given stored kinds (none: nothing stored),
+    // its robot drawing random numbers from `seed`.
+    GameWindow& Open(int kind1 = -1, int kind2 = -1, uint32_t seed = 0)
     {
         if (kind1 >= 0)
             StoreSetting(QStringLiteral("Player1Level"), kind1);
         if (kind2 >= 0)
             StoreSetting(QStringLiteral("Player2Level"), kind2);
-        window = std::make_unique<GameWindow>();
+        window = std::make_unique<GameWindow>(seed);
         window->resize(800, 600);
         window->show();
         QCoreApplication::processEvents();
@@ -74,7 +76,7 @@ protected:
     }
 
     // No task left and nothing more to come: the game rests.
-    bool Resting() const { return !window->animationTask && !window->robotTask; }
+    bool Resting() const { return !window->Game().IsAnimating() && !window->Game().IsRobotThinking(); }
 
     // Answers the next OK/Cancel question as soon as it is asked.
     static void AnswerNextQuestion(QMessageBox::StandardButton answer)

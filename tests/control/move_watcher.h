@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "control/game_window.h"
+#include "control/test_seam.h"
 
 class MoveWatcher {
 public:
@@ -17,11 +18,11 @@ public:
     MoveWatcher()
     {
         watching = this;
-        AnimationTask::SetPauseObserverForTesting(Watch);
+        TestSeam::SetPauseObserver(Watch);
     }
     ~MoveWatcher()
     {
-        AnimationTask::SetPauseObserverForTesting(nullptr);
+        TestSeam::SetPauseObserver(nullptr);
         watching = nullptr;
     }
     MoveWatcher(const MoveWatcher&) = delete;
@@ -44,7 +45,7 @@ private:
     void Pause(AnimationTask& task, int ms)
     {
         std::lock_guard lock(mutex_);
-        const BoardPosition& shown = task.window->displayedPosition;
+        const BoardPosition& shown = task.Game().DisplayedPosition();
         if (!currentFinished_ && &task != current_)
             faults_.push_back("a move was shown before the previous one ended");
         if (currentFinished_) {

@@ -10,14 +10,14 @@ using StartupTest = GameFixture;
 TEST_F(StartupTest, FirstStartIsHumanAgainstLevelThreeOnAnEmptyBoard)
 {
     GameWindow& w = Open();
-    EXPECT_EQ(w.PlayerKindOf(1), 0);
-    EXPECT_EQ(w.PlayerKindOf(2), 3);
+    EXPECT_EQ(w.Game().PlayerKind(1), 0);
+    EXPECT_EQ(w.Game().PlayerKind(2), 3);
     EXPECT_TRUE(w.CommandAction(ID_PLAYER1_FIRST + 0)->isChecked());
     EXPECT_TRUE(w.CommandAction(ID_PLAYER2_FIRST + 3)->isChecked());
-    EXPECT_EQ(w.displayedPosition.sideToMove, NO_GAME);
-    EXPECT_EQ(w.startClearButton->text(), QStringLiteral("Start Game"));
-    EXPECT_FALSE(w.passButton->isEnabled());
-    EXPECT_EQ(w.cursorMode, CURSOR_ARROW);
+    EXPECT_EQ(w.Game().DisplayedPosition().sideToMove, NO_GAME);
+    EXPECT_EQ(w.StartClearButton()->text(), QStringLiteral("Start Game"));
+    EXPECT_FALSE(w.PassButton()->isEnabled());
+    EXPECT_EQ(w.CursorMode(), CURSOR_ARROW);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Quellix"));
     EXPECT_TRUE(w.IsCommandEnabled(ID_START_GAME));
     EXPECT_FALSE(w.IsCommandEnabled(ID_CLEAR_GAME));
@@ -26,8 +26,8 @@ TEST_F(StartupTest, FirstStartIsHumanAgainstLevelThreeOnAnEmptyBoard)
 TEST_F(StartupTest, StoredKindsAreReadAndMarked)
 {
     GameWindow& w = Open(5, 0);
-    EXPECT_EQ(w.PlayerKindOf(1), 5);
-    EXPECT_EQ(w.PlayerKindOf(2), 0);
+    EXPECT_EQ(w.Game().PlayerKind(1), 5);
+    EXPECT_EQ(w.Game().PlayerKind(2), 0);
     EXPECT_TRUE(w.CommandAction(ID_PLAYER1_FIRST + 5)->isChecked());
     EXPECT_FALSE(w.CommandAction(ID_PLAYER1_FIRST + 0)->isChecked());
     EXPECT_TRUE(w.CommandAction(ID_PLAYER2_FIRST + 0)->isChecked());
@@ -41,8 +41,8 @@ TEST_F(StartupTest, HandEditedOrCorruptValuesFallBackToEachDefault)
         StoreSetting(QStringLiteral("Player1Level"), bad);
         StoreSetting(QStringLiteral("Player2Level"), bad);
         GameWindow& w = Open();
-        EXPECT_EQ(w.PlayerKindOf(1), 0) << bad.toString().toStdString();
-        EXPECT_EQ(w.PlayerKindOf(2), 3) << bad.toString().toStdString();
+        EXPECT_EQ(w.Game().PlayerKind(1), 0) << bad.toString().toStdString();
+        EXPECT_EQ(w.Game().PlayerKind(2), 3) << bad.toString().toStdString();
         w.close();
         window.reset();
     }
@@ -51,8 +51,8 @@ TEST_F(StartupTest, HandEditedOrCorruptValuesFallBackToEachDefault)
 TEST_F(StartupTest, CloseWithoutAGameWritesBothKindsWithoutAsking)
 {
     GameWindow& w = Open();
-    w.SetPlayerKind(1, 2);
-    w.SetPlayerKind(2, 0);
+    w.Game().SetPlayerKind(1, 2);
+    w.Game().SetPlayerKind(2, 0);
     EXPECT_TRUE(w.close());
     EXPECT_EQ(StoredSetting(QStringLiteral("Player1Level")).toInt(), 2);
     EXPECT_EQ(StoredSetting(QStringLiteral("Player2Level")).toInt(), 0);
@@ -61,12 +61,12 @@ TEST_F(StartupTest, CloseWithoutAGameWritesBothKindsWithoutAsking)
 TEST_F(StartupTest, CloseDuringAGameAsksAndCancelKeepsEverything)
 {
     GameWindow& w = Open(0, 0);
-    w.StartGame();
-    w.SetPlayerKind(2, 4);
+    w.Game().StartGame();
+    w.Game().SetPlayerKind(2, 4);
     AnswerNextQuestion(QMessageBox::Cancel);
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(w.displayedPosition.sideToMove, 1);
+    EXPECT_EQ(w.Game().DisplayedPosition().sideToMove, 1);
     EXPECT_EQ(StoredSetting(QStringLiteral("Player2Level")).toInt(), 0);
 
     AnswerNextQuestion(QMessageBox::Ok);
@@ -78,12 +78,12 @@ TEST_F(StartupTest, CloseDuringAGameAsksAndCancelKeepsEverything)
 TEST_F(StartupTest, KindsSurviveACloseAndRestart)
 {
     Open();
-    window->SetPlayerKind(1, 6);
+    window->Game().SetPlayerKind(1, 6);
     window->close();
     window.reset();
     GameWindow& again = Open();
-    EXPECT_EQ(again.PlayerKindOf(1), 6);
-    EXPECT_EQ(again.PlayerKindOf(2), 3);
+    EXPECT_EQ(again.Game().PlayerKind(1), 6);
+    EXPECT_EQ(again.Game().PlayerKind(2), 3);
 }
 
 }  // namespace

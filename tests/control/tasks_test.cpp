@@ -12,53 +12,53 @@ using platform::LoadShared;
 TEST_F(TasksTest, ClearingDuringAnAnimationStopsItAndIgnoresItsReport)
 {
     GameWindow& w = Open(0, 0);
-    BackgroundTask::SetTimeScale(1);  // the move takes its full 810 ms
-    w.StartGame();
-    w.PlayMove(19);
-    const int staleSerial = w.animationSerial;
+    TestSeam::SetTimeScale(1);  // the move takes its full 810 ms
+    w.Game().StartGame();
+    w.Game().PlayMove(19);
+    const int staleSerial = w.Game().AnimationSerial();
     AnswerNextQuestion(QMessageBox::Ok);
-    w.ClearGame();
+    w.Game().ClearGame();
     EXPECT_TRUE(Resting());
-    EXPECT_EQ(w.displayedPosition.sideToMove, NO_GAME);
-    EXPECT_EQ(w.displayedPosition.squares[19], 0);
-    EXPECT_TRUE(w.idleEvent.IsSet());
-    EXPECT_EQ(w.cursorMode, CURSOR_ARROW);
+    EXPECT_EQ(w.Game().DisplayedPosition().sideToMove, NO_GAME);
+    EXPECT_EQ(w.Game().DisplayedPosition().squares[19], 0);
+    EXPECT_TRUE(w.Game().IdleEvent().IsSet());
+    EXPECT_EQ(w.CursorMode(), CURSOR_ARROW);
 
     platform::PostWindowMessage(&w, WM_ANIMATION_DONE, staleSerial, 0);
     QCoreApplication::processEvents();
-    EXPECT_EQ(w.displayedPosition.sideToMove, NO_GAME);
-    EXPECT_EQ(w.cursorMode, CURSOR_ARROW);
+    EXPECT_EQ(w.Game().DisplayedPosition().sideToMove, NO_GAME);
+    EXPECT_EQ(w.CursorMode(), CURSOR_ARROW);
 }
 
 TEST_F(TasksTest, ClearingDuringADeepSearchReturnsWithNoTaskLeft)
 {
     GameWindow& w = Open(0, 6);
-    BackgroundTask::SetTimeScale(1);
-    w.StartGame();
-    w.PlayMove(19);  // the level 6 robot starts thinking during the animation
-    ASSERT_TRUE(w.robotTask != nullptr);
+    TestSeam::SetTimeScale(1);
+    w.Game().StartGame();
+    w.Game().PlayMove(19);  // the level 6 robot starts thinking during the animation
+    ASSERT_TRUE(w.Game().IsRobotThinking());
     AnswerNextQuestion(QMessageBox::Ok);
-    w.ClearGame();
+    w.Game().ClearGame();
     EXPECT_TRUE(Resting());
-    EXPECT_TRUE(w.idleEvent.IsSet());
+    EXPECT_TRUE(w.Game().IdleEvent().IsSet());
 }
 
 TEST_F(TasksTest, ClearingRightAfterARobotStartsLeavesTheIdleEventSet)
 {
     GameWindow& w = Open(4, 0);
-    w.StartGame();
+    w.Game().StartGame();
     AnswerNextQuestion(QMessageBox::Ok);
-    w.ClearGame();
+    w.Game().ClearGame();
     EXPECT_TRUE(Resting());
-    EXPECT_TRUE(w.idleEvent.IsSet());
+    EXPECT_TRUE(w.Game().IdleEvent().IsSet());
 }
 
 TEST_F(TasksTest, ClosingDuringADeepSearchReturnsPromptly)
 {
     GameWindow& w = Open(0, 6);
-    BackgroundTask::SetTimeScale(1);
-    w.StartGame();
-    w.PlayMove(19);
+    TestSeam::SetTimeScale(1);
+    w.Game().StartGame();
+    w.Game().PlayMove(19);
     AnswerNextQuestion(QMessageBox::Ok);
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(Resting());
@@ -67,44 +67,44 @@ TEST_F(TasksTest, ClosingDuringADeepSearchReturnsPromptly)
 TEST_F(TasksTest, SwitchingTheSideToMoveBetweenHumanAndRobot)
 {
     GameWindow& w = Open(0, 0);
-    w.StartGame();
-    w.SetPlayerKind(1, 6);
-    ASSERT_TRUE(w.robotTask != nullptr);
-    EXPECT_EQ(w.cursorMode, CURSOR_WORKING);
-    const int staleSerial = w.robotSerial;
+    w.Game().StartGame();
+    w.Game().SetPlayerKind(1, 6);
+    ASSERT_TRUE(w.Game().IsRobotThinking());
+    EXPECT_EQ(w.CursorMode(), CURSOR_WORKING);
+    const int staleSerial = w.Game().RobotSerial();
 
-    w.SetPlayerKind(1, 0);
+    w.Game().SetPlayerKind(1, 0);
     EXPECT_TRUE(Resting());
-    EXPECT_GT(w.robotSerial, staleSerial);
-    EXPECT_EQ(w.cursorMode, CURSOR_PLAYER1);
-    EXPECT_TRUE(w.boardView.marksShown);
+    EXPECT_GT(w.Game().RobotSerial(), staleSerial);
+    EXPECT_EQ(w.CursorMode(), CURSOR_PLAYER1);
+    EXPECT_TRUE(w.Board().marksShown);
 
     // A report of the abandoned robot is dropped.
     platform::PostWindowMessage(&w, WM_ROBOT_MOVE, staleSerial, 19);
     QCoreApplication::processEvents();
-    EXPECT_EQ(w.displayedPosition.discCount1, 2);
+    EXPECT_EQ(w.Game().DisplayedPosition().discCount1, 2);
     EXPECT_TRUE(Resting());
 
     // Back to a robot: a new one starts and plays.
-    w.SetPlayerKind(1, 1);
-    ASSERT_TRUE(RunUntil([&] { return LoadShared(w.displayedPosition.sideToMove) == 2 && Resting(); }));
+    w.Game().SetPlayerKind(1, 1);
+    ASSERT_TRUE(RunUntil([&] { return LoadShared(w.Game().DisplayedPosition().sideToMove) == 2 && Resting(); }));
 }
 
 TEST_F(TasksTest, ARobotWaitingForTheAnimationIsWokenAndTheEventResetWhenItsSideBecomesHuman)
 {
     GameWindow& w = Open(0, 1);
-    BackgroundTask::SetTimeScale(1);
-    w.StartGame();
-    w.PlayMove(19);  // level 1 chooses at once, then waits for the animation
-    ASSERT_TRUE(w.robotTask != nullptr);
-    w.SetPlayerKind(2, 0);
-    EXPECT_EQ(w.robotTask, nullptr);
-    EXPECT_TRUE(w.animationTask != nullptr);
-    EXPECT_FALSE(w.idleEvent.IsSet());
-    BackgroundTask::SetTimeScale(0);
+    TestSeam::SetTimeScale(1);
+    w.Game().StartGame();
+    w.Game().PlayMove(19);  // level 1 chooses at once, then waits for the animation
+    ASSERT_TRUE(w.Game().IsRobotThinking());
+    w.Game().SetPlayerKind(2, 0);
+    EXPECT_FALSE(w.Game().IsRobotThinking());
+    EXPECT_TRUE(w.Game().IsAnimating());
+    EXPECT_FALSE(w.Game().IdleEvent().IsSet());
+    TestSeam::SetTimeScale(0);
     ASSERT_TRUE(RunUntil([&] { return Resting(); }));
-    EXPECT_EQ(w.displayedPosition.sideToMove, 2);
-    EXPECT_EQ(w.cursorMode, CURSOR_PLAYER2);
+    EXPECT_EQ(w.Game().DisplayedPosition().sideToMove, 2);
+    EXPECT_EQ(w.CursorMode(), CURSOR_PLAYER2);
 }
 
 // A human must pass while the other side's robot has already chosen; that
@@ -113,40 +113,40 @@ TEST_F(TasksTest, ARobotWaitingForTheAnimationIsWokenAndTheEventResetWhenItsSide
 TEST_F(TasksTest, AReplacedRobotWaitsForTheHumansPassAndThenMoves)
 {
     GameWindow& w = Open(0, 1);
-    w.StartGame();
+    w.Game().StartGame();
     BoardPosition p = positionFromText(X_MUST_PASS);
-    w.displayedPosition = p;
-    w.nextPosition = p;
-    w.nextPosition.applyMove(NO_MOVE);
-    w.idleEvent.Reset();  // as a finished animation leaves it when the human must pass
-    w.UpdateTurn();
-    w.StartRobotIfNeeded();
-    ASSERT_TRUE(w.robotTask != nullptr);
+    BoardPosition next = p;
+    next.applyMove(NO_MOVE);
+    TestSeam::SetPositions(w.Game(), p, next);
+    w.Game().IdleEvent().Reset();  // as a finished animation leaves it when the human must pass
+    w.Game().UpdateTurn();
+    w.Game().StartRobotIfNeeded();
+    ASSERT_TRUE(w.Game().IsRobotThinking());
 
-    w.SetPlayerKind(2, 2);
-    ASSERT_TRUE(w.robotTask != nullptr);
-    EXPECT_FALSE(w.idleEvent.IsSet());
+    w.Game().SetPlayerKind(2, 2);
+    ASSERT_TRUE(w.Game().IsRobotThinking());
+    EXPECT_FALSE(w.Game().IdleEvent().IsSet());
     QCoreApplication::processEvents();
-    EXPECT_EQ(w.displayedPosition.sideToMove, 1);
-    EXPECT_TRUE(w.passButton->isEnabled());
+    EXPECT_EQ(w.Game().DisplayedPosition().sideToMove, 1);
+    EXPECT_TRUE(w.PassButton()->isEnabled());
 
-    w.PassTurn();
-    ASSERT_TRUE(RunUntil([&] { return LoadShared(w.displayedPosition.sideToMove) == GAME_OVER && Resting(); }));
-    EXPECT_EQ(w.displayedPosition.squares[2], 2);
-    EXPECT_EQ(w.displayedPosition.discCount2, 3);
+    w.Game().PassTurn();
+    ASSERT_TRUE(RunUntil([&] { return LoadShared(w.Game().DisplayedPosition().sideToMove) == GAME_OVER && Resting(); }));
+    EXPECT_EQ(w.Game().DisplayedPosition().squares[2], 2);
+    EXPECT_EQ(w.Game().DisplayedPosition().discCount2, 3);
 }
 
 TEST_F(TasksTest, ATaskWhoseThreadCannotStartCountsAsFinished)
 {
     GameWindow& w = Open(0, 0);
-    w.StartGame();
-    BackgroundTask::SetThreadCreationFailsForTesting(true);
-    w.PlayMove(19);
-    ASSERT_TRUE(w.animationTask != nullptr);
-    EXPECT_TRUE(w.animationTask->IsDone());
+    w.Game().StartGame();
+    TestSeam::SetThreadCreationFails(true);
+    w.Game().PlayMove(19);
+    ASSERT_TRUE(w.Game().IsAnimating());
+    EXPECT_TRUE(TestSeam::AnimationOf(w.Game())->IsDone());
     AnswerNextQuestion(QMessageBox::Ok);
-    w.ClearGame();
-    BackgroundTask::SetThreadCreationFailsForTesting(false);
+    w.Game().ClearGame();
+    TestSeam::SetThreadCreationFails(false);
     EXPECT_TRUE(Resting());
 }
 

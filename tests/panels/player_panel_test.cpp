@@ -6,12 +6,15 @@
 #include <QImage>
 #include <mutex>
 
-#include "control/game_window.h"
 #include "panels/player_panel.h"
 #include "platform/drawing_context.h"
+#include "tests/game/fake_game.h"
 
 namespace {
 
+using engine::BoardPosition;
+using engine::GAME_OVER;
+using engine::NO_GAME;
 using platform::Rect;
 
 const QRgb BACKGROUND = qRgb(0x80, 0x60, 0x40);
@@ -35,17 +38,15 @@ class PanelTest : public testing::Test {
 protected:
     PanelTest()
     {
-        window.playerKind[0] = 0;
-        window.playerKind[1] = 0;
-        window.panel1.SetLevel(0);
-        window.panel2.SetLevel(0);
+        panel1.SetLevel(0);
+        panel2.SetLevel(0);
         image.fill(BACKGROUND);
     }
 
     // Side to move, its move count and the disc counts.
     void SetGame(int side, int moveCount = 4, int count1 = 2, int count2 = 2)
     {
-        BoardPosition& position = window.displayedPosition;
+        BoardPosition& position = game.position;
         position.sideToMove = side;
         position.moveCount = moveCount;
         position.discCount1 = count1;
@@ -58,8 +59,8 @@ protected:
     }
     void LayOutBoth()
     {
-        LayOut(window.panel1, PANEL1);
-        LayOut(window.panel2, PANEL2);
+        LayOut(panel1, PANEL1);
+        LayOut(panel2, PANEL2);
     }
     void Paint(PlayerPanel& panel, bool enable = true)
     {
@@ -110,9 +111,9 @@ protected:
         return true;
     }
 
-    GameWindow window;
-    PlayerPanel& panel1 = window.panel1;
-    PlayerPanel& panel2 = window.panel2;
+    FakeGame game;
+    PlayerPanel panel1{1, game, game.Target(), QColor(BACKGROUND)};
+    PlayerPanel panel2{2, game, game.Target(), QColor(BACKGROUND)};
     QImage image{500, 320, QImage::Format_RGB32};
 };
 
@@ -280,9 +281,9 @@ TEST_F(PanelTest, StatePictureChoice)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         SetGame(c.side, c.moveCount, c.count1, c.count2);
-        window.playerKind[0] = c.kind1;
-        window.playerKind[1] = c.kind2;
-        window.robotPassed = c.robotPassed;
+        game.kinds[0] = c.kind1;
+        game.kinds[1] = c.kind2;
+        game.robotPassed = c.robotPassed;
         EXPECT_EQ(panel1.ChooseStatePicture(), c.picture1);
         EXPECT_EQ(panel2.ChooseStatePicture(), c.picture2);
     }
@@ -325,8 +326,8 @@ TEST_F(PanelTest, StatePicturesAndTheirMessages)
         SCOPED_TRACE(c.what);
         image.fill(BACKGROUND);
         SetGame(c.side, c.moveCount, c.count1, c.count2);
-        window.playerKind[0] = c.kind1;
-        window.robotPassed = c.robotPassed;
+        game.kinds[0] = c.kind1;
+        game.robotPassed = c.robotPassed;
         LayOut(panel1, PANEL1);
         EXPECT_TRUE(panel1.pictures.built[c.picture]);
         Paint(panel1);
@@ -448,17 +449,13 @@ TEST_F(PanelTest, ActiveAndIdleBadgesDifferOnlyInBackground)
 
 TEST_F(PanelTest, PaintWithoutContextDrawsIntoTheBackBuffer)
 {
-    {
-        std::lock_guard hold(window.drawingLock);
-        window.Surface().Resize(QSize(500, 320));
-        window.Surface().Image().fill(GARBAGE);
-    }
+    game.BackBuffer(QSize(500, 320), GARBAGE);
     SetGame(2);
     LayOutBoth();
     panel2.mayPaint = true;
     panel2.Paint(nullptr);
-    EXPECT_EQ(window.Surface().Image().pixel(309, 110), BLACK);
-    EXPECT_EQ(window.Surface().Image().pixel(310, 111), qRgb(0xF0, 0xF0, 0xF0));
+    EXPECT_EQ(game.surface.Image().pixel(309, 110), BLACK);
+    EXPECT_EQ(game.surface.Image().pixel(310, 111), qRgb(0xF0, 0xF0, 0xF0));
 }
 
 TEST_F(PanelTest, MinimisedWindowLaysOutAtWidthZero)

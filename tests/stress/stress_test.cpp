@@ -93,7 +93,7 @@ protected:
     {
         GameFixture::SetUp();
         // Animations and robots still run on their threads, just fast.
-        BackgroundTask::SetTimeScale(0.001);
+        TestSeam::SetTimeScale(0.001);
         answerer.setInterval(2);
         QObject::connect(&answerer, &QTimer::timeout, [this] { AnswerModal(); });
         answerer.start();
@@ -133,13 +133,13 @@ protected:
     // Nothing runs, or a human is to act with no animation.
     bool Settled() const
     {
-        if (window->animationTask)
+        if (window->Game().IsAnimating())
             return false;
         const int side = Side();
-        return !window->robotTask || (side >= 1 && window->PlayerKindOf(side) == 0);
+        return !window->Game().IsRobotThinking() || (side >= 1 && window->Game().PlayerKind(side) == 0);
     }
 
-    int Side() const { return LoadShared(window->displayedPosition.sideToMove); }
+    int Side() const { return LoadShared(window->Game().DisplayedPosition().sideToMove); }
 
     // What a command that is not carried out must leave alone.
     struct Snapshot {
@@ -151,13 +151,13 @@ protected:
     {
         GameWindow& w = *window;
         return {Side(),
-                w.animationSerial,
-                w.robotSerial,
-                LoadShared(w.lastMove),
-                w.PlayerKindOf(1),
-                w.PlayerKindOf(2),
+                w.Game().AnimationSerial(),
+                w.Game().RobotSerial(),
+                LoadShared(w.Game().LastMove()),
+                w.Game().PlayerKind(1),
+                w.Game().PlayerKind(2),
                 questions,
-                w.startClearButton->text()};
+                w.StartClearButton()->text()};
     }
 
     // The state after every action; `what` names the action.
@@ -165,34 +165,34 @@ protected:
     {
         GameWindow& w = *window;
         const int side = Side();
-        const bool animating = w.animationTask != nullptr;
-        ASSERT_EQ(w.startClearButton->text() == QStringLiteral("Start Game"), side == NO_GAME)
-            << "caption " << w.startClearButton->text().toStdString() << " with side to move " << side << " after "
+        const bool animating = w.Game().IsAnimating();
+        ASSERT_EQ(w.StartClearButton()->text() == QStringLiteral("Start Game"), side == NO_GAME)
+            << "caption " << w.StartClearButton()->text().toStdString() << " with side to move " << side << " after "
             << what;
         for (int s = 1; s <= 2; ++s) {
             const int first = s == 1 ? ID_PLAYER1_FIRST : ID_PLAYER2_FIRST;
             for (int kind = 0; kind <= 6; ++kind)
-                ASSERT_EQ(w.CommandAction(first + kind)->isChecked(), kind == w.PlayerKindOf(s))
+                ASSERT_EQ(w.CommandAction(first + kind)->isChecked(), kind == w.Game().PlayerKind(s))
                     << "radio mark of player " << s << " item " << kind << " after " << what;
         }
-        if (w.robotTask) {
-            const int next = w.nextPosition.sideToMove;
+        if (w.Game().IsRobotThinking()) {
+            const int next = w.Game().NextPosition().sideToMove;
             ASSERT_GE(next, 1) << "a robot thinks with no game to play, after " << what;
-            ASSERT_NE(w.PlayerKindOf(next), 0) << "a robot thinks for a human, after " << what;
-            ASSERT_EQ(w.robotTask->position.sideToMove, next) << "after " << what;
-            ASSERT_EQ(std::memcmp(w.robotTask->position.squares, w.nextPosition.squares, sizeof w.nextPosition.squares),
-                      0)
+            ASSERT_NE(w.Game().PlayerKind(next), 0) << "a robot thinks for a human, after " << what;
+            const engine::BoardPosition& thought = TestSeam::RobotOf(w.Game())->position;
+            ASSERT_EQ(thought.sideToMove, next) << "after " << what;
+            ASSERT_EQ(std::memcmp(thought.squares, w.Game().NextPosition().squares, sizeof thought.squares), 0)
                 << "the robot thinks about another position than the next one, after " << what;
         }
         if (animating) {
-            ASSERT_FALSE(w.passButton->isEnabled()) << "Pass enabled during an animation, after " << what;
+            ASSERT_FALSE(w.PassButton()->isEnabled()) << "Pass enabled during an animation, after " << what;
             // The last move's animation ends the game before it ends itself.
             ASSERT_NE(side, NO_GAME) << "an animation runs on a cleared board, after " << what;
             return;
         }
 
         // At rest: the displayed position is the window thread's alone.
-        const BoardPosition& p = w.displayedPosition;
+        const BoardPosition& p = w.Game().DisplayedPosition();
         int count1 = 0, count2 = 0;
         for (int square = 0; square < 64; ++square) {
             ASSERT_TRUE(p.squares[square] >= 0 && p.squares[square] <= 2)
@@ -206,28 +206,28 @@ protected:
             ASSERT_EQ(p.discCount1, count1) << "after " << what;
             ASSERT_EQ(p.discCount2, count2) << "after " << what;
         }
-        const bool human = side >= 1 && w.PlayerKindOf(side) == 0;
+        const bool human = side >= 1 && w.Game().PlayerKind(side) == 0;
         const bool robot = side >= 1 && !human;
         const bool humanMustPass = human && p.moveCount == 0;
-        ASSERT_EQ(w.passButton->isEnabled(), humanMustPass)
-            << "Pass enabled " << w.passButton->isEnabled() << ", side " << side << ", kind "
-            << (side >= 1 ? w.PlayerKindOf(side) : -1) << ", moves " << p.moveCount << ", after " << what;
-        ASSERT_EQ(w.boardView.marksShown, human && p.moveCount > 0) << "legal-move marks after " << what;
-        ASSERT_EQ(w.panel1.level, w.PlayerKindOf(1)) << "badge of player 1 after " << what;
-        ASSERT_EQ(w.panel2.level, w.PlayerKindOf(2)) << "badge of player 2 after " << what;
+        ASSERT_EQ(w.PassButton()->isEnabled(), humanMustPass)
+            << "Pass enabled " << w.PassButton()->isEnabled() << ", side " << side << ", kind "
+            << (side >= 1 ? w.Game().PlayerKind(side) : -1) << ", moves " << p.moveCount << ", after " << what;
+        ASSERT_EQ(w.Board().marksShown, human && p.moveCount > 0) << "legal-move marks after " << what;
+        ASSERT_EQ(w.Panel(1).level, w.Game().PlayerKind(1)) << "badge of player 1 after " << what;
+        ASSERT_EQ(w.Panel(2).level, w.Game().PlayerKind(2)) << "badge of player 2 after " << what;
         if (robot) {
             // A robot never rests: it thinks, or its move is on its way.
             ASSERT_GT(p.moveCount, 0) << "a robot rests in a pass, after " << what;
-            ASSERT_TRUE(w.robotTask != nullptr) << "robot " << side << " to move but none thinks, after " << what;
-            ASSERT_EQ(w.cursorMode, CURSOR_WORKING) << "after " << what;
+            ASSERT_TRUE(w.Game().IsRobotThinking()) << "robot " << side << " to move but none thinks, after " << what;
+            ASSERT_EQ(w.CursorMode(), CURSOR_WORKING) << "after " << what;
         } else if (human) {
-            ASSERT_EQ(w.cursorMode, side == 1 ? CURSOR_PLAYER1 : CURSOR_PLAYER2) << "after " << what;
-            if (w.robotTask) {
+            ASSERT_EQ(w.CursorMode(), side == 1 ? CURSOR_PLAYER1 : CURSOR_PLAYER2) << "after " << what;
+            if (w.Game().IsRobotThinking()) {
                 ASSERT_TRUE(humanMustPass) << "a robot thinks while a human with moves is to move, after " << what;
             }
         } else {
-            ASSERT_EQ(w.cursorMode, CURSOR_ARROW) << "after " << what;
-            ASSERT_TRUE(w.robotTask == nullptr) << "a robot thinks with no game, after " << what;
+            ASSERT_EQ(w.CursorMode(), CURSOR_ARROW) << "after " << what;
+            ASSERT_FALSE(w.Game().IsRobotThinking()) << "a robot thinks with no game, after " << what;
         }
     }
 
@@ -236,7 +236,7 @@ protected:
     void TriggerCommand(int id, const std::string& what)
     {
         GameWindow& w = *window;
-        const bool checkable = !w.animationTask && !w.IsCommandEnabled(id);
+        const bool checkable = !w.Game().IsAnimating() && !w.IsCommandEnabled(id);
         const Snapshot before = Take();
         w.CommandAction(id)->trigger();
         if (checkable) {
@@ -248,7 +248,7 @@ protected:
     {
         GameWindow& w = *window;
         QApplication::setActiveWindow(&w);
-        const bool checkable = !w.animationTask && !w.IsCommandEnabled(id);
+        const bool checkable = !w.Game().IsAnimating() && !w.IsCommandEnabled(id);
         const Snapshot before = Take();
         QTest::keyClick(&w, static_cast<Qt::Key>(key), modifiers);
         if (checkable) {
@@ -268,12 +268,12 @@ protected:
     // starts again from them.
     void Exit(const std::string& what)
     {
-        const int kind1 = window->PlayerKindOf(1);
-        const int kind2 = window->PlayerKindOf(2);
+        const int kind1 = window->Game().PlayerKind(1);
+        const int kind2 = window->Game().PlayerKind(2);
         const bool inGame = Side() >= 1;
         // An animation may end the game at any moment, and then the close
         // asks nothing; so the question is counted only at rest.
-        const bool atRest = !window->animationTask;
+        const bool atRest = !window->Game().IsAnimating();
         const int questionsBefore = questions;
         window->CommandAction(ID_EXIT)->trigger();
         if (window->isVisible()) {
@@ -285,12 +285,12 @@ protected:
         }
         ASSERT_EQ(StoredSetting(QStringLiteral("Player1Level")).toInt(), kind1);
         ASSERT_EQ(StoredSetting(QStringLiteral("Player2Level")).toInt(), kind2);
-        ASSERT_TRUE(!window->animationTask && !window->robotTask) << "a task outlived the close";
+        ASSERT_TRUE(!window->Game().IsAnimating() && !window->Game().IsRobotThinking()) << "a task outlived the close";
         ++restarts;
         window.reset();
         Open();
-        ASSERT_EQ(window->PlayerKindOf(1), kind1);
-        ASSERT_EQ(window->PlayerKindOf(2), kind2);
+        ASSERT_EQ(window->Game().PlayerKind(1), kind1);
+        ASSERT_EQ(window->Game().PlayerKind(2), kind2);
     }
 
     // One session of random actions; `home` kinds are those that the
@@ -322,25 +322,25 @@ protected:
                 // A click on a square: a legal one when a human may move.
                 int square = pick(64);
                 const int side = Side();
-                if (!w.animationTask && side >= 1 && w.displayedPosition.moveCount > 0 && pick(8) != 0)
-                    square = w.displayedPosition.moves[pick(w.displayedPosition.moveCount)];
+                if (!w.Game().IsAnimating() && side >= 1 && w.Game().DisplayedPosition().moveCount > 0 && pick(8) != 0)
+                    square = w.Game().DisplayedPosition().moves[pick(w.Game().DisplayedPosition().moveCount)];
                 int x = 0, y = 0;
-                w.boardView.SquareCentre(square, x, y);
+                w.Board().SquareCentre(square, x, y);
                 what += "click on square " + std::to_string(square);
                 watchdog.Progress(what);
                 QTest::mouseClick(w.Client(), Qt::LeftButton, {}, QPoint(x, y));
             } else if (choice < 44) {
-                what += "button " + w.startClearButton->text().toStdString();
+                what += "button " + w.StartClearButton()->text().toStdString();
                 watchdog.Progress(what);
                 if (Side() == NO_GAME)
                     ++started;
-                w.startClearButton->click();
+                w.StartClearButton()->click();
             } else if (choice < 48) {
                 what += "Pass button";
                 watchdog.Progress(what);
-                const bool enabled = w.passButton->isEnabled();
+                const bool enabled = w.PassButton()->isEnabled();
                 const Snapshot before = Take();
-                w.passButton->click();
+                w.PassButton()->click();
                 if (!enabled) {
                     ASSERT_TRUE(Take() == before) << "disabled Pass changed the game: " << what;
                 }
@@ -414,9 +414,9 @@ protected:
             if (HasFatalFailure())
                 return;
             QCoreApplication::processEvents();
-            if (Side() == GAME_OVER && !window->animationTask && lastSide != GAME_OVER)
+            if (Side() == GAME_OVER && !window->Game().IsAnimating() && lastSide != GAME_OVER)
                 ++finished;
-            lastSide = window->animationTask ? 0 : Side();
+            lastSide = window->Game().IsAnimating() ? 0 : Side();
             CheckConsistent(what);
             if (HasFatalFailure())
                 return;
@@ -455,7 +455,7 @@ protected:
             EXPECT_TRUE(faults.empty()) << faults.front();
             moves = static_cast<int>(watcher.Moves().size());
         }
-        const BoardPosition& p = w.displayedPosition;
+        const BoardPosition& p = w.Game().DisplayedPosition();
         EXPECT_GE(moves, 10);
         EXPECT_EQ(moves + 4, p.discCount1 + p.discCount2) << "every move adds one disc";
         CheckConsistent("the checked game");

@@ -1,0 +1,140 @@
+// The game: the displayed and the next position, the last move, the players'
+// kinds, the serials, the two locks, the idle event, the background tasks and
+// the turn flow by which every move, pass, start, clear and change of a
+// player's kind enters the game. It runs on the window thread; the tasks
+// report back by posting to it. The board view and the panels read it
+// through GameState; what it needs of the window's widgets it asks of the
+// GameShell.
+#pragma once
+
+#include <QObject>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+
+#include "control/background_task.h"
+#include "engine/board_position.h"
+#include "engine/robot.h"
+#include "game/game_state.h"
+#include "platform/event.h"
+#include "platform/resources.h"
+
+class BoardView;
+class PlayerPanel;
+
+// Cursor modes of the client area.
+inline constexpr int CURSOR_ARROW = 0;
+inline constexpr int CURSOR_PLAYER1 = 1;
+inline constexpr int CURSOR_PLAYER2 = 2;
+inline constexpr int CURSOR_WORKING = 3;
+
+// The window's side of the turn flow: its widgets, cursor and questions.
+class GameShell {
+public:
+    virtual ~GameShell() = default;
+    virtual void SetCursorMode(int mode) = 0;
+    // Puts the radio mark on `kind` in the menu of player `side`.
+    virtual void MarkPlayerKind(int side, int kind) = 0;
+    virtual void SetStartClearCaption(platform::StringId caption) = 0;
+    // After a turn update: enables or disables Pass and moves the keyboard
+    // focus to whatever the player acts with next.
+    virtual void ShowTurn(bool passEnabled, bool gameRunning) = 0;
+    // An OK/Cancel question with the question icon; true for OK.
+    virtual bool AskQuestion(platform::StringId text, platform::StringId caption) = 0;
+};
+
+class GameController : public QObject, public GameState {
+    Q_OBJECT
+
+public:
+    // The robot draws its random numbers from a generator seeded with
+    // `robotSeed` (the program seeds it from the clock).
+    explicit GameController(uint32_t robotSeed);
+    // Stops any task still running.
+    ~GameController() override;
+    GameController(const GameController&) = delete;
+    GameController& operator=(const GameController&) = delete;
+
+    // Hands the controller what it drives. Once, before any other operation.
+    void Attach(GameShell& shell, BoardView& board, PlayerPanel& panel1, PlayerPanel& panel2);
+
+    // --- The turn flow (window thread) ---
+    // The one road by which a move (0..63) or a pass (NO_MOVE) enters the game.
+    void PlayMove(int square);
+    // Brings the panels, the marks, the cursor and the buttons in line with
+    // the displayed position, passing first for a robot that cannot move.
+    void UpdateTurn();
+    void StartRobotIfNeeded();
+    void SetPlayerKind(int side, int kind);
+    void StartGame();
+    void ClearGame();
+    void PassTurn();
+    // A click on a square: played when a game runs, no move is being shown
+    // and a human is to move.
+    void HandleSquareClick(int square);
+    void AbandonRobot();
+    void AbandonAll();
+
+    // Whether the Start and Clear commands may be carried out now.
+    bool CanStartGame() const;
+    bool CanClearGame() const;
+
+    // --- For the tasks (any thread) ---
+    // Stores a picture code in one square of the displayed position and
+    // redraws that square; nothing while no game runs.
+    void SetSquarePicture(int code, int square);
+    // Hands the turn on in the displayed position once the animation has
+    // shown the whole move. The caller holds the game lock.
+    void FinishDisplayedMove();
+    std::mutex& GameLock() { return gameLock_; }
+    std::mutex& DrawingLock() { return drawingLock_; }
+    platform::Event& IdleEvent() { return idleEvent_; }
+    // The robot's generator; only the one robot task draws from it.
+    engine::Random& RobotRandom() { return robotRandom_; }
+
+    // --- GameState: what the views read ---
+    int SideToMove() const override;
+    int MoveCount() const override;
+    int LegalMove(int index) const override;
+    int DiscCount(int side) const override;
+    int SquareCode(int square) const override;
+    int LastMove() const override;
+    int PlayerKind(int side) const override;
+    bool RobotPassed() const override;
+
+    // --- For the window and the tests (window thread) ---
+    const engine::BoardPosition& DisplayedPosition() const { return displayedPosition_; }
+    const engine::BoardPosition& NextPosition() const { return nextPosition_; }
+    bool IsAnimating() const { return animationTask_ != nullptr; }
+    bool IsRobotThinking() const { return robotTask_ != nullptr; }
+    int AnimationSerial() const { return animationSerial_; }
+    int RobotSerial() const { return robotSerial_; }
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    friend class TestSeam;
+
+    void OnAnimationDone(int serial);
+    void OnRobotMove(int serial, int square);
+
+    GameShell* shell_ = nullptr;
+    BoardView* board_ = nullptr;
+    PlayerPanel* panels_[2] = {nullptr, nullptr};
+
+    engine::BoardPosition displayedPosition_;
+    engine::BoardPosition nextPosition_;
+    int32_t lastMove_ = engine::NO_MOVE;
+    bool robotPassed_ = false;
+    std::atomic<int32_t> playerKind_[2] = {HUMAN, 3};
+    int32_t animationSerial_ = 0;
+    int32_t robotSerial_ = 0;
+    std::mutex gameLock_;
+    std::mutex drawingLock_;
+    platform::Event idleEvent_{true};
+    std::unique_ptr<RobotTask> robotTask_;
+    std::unique_ptr<AnimationTask> animationTask_;
+    engine::Random robotRandom_;
+};

@@ -1,0 +1,60 @@
+#include "control/test_seam.h"
+
+#include <atomic>
+
+#include "control/game_controller.h"
+
+namespace {
+std::atomic<double> timeScale{1.0};
+std::atomic<TestSeam::PauseObserver> pauseObserver{nullptr};
+std::atomic<bool> threadCreationFails{false};
+}  // namespace
+
+void TestSeam::SetTimeScale(double scale)
+{
+    timeScale.store(scale < 0 ? 0 : scale);
+}
+double TestSeam::TimeScale()
+{
+    return timeScale.load();
+}
+
+void TestSeam::SetPauseObserver(PauseObserver observer)
+{
+    pauseObserver.store(observer);
+}
+TestSeam::PauseObserver TestSeam::CurrentPauseObserver()
+{
+    return pauseObserver.load();
+}
+
+void TestSeam::SetThreadCreationFails(bool fails)
+{
+    threadCreationFails.store(fails);
+}
+bool TestSeam::ThreadCreationFails()
+{
+    return threadCreationFails.load();
+}
+
+void TestSeam::SetPositions(GameController& game, const engine::BoardPosition& displayed,
+                            const engine::BoardPosition& next)
+{
+    game.displayedPosition_ = displayed;
+    game.nextPosition_ = next;
+}
+
+void TestSeam::SetLastMove(GameController& game, int square)
+{
+    game.lastMove_ = square;
+}
+
+const AnimationTask* TestSeam::AnimationOf(const GameController& game)
+{
+    return game.animationTask_.get();
+}
+
+const RobotTask* TestSeam::RobotOf(const GameController& game)
+{
+    return game.robotTask_.get();
+}

@@ -1,0 +1,40 @@
+// The hooks through which tests run the game at no time, watch its
+// animations, reach failures that are hard to cause, and set up positions.
+// The program itself never calls the setters: everything here defaults to
+// the real behaviour.
+#pragma once
+
+#include "engine/board_position.h"
+
+class AnimationTask;
+class RobotTask;
+class GameController;
+
+class TestSeam {
+public:
+    // Every pause of every task lasts its nominal length times this factor:
+    // 1 in the program, 0 or near it in tests.
+    static void SetTimeScale(double scale);
+    static double TimeScale();
+
+    // Called on the animation's thread at every pause, with the pause's
+    // nominal length, before the wait. Set it while no task runs.
+    using PauseObserver = void (*)(AnimationTask& task, int ms);
+    static void SetPauseObserver(PauseObserver observer);
+    static PauseObserver CurrentPauseObserver();
+
+    // Makes the next thread creations fail, as if the system had no threads
+    // left.
+    static void SetThreadCreationFails(bool fails);
+    static bool ThreadCreationFails();
+
+    // Puts `displayed` on the board of a game in progress, with `next` as the
+    // position after the move being shown, as if the game had got there.
+    static void SetPositions(GameController& game, const engine::BoardPosition& displayed,
+                             const engine::BoardPosition& next);
+    // The animation being shown and the robot thinking, or null.
+    static const AnimationTask* AnimationOf(const GameController& game);
+    static const RobotTask* RobotOf(const GameController& game);
+    // Makes `square` the last move, whose disc carries the mark.
+    static void SetLastMove(GameController& game, int square);
+};

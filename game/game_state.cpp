@@ -1,0 +1,21 @@
+#include "game/game_state.h"
+
+#include "engine/board_position.h"
+
+PlayerStatus GameState::StatusOf(int player) const
+{
+    const int side = SideToMove();
+    if (side == engine::GAME_OVER) {
+        const int mine = DiscCount(player);
+        const int theirs = DiscCount(engine::opponent(player));
+        return mine > theirs ? PlayerStatus::Won : mine == theirs ? PlayerStatus::Tied : PlayerStatus::Lost;
+    }
+    if (side == player) {
+        if (IsRobot(PlayerKind(player)))
+            return PlayerStatus::Thinking;
+        return MoveCount() != 0 ? PlayerStatus::ToMove : PlayerStatus::MustPass;
+    }
+    if (side == engine::opponent(player) && RobotPassed())
+        return PlayerStatus::HadToPass;
+    return PlayerStatus::None;
+}
