@@ -274,6 +274,35 @@ TEST_F(BoardViewTest, ArrowFramesPointTheirWay)
     }
 }
 
+// Every arrow code shows the disc of its side under the arrow: codes 8 to 23
+// a dark disc, 24 to 39 a light one. Counted over the picture, so that it
+// holds whichever way the arrow points.
+TEST_F(BoardViewTest, EveryArrowCodeShowsItsSidesDiscUnderTheArrow)
+{
+    LayOut(400);
+    for (int code = 8; code <= 39; ++code) {
+        SCOPED_TRACE(code);
+        game.position.squares[0] = code;
+        Draw(0);
+        int dark = 0, light = 0, red = 0;
+        for (int y = T + 4; y < T + 44; ++y)
+            for (int x = L + 4; x < L + 44; ++x) {
+                const QRgb c = At(x, y);
+                dark += IsDark(c);
+                light += qRed(c) > 0xD0 && qGreen(c) > 0xD0 && qBlue(c) > 0xD0;
+                red += IsReddish(c);
+            }
+        if (code <= 23) {
+            EXPECT_GT(dark, 400);
+            EXPECT_EQ(light, 0);
+        } else {
+            EXPECT_GT(light, 400);
+            EXPECT_EQ(dark, 0);
+        }
+        EXPECT_GT(red, 40);
+    }
+}
+
 TEST_F(BoardViewTest, EveryCodeBuildsItsEntryAtTheSquareSize)
 {
     LayOut(400);

@@ -1,6 +1,8 @@
 // The game controller through the real window thread and real task threads:
 // the states of a game, passes, the end, and whole robot games.
 #include "tests/control/game_fixture.h"
+
+#include "control/client_area.h"
 #include "tests/control/move_watcher.h"
 
 #include <atomic>
@@ -64,6 +66,64 @@ TEST_F(ControllerTest, IllegalSquaresAndUntimelyPassesAreIgnored)
     EXPECT_EQ(0, std::memcmp(&before, &w.Game().DisplayedPosition(), sizeof before));
     EXPECT_TRUE(Resting());
     EXPECT_TRUE(w.Board().marksShown);
+}
+
+// A clicked square is played only while a game runs, no move is being shown
+// and a human is to move; the board view reports every click.
+TEST_F(ControllerTest, AClickedSquareIsPlayedOnlyWhenAHumanMayMove)
+{
+    struct Case {
+        const char* state;
+        int kind1;
+        void (*setUp)(GameWindow& w);
+        bool played;
+    };
+    const Case cases[] = {
+        {"human to move", 0, [](GameWindow& w) { w.Game().StartGame(); }, true},
+        {"cleared board", 0, [](GameWindow&) {}, false},
+        {"game over", 0,
+         [](GameWindow& w) {
+             w.Game().StartGame();
+             BoardPosition over = w.Game().DisplayedPosition();
+             over.sideToMove = GAME_OVER;
+             over.moveCount = 0;
+             TestSeam::SetPositions(w.Game(), over, over);
+         },
+         false},
+        {"robot to move", 3, [](GameWindow& w) { w.Game().StartGame(); }, false},
+        {"move being shown", 0,
+         [](GameWindow& w) {
+             TestSeam::SetTimeScale(1);
+             w.Game().StartGame();
+             w.Game().PlayMove(26);
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.state);
+        GameWindow& w = Open(c.kind1, 0);
+        c.setUp(w);
+        w.Game().HandleSquareClick(19);
+        EXPECT_EQ(w.Game().LastMove() == 19, c.played);
+        EXPECT_EQ(w.Game().IsAnimating(), c.played || std::string(c.state) == "move being shown");
+        window.reset();
+        TestSeam::SetTimeScale(0);
+    }
+}
+
+// The disc and working cursors belong to the board and the panels; over the
+// two buttons the pointer is the normal arrow.
+TEST_F(ControllerTest, TheButtonsShowTheArrowWhateverTheBoardShows)
+{
+    GameWindow& w = Open(0, 0);
+    w.Game().StartGame();
+    EXPECT_EQ(w.Client()->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(w.StartClearButton()->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(w.PassButton()->cursor().shape(), Qt::ArrowCursor);
+    w.Game().SetPlayerKind(1, 6);
+    EXPECT_EQ(w.Client()->cursor().shape(), Qt::BusyCursor);
+    EXPECT_EQ(w.StartClearButton()->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(w.PassButton()->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(ControllerTest, AMoveAnimatesThenHandsTheTurnOn)

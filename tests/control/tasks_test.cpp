@@ -24,10 +24,37 @@ TEST_F(TasksTest, ClearingDuringAnAnimationStopsItAndIgnoresItsReport)
     EXPECT_TRUE(w.Game().IdleEvent().IsSet());
     EXPECT_EQ(w.CursorMode(), CURSOR_ARROW);
 
-    platform::PostWindowMessage(&w, WM_ANIMATION_DONE, staleSerial, 0);
+    platform::PostWindowMessage(&w.Game(), WM_ANIMATION_DONE, staleSerial, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(w.Game().DisplayedPosition().sideToMove, NO_GAME);
     EXPECT_EQ(w.CursorMode(), CURSOR_ARROW);
+}
+
+// The report of an animation that Clear abandoned may still be queued when
+// the next game's first move is shown: it must not cut that move short.
+TEST_F(TasksTest, AnAbandonedAnimationsReportDoesNotCutShortTheNextGamesMove)
+{
+    GameWindow& w = Open(0, 0);
+    TestSeam::SetTimeScale(1);  // every move takes its full 810 ms
+    w.Game().StartGame();
+    w.Game().PlayMove(19);
+    const int staleSerial = w.Game().AnimationSerial();
+    AnswerNextQuestion(QMessageBox::Ok);
+    w.Game().ClearGame();
+    w.Game().StartGame();
+    w.Game().PlayMove(19);
+
+    platform::PostWindowMessage(&w.Game(), WM_ANIMATION_DONE, staleSerial, 0);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w.Game().IsAnimating());
+    TestSeam::SetTimeScale(0);
+    ASSERT_TRUE(RunUntil([&] { return Resting(); }));
+    BoardPosition expected;
+    expected.setStartPosition();
+    expected.applyMove(19);
+    EXPECT_EQ(std::memcmp(expected.squares, w.Game().DisplayedPosition().squares, sizeof expected.squares), 0);
+    EXPECT_EQ(w.Game().DisplayedPosition().sideToMove, 2);
+    EXPECT_EQ(w.CursorMode(), CURSOR_PLAYER2);
 }
 
 TEST_F(TasksTest, ClearingDuringADeepSearchReturnsWithNoTaskLeft)
@@ -80,7 +107,7 @@ TEST_F(TasksTest, SwitchingTheSideToMoveBetweenHumanAndRobot)
     EXPECT_TRUE(w.Board().marksShown);
 
     // A report of the abandoned robot is dropped.
-    platform::PostWindowMessage(&w, WM_ROBOT_MOVE, staleSerial, 19);
+    platform::PostWindowMessage(&w.Game(), WM_ROBOT_MOVE, staleSerial, 19);
     QCoreApplication::processEvents();
     EXPECT_EQ(w.Game().DisplayedPosition().discCount1, 2);
     EXPECT_TRUE(Resting());

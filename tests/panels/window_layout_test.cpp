@@ -41,6 +41,14 @@ TEST(WindowLayout, WiderThanTheContentShapeCentresHorizontally)
     EXPECT_EQ(layout.passButton, At(678, 407, 142, 35));
 }
 
+// The content height rounds 17 * A / 24 to the nearest: at A = 463 the
+// quotient is 327.96, so S is 328, not 327.
+TEST(WindowLayout, ContentHeightIsRoundedNotTruncated)
+{
+    const WindowLayout layout = ComputeWindowLayout({0, 0, 463, 400});
+    EXPECT_EQ(layout.board, (Rect{8, 44, 320, 356}));
+}
+
 TEST(WindowLayout, ClientOriginShiftsEverything)
 {
     const WindowLayout origin = ComputeWindowLayout({0, 0, 800, 600});
