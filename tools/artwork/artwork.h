@@ -40,6 +40,10 @@ struct NamedSheet {
 // among them, exactly) and splits it into colour picture and mask.
 MaskedPair toMaskedPair(const QImage& sheet, const QList<QRgb>& keep = {});
 
+// The colour picture of a sheet with the given colour table (white first):
+// every opaque pixel takes its nearest entry, every transparent one white.
+QImage reduceToTable(const QImage& sheet, const QList<QRgb>& table);
+
 // Builds a colour table of at most maxColours entries for the opaque pixels
 // of a sheet by median cut; exact when the sheet has few enough colours.
 QList<QRgb> medianCutPalette(const QImage& sheet, int maxColours);
