@@ -36,7 +36,7 @@ else
   fail "share/applications/quellix.desktop is missing"
 fi
 
-for size in 16 24 32 48 64 128 256; do
+for size in 16 24 32 48 64 96 128 256 512; do
   icon=$prefix/share/icons/hicolor/${size}x${size}/apps/quellix.png
   if [ ! -f "$icon" ]; then
     fail "the ${size}x${size} icon is missing"

@@ -173,8 +173,8 @@ TEST(Generator, WritesEveryFileTheSameOnEveryRun)
         EXPECT_EQ(a.readAll(), b.readAll()) << rel.toStdString();
         ++files;
     }
-    // 37 pairs, 2 cursors, 7 icon sizes.
-    EXPECT_EQ(files, 37 * 2 + 2 + 7);
+    // 37 pairs and 2 cursors at both scales, 9 icon sizes.
+    EXPECT_EQ(files, 37 * 2 * 2 + 2 * 2 + 9);
 }
 
 TEST(Generator, ReportsAnUnwritableFolder)
@@ -366,23 +366,27 @@ bool samePixels(const QImage& a, const QImage& b)
 TEST(Generator, CommittedPicturesAreCurrent)
 {
     const QSet<QString> banners{"GO", "CGO", "PASS", "WIN", "LOSE", "TIE"};
-    for (const NamedSheet& named : allNamedSheets()) {
-        if (banners.contains(named.name))
-            continue;
-        SCOPED_TRACE(named.name.toStdString());
-        const QImage colour(quellix::resources::colourPicturePath(named.name));
-        const QImage mask(quellix::resources::maskPath(named.name));
-        ASSERT_EQ(colour.size(), named.sheet.size());
-        EXPECT_EQ(maskDifferences(named.sheet, mask), 0);
-        const Departures d = compareColour(named.sheet, colour);
-        EXPECT_EQ(d.elsewhere, 0) << describe(d);
-        EXPECT_LE(d.nearEdge * 32, d.opaque) << describe(d);
-    }
-    for (bool black : {true, false}) {
-        const char* name = black ? "BLACKCUR" : "WHITECUR";
-        EXPECT_TRUE(samePixels(discCursor(black).convertToFormat(QImage::Format_ARGB32),
-                               QImage(quellix::resources::cursorPath(name)).convertToFormat(QImage::Format_ARGB32)))
-            << name;
+    for (int scale : {1, 2}) {
+        const bool twice = scale == 2;
+        for (const NamedSheet& named : allNamedSheets(scale)) {
+            if (banners.contains(named.name))
+                continue;
+            SCOPED_TRACE(QStringLiteral("%1 at scale %2").arg(named.name).arg(scale).toStdString());
+            const QImage colour(quellix::resources::colourPicturePath(named.name, twice));
+            const QImage mask(quellix::resources::maskPath(named.name, twice));
+            ASSERT_EQ(colour.size(), named.sheet.size());
+            EXPECT_EQ(maskDifferences(named.sheet, mask), 0);
+            const Departures d = compareColour(named.sheet, colour);
+            EXPECT_EQ(d.elsewhere, 0) << describe(d);
+            EXPECT_LE(d.nearEdge * 32, d.opaque) << describe(d);
+        }
+        for (bool black : {true, false}) {
+            const char* name = black ? "BLACKCUR" : "WHITECUR";
+            EXPECT_TRUE(
+                samePixels(discCursor(black, scale).convertToFormat(QImage::Format_ARGB32),
+                           QImage(quellix::resources::cursorPath(name, twice)).convertToFormat(QImage::Format_ARGB32)))
+                << name << " at scale " << scale;
+        }
     }
     for (int size : kIconSizes) {
         SCOPED_TRACE(size);
