@@ -1,6 +1,7 @@
 // The platform's loaders for either kind of screen. CTest runs this program
 // on a screen of ratio 2 (QT_SCALE_FACTOR=2): even there the normal names
-// must give the normal pictures, cursors and icon.
+// must give the normal pictures and cursors. (The icon's two sets of sizes
+// are checked with the resources.)
 #include "platform/resources.h"
 #include "resources/resources.h"
 
@@ -90,21 +91,6 @@ TEST(CursorLoading, EachResolutionHasItsPictureAndTheHotSpotOnTheSamePointOfTheD
         EXPECT_EQ(twice.hotSpot(), QPoint(kCursorHotSpot2x, kCursorHotSpot2x));
     }
     EXPECT_EQ(platform::LoadCursorResource("NOSUCHCUR", true).shape(), Qt::ArrowCursor);
-}
-
-TEST(IconLoading, NormalIconKeepsItsSizesAndTheDoubleOneAddsTheLargerOnes)
-{
-    QList<QSize> normal;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        normal.append(QSize(size, size));
-    EXPECT_EQ(platform::LoadProgramIcon().availableSizes(), normal);
-    EXPECT_EQ(platform::LoadProgramIcon(false).availableSizes(), normal);
-    const QList<QSize> sizes = platform::LoadProgramIcon(true).availableSizes();
-    for (const QSize& size : normal)
-        EXPECT_TRUE(sizes.contains(size)) << size.width();
-    EXPECT_TRUE(sizes.contains(QSize(96, 96)));
-    EXPECT_TRUE(sizes.contains(QSize(512, 512)));
-    EXPECT_EQ(sizes.size(), normal.size() + 2);
 }
 
 TEST(DoubleResolution, TakenAboveRatioOneOnly)
