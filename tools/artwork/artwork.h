@@ -6,6 +6,7 @@
 // an 8-bit indexed colour picture and a 1-bit mask (black = opaque).
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QRgb>
@@ -69,6 +70,8 @@ inline constexpr int kCursorHotSpot = 15;
 // The application icon at one size, ARGB premultiplied, antialiased.
 QImage appIcon(int size);
 inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+// The scalable icon: the drawing of the largest size as an SVG document.
+QByteArray appIconSvg();
 
 // Every named picture (without BIT/MASK suffix) with its sheet.
 std::vector<NamedSheet> allNamedSheets();
@@ -77,7 +80,8 @@ std::vector<NamedSheet> allNamedSheets();
 // the way the game shows them, for looking at them.
 QImage contactSheet(const QString& resourceDir);
 
-// Writes every picture below outDir (pictures/, cursors/, icons/).
+// Writes every picture below outDir (pictures/, cursors/, icons/, the
+// scalable icon as icons/EXEICON.svg).
 // Returns false and fills *error when a file cannot be written.
 bool writeAll(const QString& outDir, QString* error);
 
