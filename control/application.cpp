@@ -8,12 +8,16 @@
 
 #include "control/game_window.h"
 #include "engine/robot.h"
+#include "quellix_version.h"
 
 GameWindow* InitInstance()
 {
     setRandomSeed(static_cast<uint32_t>(std::time(nullptr)));
     // The settings live under this organisation and the executable's name.
     QCoreApplication::setOrganizationName(QStringLiteral("Tamsvelder"));
+    // Desktops find the menu entry and icon of the window by this name, on
+    // X11 and on Wayland alike; it must be set before the window exists.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUELLIX_APP_ID));
 
     auto* window = new GameWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);

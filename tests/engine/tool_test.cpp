@@ -14,6 +14,7 @@
 #include "engine/robot.h"
 #include "engine/selfplay.h"
 #include "positions.h"
+#include "quellix_version.h"
 
 extern char** environ;
 
@@ -184,6 +185,24 @@ TEST(EngineTool, SelfPlayPrintsMovesAndResult)
     EXPECT_EQ(run.err, "");
 }
 
+TEST(EngineTool, HelpAndVersionAnswerOnStandardOutput)
+{
+    for (const char* option : {"--help", "-h"}) {
+        const ToolRun help = runTool({option});
+        EXPECT_EQ(help.status, 0) << option;
+        EXPECT_EQ(help.err, "") << option;
+        // The usage line first, then every command with its arguments.
+        EXPECT_EQ(help.out.rfind("usage: quellix-engine ", 0), 0u) << help.out;
+        for (const char* command : {"perft DEPTH", "eval POSITION PARENT_MOVES", "choose POSITION LEVEL",
+                                    "selfplay SEED LEVEL1 LEVEL2", "bench"})
+            EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    }
+    const ToolRun version = runTool({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("quellix-engine ") + QUELLIX_VERSION + "\n");
+    EXPECT_EQ(version.err, "");
+}
+
 TEST(EngineTool, RejectsBadInvocations)
 {
     const std::string wrongCharacter = std::string(64, '.') + "x";
@@ -220,6 +239,11 @@ TEST(EngineTool, RejectsBadInvocations)
         {"selfplay", "1", "3", "10"},
         {"selfplay", "18446744073709551617", "1", "1"},
         {"bench", "1"},
+        {"--help", "perft"},
+        {"perft", "--help"},
+        {"--version", "1"},
+        {"--Help"},
+        {"-v"},
     };
     for (const std::vector<std::string>& arguments : cases)
         expectRejected(arguments);

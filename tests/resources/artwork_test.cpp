@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QSet>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -151,6 +152,34 @@ TEST(Drawing, DiscEdgesBlendOnlyTowardsTheBoardGreen)
         }
 }
 
+TEST(Drawing, ScalableIconShowsTheLargestIcon)
+{
+    QSvgRenderer svg(appIconSvg());
+    ASSERT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), QRect(0, 0, 256, 256));
+    QImage rendered(256, 256, QImage::Format_ARGB32_Premultiplied);
+    rendered.fill(Qt::transparent);
+    QPainter painter(&rendered);
+    svg.render(&painter);
+    painter.end();
+    // Gradients pass through the SVG's stop lists and may round a little
+    // differently; shapes, colours and transparency must all agree.
+    const QImage drawn = appIcon(256);
+    int worst = 0;
+    long long total = 0;
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) {
+            const QRgb a = drawn.pixel(x, y);
+            const QRgb b = rendered.pixel(x, y);
+            const int difference = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                             std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+            worst = std::max(worst, difference);
+            total += difference;
+        }
+    EXPECT_LE(worst, 24);
+    EXPECT_LT(total, 256 * 256 / 4);  // a quarter step per pixel on average
+}
+
 TEST(Drawing, UnknownBannerIsEmpty)
 {
     EXPECT_TRUE(banner("NOPE").isNull());
@@ -173,8 +202,8 @@ TEST(Generator, WritesEveryFileTheSameOnEveryRun)
         EXPECT_EQ(a.readAll(), b.readAll()) << rel.toStdString();
         ++files;
     }
-    // 37 pairs and 2 cursors at both scales, 9 icon sizes.
-    EXPECT_EQ(files, 37 * 2 * 2 + 2 * 2 + 9);
+    // 37 pairs and 2 cursors at both scales, 9 icon sizes and the scalable icon.
+    EXPECT_EQ(files, 37 * 2 * 2 + 2 * 2 + 9 + 1);
 }
 
 TEST(Generator, ReportsAnUnwritableFolder)
@@ -187,6 +216,13 @@ TEST(Generator, ReportsAnUnwritableFolder)
     QString error;
     EXPECT_FALSE(writeAll(dir.filePath("file"), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(Generator, CommittedScalableIconIsCurrent)
+{
+    QFile committed(QStringLiteral(QUELLIX_SOURCE_DIR "/resources/icons/EXEICON.svg"));
+    ASSERT_TRUE(committed.open(QIODevice::ReadOnly));
+    EXPECT_EQ(committed.readAll(), appIconSvg());
 }
 
 // ---------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 // an 8-bit indexed colour picture and a 1-bit mask (black = opaque).
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QRgb>
@@ -82,6 +83,8 @@ inline constexpr int kCursorHotSpot2x = 2 * kCursorHotSpot;
 // 48 and 256.
 QImage appIcon(int size);
 inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 96, 128, 256, 512};
+// The scalable icon: the drawing of the largest size as an SVG document.
+QByteArray appIconSvg();
 
 // Every named picture (without BIT/MASK suffix) with its sheet.
 std::vector<NamedSheet> allNamedSheets(int scale = 1);
@@ -99,7 +102,8 @@ QString cursorFileName(const QString& name, int scale);
 QImage contactSheet(const QString& resourceDir, int scale = 1);
 
 // Writes every picture below outDir (pictures/, cursors/, icons/), at both
-// scales. Returns false and fills *error when a file cannot be written.
+// scales, and the scalable icon as icons/EXEICON.svg. Returns false and fills
+// *error when a file cannot be written.
 bool writeAll(const QString& outDir, QString* error);
 
 }  // namespace artwork

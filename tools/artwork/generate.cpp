@@ -2,6 +2,7 @@
 #include "artwork.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace artwork {
 
@@ -30,6 +31,17 @@ QString withScale(const QString& base, int scale)
 bool save(const QImage& image, const QString& path, QString* error)
 {
     if (image.isNull() || !image.save(path, "PNG")) {
+        if (error)
+            *error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+bool saveBytes(const QByteArray& bytes, const QString& path, QString* error)
+{
+    QFile file(path);
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
         if (error)
             *error = QStringLiteral("cannot write %1").arg(path);
         return false;
@@ -83,7 +95,7 @@ bool writeAll(const QString& outDir, QString* error)
     for (int size : kIconSizes)
         if (!save(appIcon(size), root.filePath(QStringLiteral("icons/EXEICON_%1.png").arg(size)), error))
             return false;
-    return true;
+    return saveBytes(appIconSvg(), root.filePath(QStringLiteral("icons/EXEICON.svg")), error);
 }
 
 }  // namespace artwork

@@ -9,6 +9,7 @@
 #include "engine/board_position.h"
 #include "engine/robot.h"
 #include "engine/selfplay.h"
+#include "quellix_version.h"
 
 namespace {
 
@@ -216,6 +217,21 @@ int runBench(int argc)
 
 int main(int argc, char** argv)
 {
+    // --help and --version stand alone; with anything after them they are
+    // bad input like any other.
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::printf("%s\n\n%s", USAGE,
+                    "Runs the Quellix game engine on one task and prints the result on standard output.\n"
+                    "A POSITION is 64 characters, one a square, row by row from the top left\n"
+                    "('.' empty, 'X' player 1, 'O' player 2), then 'X' or 'O' for the side to move.\n"
+                    "Bad input is reported on standard error with exit status 2.\n"
+                    "See quellix-engine(6) for every command.\n");
+        return 0;
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::printf("quellix-engine %s\n", QUELLIX_VERSION);
+        return 0;
+    }
     if (argc < 2)
         return fail(std::string("missing sub-command; ") + USAGE);
     const std::string_view command = argv[1];
