@@ -83,7 +83,9 @@ inline constexpr int kCursorHotSpot2x = 2 * kCursorHotSpot;
 // 48 and 256.
 QImage appIcon(int size);
 inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 96, 128, 256, 512};
-// The scalable icon: the drawing of the largest size as an SVG document.
+// The scalable icon: the drawing of the 256-pixel icon as an SVG document,
+// whose view box is that size.
+inline constexpr int kScalableIconSize = 256;
 QByteArray appIconSvg();
 
 // Every named picture (without BIT/MASK suffix) with its sheet.

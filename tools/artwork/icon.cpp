@@ -113,7 +113,7 @@ QImage appIcon(int size)
 
 QByteArray appIconSvg()
 {
-    const int size = kIconSizes[std::size(kIconSizes) - 1];
+    const int size = kScalableIconSize;
     QBuffer svg;
     QSvgGenerator generator;
     generator.setOutputDevice(&svg);
