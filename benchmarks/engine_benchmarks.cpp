@@ -82,6 +82,48 @@ void evaluateFinishedGames(benchmark::State& state)
 }
 BENCHMARK(evaluateFinishedGames);
 
+// Every position of eight level-2 games with a choice of moves: the moves
+// the search plays, from the opening to the last empty square.
+const std::vector<BoardPosition>& gamePositions()
+{
+    static const std::vector<BoardPosition> positions = [] {
+        std::vector<BoardPosition> result;
+        for (uint32_t seed = 1; seed <= 8; ++seed) {
+            const SelfPlayResult game = selfPlay(seed, 2, 2);
+            BoardPosition position;
+            position.setStartPosition();
+            for (int32_t move : game.moves) {
+                if (position.moveCount > 0)
+                    result.push_back(position);
+                position.applyMove(move);
+            }
+        }
+        return result;
+    }();
+    return positions;
+}
+
+// One iteration plays every legal move of one position on a copy, as the
+// search does for each child: copy, captures, then the turn handed on.
+void playMoves(benchmark::State& state)
+{
+    const std::vector<BoardPosition>& positions = gamePositions();
+    BoardPosition child;
+    size_t next = 0;
+    int64_t moves = 0;
+    for (auto _ : state) {
+        const BoardPosition& position = positions[next];
+        for (int i = 0; i < position.moveCount; ++i) {
+            child.copyAndApply(position, position.moves[i]);
+            benchmark::DoNotOptimize(child);
+        }
+        moves += position.moveCount;
+        next = (next + 1) % positions.size();
+    }
+    state.counters["moves_per_second"] = benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kIsRate);
+}
+BENCHMARK(playMoves);
+
 void perftFromStart(benchmark::State& state)
 {
     BoardPosition start;
