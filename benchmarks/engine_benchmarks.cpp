@@ -12,6 +12,10 @@
 
 namespace {
 
+using engine::BoardPosition;
+using engine::selfPlay;
+using engine::SelfPlayResult;
+
 // The positions after 20 moves of eight level-3 games with fixed seeds.
 const std::vector<BoardPosition>& midgamePositions()
 {
@@ -38,10 +42,10 @@ void chooseMove(benchmark::State& state)
     const std::atomic<bool> notCancelled{false};
     uint64_t nodes = 0;
     size_t next = 0;
-    setRandomSeed(1);
+    engine::Random random(1);
     for (auto _ : state) {
         uint64_t searched = 0;
-        benchmark::DoNotOptimize(chooseRobotMove(positions[next], level, notCancelled, &searched));
+        benchmark::DoNotOptimize(engine::chooseRobotMove(positions[next], level, random, notCancelled, &searched));
         nodes += searched;
         next = (next + 1) % positions.size();
     }
@@ -129,7 +133,7 @@ void perftFromStart(benchmark::State& state)
     BoardPosition start;
     start.setStartPosition();
     for (auto _ : state)
-        benchmark::DoNotOptimize(perft(start, static_cast<int>(state.range(0))));
+        benchmark::DoNotOptimize(engine::perft(start, static_cast<int>(state.range(0))));
 }
 BENCHMARK(perftFromStart)->Arg(6)->Unit(benchmark::kMillisecond);
 

@@ -4,6 +4,10 @@
 
 #include <cstdint>
 
+#include "engine/squares.h"
+
+namespace engine {
+
 // The move that places no disc (a pass); also "no square".
 inline constexpr int32_t NO_MOVE = -1;
 // Values of sideToMove that are not a colour.
@@ -51,3 +55,5 @@ struct StableDiscs {
     StableDiscs();
     void mark(int square, int colour);
 };
+
+}  // namespace engine

@@ -17,6 +17,7 @@
 
 extern char** environ;
 
+namespace engine {
 namespace {
 
 struct ToolRun {
@@ -161,9 +162,9 @@ TEST(EngineTool, ChooseMatchesTheEngine)
         const BoardPosition& position = positions[i];
         if (position.moveCount == 0)
             continue;
-        setRandomSeed(4294967295u);
-        const int32_t square = chooseRobotMove(position, 4, notCancelled);
-        const std::string expected = std::to_string(square) + " " + std::to_string(randomSeed()) + "\n";
+        Random random(4294967295u);
+        const int32_t square = chooseRobotMove(position, 4, random, notCancelled);
+        const std::string expected = std::to_string(square) + " " + std::to_string(random.seed()) + "\n";
         const ToolRun run = runTool({"choose", positionText(position, position.sideToMove), "4", "4294967295"});
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.out, expected);
@@ -226,3 +227,4 @@ TEST(EngineTool, RejectsBadInvocations)
 }
 
 }  // namespace
+}  // namespace engine
