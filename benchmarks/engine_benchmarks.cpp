@@ -128,6 +128,23 @@ void playMoves(benchmark::State& state)
 }
 BENCHMARK(playMoves);
 
+// The capture walk alone: what every legal move of one position turns.
+void capturesOfMoves(benchmark::State& state)
+{
+    const std::vector<BoardPosition>& positions = gamePositions();
+    size_t next = 0;
+    int64_t moves = 0;
+    for (auto _ : state) {
+        const BoardPosition& position = positions[next];
+        for (int i = 0; i < position.moveCount; ++i)
+            benchmark::DoNotOptimize(position.capturesOf(position.moves[i]));
+        moves += position.moveCount;
+        next = (next + 1) % positions.size();
+    }
+    state.counters["moves_per_second"] = benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kIsRate);
+}
+BENCHMARK(capturesOfMoves);
+
 void perftFromStart(benchmark::State& state)
 {
     BoardPosition start;

@@ -140,6 +140,19 @@ void BoardPosition::applyMove(int square)
     finishMove();
 }
 
+Captures BoardPosition::capturesOf(int square) const
+{
+    Captures captures{};
+    if (square < 0 || square >= 64)
+        return captures;
+    forEachTurnedRun(squares, square, sideToMove, [&](int direction, int stride, int runLength) {
+        captures.runLength[direction] = runLength;
+        for (int k = 1; k <= runLength; ++k)
+            captures.squares[captures.count++] = square + k * stride;
+    });
+    return captures;
+}
+
 void BoardPosition::finishMove()
 {
     const int side = sideToMove;

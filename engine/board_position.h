@@ -20,6 +20,13 @@ using PackedScore = int32_t;
 inline constexpr PackedScore LOWEST_SCORE = 0;
 inline constexpr PackedScore HIGHEST_SCORE = 0x828282;
 
+// The discs one move turns, in the order in which the animation shows them.
+struct Captures {
+    int32_t runLength[8];  // discs turned in each of DIRECTIONS, 0 where that direction captures nothing
+    int32_t squares[64];   // every turned square, direction by direction, each run from next to the move outwards
+    int32_t count;         // entries used in squares
+};
+
 // One whole game state. A flat record of 32-bit fields that is copied freely;
 // nothing in it allocates.
 struct BoardPosition {
@@ -39,6 +46,9 @@ struct BoardPosition {
     void applyMove(int square);
     void finishMove();
     void copyAndApply(const BoardPosition& source, int square);
+    // The discs that `square` would turn for the side to move; nothing for
+    // NO_MOVE or a square off the board. Exactly what applyMove turns.
+    Captures capturesOf(int square) const;
 
     PackedScore evaluate(int parentMoveCount) const;
     PackedScore finalScore() const;
