@@ -55,6 +55,26 @@ void chooseMove(benchmark::State& state)
 }
 BENCHMARK(chooseMove)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
 
+// The hint on the same midgame positions: every move searched exactly to
+// the level-6 horizon.
+void chooseHintMove(benchmark::State& state)
+{
+    const std::vector<BoardPosition>& positions = midgamePositions();
+    const std::atomic<bool> notCancelled{false};
+    uint64_t nodes = 0;
+    size_t next = 0;
+    for (auto _ : state) {
+        uint64_t searched = 0;
+        benchmark::DoNotOptimize(engine::chooseHint(positions[next], notCancelled, &searched));
+        nodes += searched;
+        next = (next + 1) % positions.size();
+    }
+    state.counters["nodes_per_second"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+    state.counters["nodes_per_choice"] =
+        benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(chooseHintMove)->Unit(benchmark::kMillisecond);
+
 void evaluatePosition(benchmark::State& state)
 {
     const std::vector<BoardPosition>& positions = midgamePositions();

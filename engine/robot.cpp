@@ -185,4 +185,36 @@ int32_t chooseRobotMove(const BoardPosition& position, int level, Random& random
     return context.chosenMove;
 }
 
+int32_t chooseHint(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+{
+    if (nodes != nullptr)
+        *nodes = 0;
+    if (position.moveCount == 0 || cancelled.load(std::memory_order_relaxed))
+        return NO_MOVE;
+    if (position.moveCount == 1)
+        return position.moves[0];
+    // Every search here starts below the root, so none of them draws.
+    Random unused;
+    SearchContext context(cancelled, unused);
+    const int side = position.sideToMove;
+    BoardPosition child;
+    int32_t hint = NO_MOVE;
+    PackedScore best = 0;
+    for (int i = 0; i < position.moveCount; ++i) {
+        child.copyAndApply(position, position.moves[i]);
+        // Each move's value is exact: its own search with the full window,
+        // not one narrowed by the moves before it.
+        const PackedScore value = search(context, child, position.moveCount, 1, {6, true, true}, FULL_WINDOW);
+        if (cancelled.load(std::memory_order_relaxed))
+            break;
+        if (hint == NO_MOVE || (side == 1 ? value > best : value < best)) {
+            hint = position.moves[i];
+            best = value;
+        }
+    }
+    if (nodes != nullptr)
+        *nodes = context.nodes;
+    return cancelled.load(std::memory_order_relaxed) ? NO_MOVE : hint;
+}
+
 }  // namespace engine

@@ -1,5 +1,6 @@
 // The robot: depth-limited search over packed scores and the weighted
-// random choice among the root's moves.
+// random choice among the root's moves; and the hint, the best move by the
+// same search without the random choice.
 #pragma once
 
 #include <atomic>
@@ -62,5 +63,14 @@ int32_t chooseRootMove(const int32_t* moves, const PackedScore* scores, int32_t*
 // move was settled without a search).
 int32_t chooseRobotMove(const BoardPosition& position, int level, Random& random, const std::atomic<bool>& cancelled,
                         uint64_t* nodes = nullptr);
+
+// The hint: the legal move whose exact level-6 value is best for the side to
+// move (highest for colour 1, lowest for colour 2), the first in the move
+// list among equals. Each move's value is the search of the position after
+// it to the level-6 horizon with the full window; nothing random is drawn.
+// A single legal move is returned without a search. NO_MOVE when the side to
+// move has no legal move or when `cancelled` is set. `nodes`, if given,
+// receives the number of search nodes entered.
+int32_t chooseHint(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes = nullptr);
 
 }  // namespace engine

@@ -260,5 +260,98 @@ TEST(Search, FlagSetFromAnotherThreadEndsALevelSixSearch)
     EXPECT_EQ(lastMove, NO_MOVE);
 }
 
+// The hint by brute force: each move's value by plain minimax of the
+// position after it to the level-6 horizon; the first of the best, in the
+// order of the move list.
+int32_t referenceHint(const BoardPosition& position, std::vector<PackedScore>* values = nullptr)
+{
+    int32_t hint = NO_MOVE;
+    PackedScore best = 0;
+    for (int i = 0; i < position.moveCount; ++i) {
+        BoardPosition child;
+        child.copyAndApply(position, position.moves[i]);
+        const PackedScore value = minimax(child, position.moveCount, 1, 6);
+        if (values != nullptr)
+            values->push_back(value);
+        if (hint == NO_MOVE || (position.sideToMove == 1 ? value > best : value < best)) {
+            hint = position.moves[i];
+            best = value;
+        }
+    }
+    return hint;
+}
+
+TEST(Hint, EqualsBruteForceOnSelfPlayPositionsForBothSides)
+{
+    // The last moves of two games, few enough for plain minimax: a short
+    // game that colour 1 ends by taking colour 2's last discs, and a long one
+    // that colour 2 ends on the last empty square.
+    struct Game {
+        uint32_t seed;
+        size_t lastMoves;
+    };
+    bool sideSeen[3] = {};
+    bool endingHintSeen = false;
+    for (const Game& g : {Game{1, 2}, Game{8, 14}}) {
+        const SelfPlayResult game = selfPlay(g.seed, 1, 2);
+        BoardPosition position;
+        position.setStartPosition();
+        for (size_t i = 0; i < game.moves.size(); ++i) {
+            if (i + g.lastMoves >= game.moves.size() && position.moveCount >= 2) {
+                const int32_t expected = referenceHint(position);
+                uint64_t nodes = 0;
+                ASSERT_EQ(chooseHint(position, notCancelled, &nodes), expected) << "seed " << g.seed << " move " << i;
+                EXPECT_GT(nodes, 0u);
+                sideSeen[position.sideToMove] = true;
+                BoardPosition after;
+                after.copyAndApply(position, expected);
+                endingHintSeen = endingHintSeen || after.sideToMove == GAME_OVER;
+            }
+            position.applyMove(game.moves[i]);
+        }
+    }
+    EXPECT_TRUE(sideSeen[1]);
+    EXPECT_TRUE(sideSeen[2]);
+    EXPECT_TRUE(endingHintSeen);
+}
+
+TEST(Hint, AmongEqualValuesTheFirstSquareWins)
+{
+    // The start position is symmetric: every move of either colour is worth
+    // the same, and the lowest square is the hint.
+    const std::string start = std::string(27, '.') + "OX......XO" + std::string(27, '.');
+    for (const char* side : {"X", "O"}) {
+        const BoardPosition position = positionFromText(start + side);
+        std::vector<PackedScore> values;
+        referenceHint(position, &values);
+        ASSERT_EQ(values.size(), 4u);
+        ASSERT_EQ(std::count(values.begin(), values.end(), values[0]), 4) << side;
+        EXPECT_EQ(chooseHint(position, notCancelled), position.moves[0]) << side;
+    }
+}
+
+TEST(Hint, NoMoveWithoutALegalMoveOrWhenCancelled)
+{
+    const std::atomic<bool> cancelled{true};
+    BoardPosition passState;
+    int square = NO_MOVE;
+    ASSERT_TRUE(findMoveIntoPass(passState, square));
+    const BoardPosition choice = choicePositions(3, 1, 10).at(1);
+    passState.applyMove(square);
+    const BoardPosition over = positionFromText(std::string("XXX") + std::string(61, '.') + "O");
+    const BoardPosition single = positionFromText(std::string("XO") + std::string(62, '.') + "X");
+    ASSERT_EQ(passState.moveCount, 0);
+    ASSERT_EQ(over.sideToMove, GAME_OVER);
+    ASSERT_EQ(single.moveCount, 1);
+    EXPECT_EQ(chooseHint(passState, notCancelled), NO_MOVE);
+    EXPECT_EQ(chooseHint(over, notCancelled), NO_MOVE);
+    EXPECT_EQ(chooseHint(BoardPosition(), notCancelled), NO_MOVE);
+    EXPECT_EQ(chooseHint(single, notCancelled), 2);
+    uint64_t nodes = 7;
+    EXPECT_EQ(chooseHint(choice, cancelled, &nodes), NO_MOVE);
+    EXPECT_EQ(nodes, 0u);
+    EXPECT_EQ(chooseHint(single, cancelled), NO_MOVE);
+}
+
 }  // namespace
 }  // namespace engine

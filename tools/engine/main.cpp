@@ -20,7 +20,7 @@ constexpr uint64_t MAX_PERFT_DEPTH = 12;
 constexpr uint64_t MAX_EVAL_PARENT_MOVES = 48;
 
 const char* const USAGE = "usage: quellix-engine perft DEPTH (0..12) | eval POSITION PARENT_MOVES (0..48) | "
-                          "choose POSITION LEVEL (1..6) SEED | selfplay SEED LEVEL1 LEVEL2 | bench";
+                          "choose POSITION LEVEL (1..6) SEED | hint POSITION | selfplay SEED LEVEL1 LEVEL2 | bench";
 
 // Reports a bad invocation on one line of stderr and returns the exit status.
 int fail(const std::string& problem)
@@ -153,6 +153,20 @@ int runChoose(int argc, char** argv)
     return 0;
 }
 
+int runHint(int argc, char** argv)
+{
+    if (argc != 3)
+        return fail("hint takes one argument: POSITION");
+    BoardPosition position;
+    if (!parsePosition(argv[2], position))
+        return fail("POSITION must be 64 of '.', 'X', 'O' and then 'X' or 'O'");
+    if (position.moveCount == 0)
+        return fail("the side to move has no legal move in POSITION");
+    const std::atomic<bool> never{false};
+    std::printf("%d\n", static_cast<int>(engine::chooseHint(position, never)));
+    return 0;
+}
+
 bool parseLevel(const char* text, int& level)
 {
     uint64_t value = 0;
@@ -228,6 +242,8 @@ int main(int argc, char** argv)
         return runEval(argc, argv);
     if (command == "choose")
         return runChoose(argc, argv);
+    if (command == "hint")
+        return runHint(argc, argv);
     if (command == "selfplay")
         return runSelfPlay(argc, argv);
     if (command == "bench")
