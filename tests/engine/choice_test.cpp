@@ -63,6 +63,20 @@ TEST(Random, FollowsTheLinearCongruence)
     }
 }
 
+TEST(Random, ObjectsKeepTheirOwnState)
+{
+    Random first;
+    Random second;
+    EXPECT_EQ(first.seed(), 0u);
+    const unsigned a = first.below(1000);
+    const unsigned b = first.below(1000);
+    EXPECT_EQ(second.seed(), 0u);
+    EXPECT_EQ(second.below(1000), a);
+    Random copy = first;
+    EXPECT_EQ(first.below(1000), copy.below(1000));
+    EXPECT_EQ(second.below(1000), b);
+}
+
 TEST(RootChoice, LevelOneWeightsPerField)
 {
     const double e = factor(1);
