@@ -4,6 +4,9 @@
 #include "control/game_window.h"
 #include "platform/shared_value.h"
 
+using engine::BoardPosition;
+using engine::NO_MOVE;
+
 namespace {
 
 constexpr int CANVAS_SIZE = 120;

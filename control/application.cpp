@@ -7,12 +7,17 @@
 #include <ctime>
 
 #include "control/game_window.h"
-#include "engine/robot.h"
 #include "quellix_version.h"
+
+engine::Random& RobotRandom()
+{
+    static engine::Random random;
+    return random;
+}
 
 GameWindow* InitInstance()
 {
-    setRandomSeed(static_cast<uint32_t>(std::time(nullptr)));
+    RobotRandom() = engine::Random(static_cast<uint32_t>(std::time(nullptr)));
     // The settings live under this organisation and the executable's name.
     QCoreApplication::setOrganizationName(QStringLiteral("Tamsvelder"));
     // Desktops find the menu entry and icon of the window by this name, on

@@ -68,7 +68,8 @@ void BackgroundTask::WaitInterruptibly(int ms)
 
 // ---------------------------------------------------------------------------
 
-RobotTask::RobotTask(GameWindow* owner) : window(owner), position(owner->nextPosition), serial(owner->robotSerial)
+RobotTask::RobotTask(GameWindow* owner, engine::Random& generator)
+    : window(owner), position(owner->nextPosition), serial(owner->robotSerial), random(generator)
 {
     StartThread();
 }
@@ -80,7 +81,7 @@ int RobotTask::Run()
     // The level is read when the thinking starts, so a change of level before
     // then is obeyed.
     const int level = std::clamp(window->PlayerKindOf(position.sideToMove), 1, 6);
-    const int square = chooseRobotMove(position, level, cancelled);
+    const int square = engine::chooseRobotMove(position, level, random, cancelled);
     if (IsCancelled())
         return 0;
     // Hold the move back until the board is ready for it: no animation is

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "engine/board_position.h"
+#include "engine/random.h"
 #include "platform/event.h"
 
 class GameWindow;
@@ -98,11 +99,13 @@ public:
 
 class RobotTask : public BackgroundTask {
 public:
-    explicit RobotTask(GameWindow* window);
+    // The robot draws its random numbers from `random`, on its own thread.
+    RobotTask(GameWindow* window, engine::Random& random);
     ~RobotTask() override;
     int Run() override;
 
     GameWindow* const window;
-    const BoardPosition position;
+    const engine::BoardPosition position;
     const int serial;
+    engine::Random& random;
 };

@@ -3,11 +3,16 @@
 // each of them. Everything here runs on the window thread.
 #include <QPushButton>
 
+#include "control/application.h"
 #include "control/client_area.h"
 #include "control/game_window.h"
 #include "platform/resources.h"
 #include "platform/shared_value.h"
 
+using engine::BoardPosition;
+using engine::GAME_OVER;
+using engine::NO_GAME;
+using engine::NO_MOVE;
 using platform::LoadString;
 
 void GameWindow::SetSquarePicture(int code, int square)
@@ -55,7 +60,7 @@ void GameWindow::StartRobotIfNeeded()
 {
     const int side = nextPosition.sideToMove;
     if (side >= 1 && nextPosition.moveCount > 0 && PlayerKindOf(side) != 0)
-        robotTask = std::make_unique<RobotTask>(this);
+        robotTask = std::make_unique<RobotTask>(this, RobotRandom());
 }
 
 void GameWindow::UpdateTurn()

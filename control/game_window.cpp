@@ -18,6 +18,7 @@
 #include "platform/shared_value.h"
 #include "platform/window_message.h"
 
+using engine::NO_GAME;
 using platform::LoadShared;
 using platform::LoadString;
 

@@ -99,9 +99,9 @@ public:
     platform::Rect boardRect;
     platform::Rect panelRect1;
     platform::Rect panelRect2;
-    BoardPosition displayedPosition;
-    BoardPosition nextPosition;
-    int32_t lastMove = NO_MOVE;
+    engine::BoardPosition displayedPosition;
+    engine::BoardPosition nextPosition;
+    int32_t lastMove = engine::NO_MOVE;
     bool robotPassed = false;
     QPushButton* startClearButton = nullptr;
     QPushButton* passButton = nullptr;

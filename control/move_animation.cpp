@@ -9,6 +9,8 @@
 #include "platform/shared_value.h"
 #include "platform/window_message.h"
 
+using engine::BoardPosition;
+
 namespace {
 
 AnimationTask::PauseObserver pauseObserver = nullptr;

@@ -4,6 +4,10 @@
 
 #include <cstdint>
 
+#include "engine/squares.h"
+
+namespace engine {
+
 // The move that places no disc (a pass); also "no square".
 inline constexpr int32_t NO_MOVE = -1;
 // Values of sideToMove that are not a colour.
@@ -15,6 +19,13 @@ inline constexpr int32_t NO_GAME = -2;
 using PackedScore = int32_t;
 inline constexpr PackedScore LOWEST_SCORE = 0;
 inline constexpr PackedScore HIGHEST_SCORE = 0x828282;
+
+// The discs one move turns, in the order in which the animation shows them.
+struct Captures {
+    int32_t runLength[8];  // discs turned in each of DIRECTIONS, 0 where that direction captures nothing
+    int32_t squares[64];   // every turned square, direction by direction, each run from next to the move outwards
+    int32_t count;         // entries used in squares
+};
 
 // One whole game state. A flat record of 32-bit fields that is copied freely;
 // nothing in it allocates.
@@ -35,6 +46,9 @@ struct BoardPosition {
     void applyMove(int square);
     void finishMove();
     void copyAndApply(const BoardPosition& source, int square);
+    // The discs that `square` would turn for the side to move; nothing for
+    // NO_MOVE or a square off the board. Exactly what applyMove turns.
+    Captures capturesOf(int square) const;
 
     PackedScore evaluate(int parentMoveCount) const;
     PackedScore finalScore() const;
@@ -51,3 +65,5 @@ struct StableDiscs {
     StableDiscs();
     void mark(int square, int colour);
 };
+
+}  // namespace engine

@@ -8,6 +8,10 @@
 #include "platform/resources.h"
 #include "platform/shared_value.h"
 
+using engine::BoardPosition;
+using engine::GAME_OVER;
+using engine::NO_GAME;
+
 namespace {
 
 const QColor SHADOW_COLOUR(0x44, 0x27, 0x0C);

@@ -10,6 +10,9 @@
 
 namespace {
 
+using engine::GAME_OVER;
+using engine::NO_GAME;
+using engine::NO_MOVE;
 using platform::Rect;
 
 const QRgb GROUND = qRgb(0x69, 0xBD, 0x8C);

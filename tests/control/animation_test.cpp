@@ -8,6 +8,7 @@
 
 namespace {
 
+using engine::BoardPosition;
 using AnimationTest = GameFixture;
 
 struct Pause {

@@ -7,11 +7,17 @@
 #include <mutex>
 #include <vector>
 
-#include "engine/robot.h"
+#include "control/application.h"
 #include "engine/selfplay.h"
 
 namespace {
 
+using engine::BoardPosition;
+using engine::GAME_OVER;
+using engine::NO_GAME;
+using engine::NO_MOVE;
+using engine::selfPlay;
+using engine::SelfPlayResult;
 using ControllerTest = GameFixture;
 
 void ShowPosition(GameWindow& w, const BoardPosition& p)
@@ -280,7 +286,7 @@ TEST_F(ControllerTest, RobotGamesPlayExactlyTheSelfPlayGame)
 
         MoveWatcher watcher;
         GameWindow& w = Open(c.level1, c.level2);
-        setRandomSeed(c.seed);
+        RobotRandom() = engine::Random(c.seed);
         w.StartGame();
         ASSERT_TRUE(
             RunUntil([&] { return platform::LoadShared(w.displayedPosition.sideToMove) == GAME_OVER && Resting(); }));

@@ -18,6 +18,7 @@
 
 extern char** environ;
 
+namespace engine {
 namespace {
 
 struct ToolRun {
@@ -149,6 +150,7 @@ TEST(EngineTool, PassStateIsSetUpAsAfterAMove)
     std::snprintf(expected, sizeof expected, "0x%06X\n", static_cast<unsigned>(position.evaluate(3)));
     EXPECT_EQ(runTool({"eval", text, "3"}).out, expected);
     expectRejected({"choose", text, "3", "1"});
+    expectRejected({"hint", text});
 }
 
 TEST(EngineTool, ChooseMatchesTheEngine)
@@ -162,12 +164,28 @@ TEST(EngineTool, ChooseMatchesTheEngine)
         const BoardPosition& position = positions[i];
         if (position.moveCount == 0)
             continue;
-        setRandomSeed(4294967295u);
-        const int32_t square = chooseRobotMove(position, 4, notCancelled);
-        const std::string expected = std::to_string(square) + " " + std::to_string(randomSeed()) + "\n";
+        Random random(4294967295u);
+        const int32_t square = chooseRobotMove(position, 4, random, notCancelled);
+        const std::string expected = std::to_string(square) + " " + std::to_string(random.seed()) + "\n";
         const ToolRun run = runTool({"choose", positionText(position, position.sideToMove), "4", "4294967295"});
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.out, expected);
+        EXPECT_EQ(run.err, "");
+    }
+}
+
+TEST(EngineTool, HintMatchesTheEngine)
+{
+    EXPECT_EQ(runTool({"hint", START}).out, "19\n");
+    const std::vector<BoardPosition> positions = randomGamePositions(43, 1);
+    const std::atomic<bool> notCancelled{false};
+    for (size_t i = 12; i < positions.size(); i += 19) {
+        const BoardPosition& position = positions[i];
+        if (position.moveCount == 0)
+            continue;
+        const ToolRun run = runTool({"hint", positionText(position, position.sideToMove)});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, std::to_string(chooseHint(position, notCancelled)) + "\n");
         EXPECT_EQ(run.err, "");
     }
 }
@@ -234,6 +252,11 @@ TEST(EngineTool, RejectsBadInvocations)
         {"choose", START, "3", "-1"},
         {"choose", START, "3"},
         {"choose", over, "3", "1"},
+        {"hint"},
+        {"hint", START, "6"},
+        {"hint", START.substr(1)},
+        {"hint", badSide},
+        {"hint", over},
         {"selfplay", "1", "1"},
         {"selfplay", "1", "0", "3"},
         {"selfplay", "1", "3", "10"},
@@ -250,3 +273,4 @@ TEST(EngineTool, RejectsBadInvocations)
 }
 
 }  // namespace
+}  // namespace engine

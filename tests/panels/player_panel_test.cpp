@@ -12,6 +12,9 @@
 
 namespace {
 
+using engine::BoardPosition;
+using engine::GAME_OVER;
+using engine::NO_GAME;
 using platform::Rect;
 
 const QRgb BACKGROUND = qRgb(0x80, 0x60, 0x40);
