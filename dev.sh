@@ -16,8 +16,9 @@ case "$action" in
   *) echo "usage: $0 play | test [address,undefined|thread]" >&2; exit 2 ;;
 esac
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation2 fonts-dejavu-core xvfb xauth xdotool imagemagick)
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-wayland libgl-dev libgtest-dev libgmock-dev
+          libbenchmark-dev fonts-liberation2 fonts-dejavu-core xvfb xauth xdotool imagemagick
+          desktop-file-utils appstream dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

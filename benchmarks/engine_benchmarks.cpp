@@ -12,6 +12,10 @@
 
 namespace {
 
+using engine::BoardPosition;
+using engine::selfPlay;
+using engine::SelfPlayResult;
+
 // The positions after 20 moves of eight level-3 games with fixed seeds.
 const std::vector<BoardPosition>& midgamePositions()
 {
@@ -38,10 +42,10 @@ void chooseMove(benchmark::State& state)
     const std::atomic<bool> notCancelled{false};
     uint64_t nodes = 0;
     size_t next = 0;
-    setRandomSeed(1);
+    engine::Random random(1);
     for (auto _ : state) {
         uint64_t searched = 0;
-        benchmark::DoNotOptimize(chooseRobotMove(positions[next], level, notCancelled, &searched));
+        benchmark::DoNotOptimize(engine::chooseRobotMove(positions[next], level, random, notCancelled, &searched));
         nodes += searched;
         next = (next + 1) % positions.size();
     }
@@ -50,6 +54,26 @@ void chooseMove(benchmark::State& state)
         benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(chooseMove)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
+
+// The hint on the same midgame positions: every move searched exactly to
+// the level-6 horizon.
+void chooseHintMove(benchmark::State& state)
+{
+    const std::vector<BoardPosition>& positions = midgamePositions();
+    const std::atomic<bool> notCancelled{false};
+    uint64_t nodes = 0;
+    size_t next = 0;
+    for (auto _ : state) {
+        uint64_t searched = 0;
+        benchmark::DoNotOptimize(engine::chooseHint(positions[next], notCancelled, &searched));
+        nodes += searched;
+        next = (next + 1) % positions.size();
+    }
+    state.counters["nodes_per_second"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+    state.counters["nodes_per_choice"] =
+        benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(chooseHintMove)->Unit(benchmark::kMillisecond);
 
 void evaluatePosition(benchmark::State& state)
 {
@@ -82,12 +106,71 @@ void evaluateFinishedGames(benchmark::State& state)
 }
 BENCHMARK(evaluateFinishedGames);
 
+// Every position of eight level-2 games with a choice of moves: the moves
+// the search plays, from the opening to the last empty square.
+const std::vector<BoardPosition>& gamePositions()
+{
+    static const std::vector<BoardPosition> positions = [] {
+        std::vector<BoardPosition> result;
+        for (uint32_t seed = 1; seed <= 8; ++seed) {
+            const SelfPlayResult game = selfPlay(seed, 2, 2);
+            BoardPosition position;
+            position.setStartPosition();
+            for (int32_t move : game.moves) {
+                if (position.moveCount > 0)
+                    result.push_back(position);
+                position.applyMove(move);
+            }
+        }
+        return result;
+    }();
+    return positions;
+}
+
+// One iteration plays every legal move of one position on a copy, as the
+// search does for each child: copy, captures, then the turn handed on.
+void playMoves(benchmark::State& state)
+{
+    const std::vector<BoardPosition>& positions = gamePositions();
+    BoardPosition child;
+    size_t next = 0;
+    int64_t moves = 0;
+    for (auto _ : state) {
+        const BoardPosition& position = positions[next];
+        for (int i = 0; i < position.moveCount; ++i) {
+            child.copyAndApply(position, position.moves[i]);
+            benchmark::DoNotOptimize(child);
+        }
+        moves += position.moveCount;
+        next = (next + 1) % positions.size();
+    }
+    state.counters["moves_per_second"] = benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kIsRate);
+}
+BENCHMARK(playMoves);
+
+// The capture walk alone: what every legal move of one position turns.
+void capturesOfMoves(benchmark::State& state)
+{
+    const std::vector<BoardPosition>& positions = gamePositions();
+    size_t next = 0;
+    int64_t moves = 0;
+    for (auto _ : state) {
+        const BoardPosition& position = positions[next];
+        for (int i = 0; i < position.moveCount; ++i)
+            benchmark::DoNotOptimize(position.capturesOf(position.moves[i]));
+        moves += position.moveCount;
+        next = (next + 1) % positions.size();
+    }
+    state.counters["moves_per_second"] = benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kIsRate);
+}
+BENCHMARK(capturesOfMoves);
+
 void perftFromStart(benchmark::State& state)
 {
     BoardPosition start;
     start.setStartPosition();
     for (auto _ : state)
-        benchmark::DoNotOptimize(perft(start, static_cast<int>(state.range(0))));
+        benchmark::DoNotOptimize(engine::perft(start, static_cast<int>(state.range(0))));
 }
 BENCHMARK(perftFromStart)->Arg(6)->Unit(benchmark::kMillisecond);
 

@@ -2,6 +2,9 @@
 
 #include "engine/board_position.h"
 
+using engine::BoardPosition;
+using engine::NO_MOVE;
+
 namespace {
 
 using engine::NO_MOVE;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "platform/resources.h"
+#include "quellix_version.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);
-    addText(QStringLiteral("Version 2.1, April 2001"), du(40, 27, 117, 8), Qt::AlignLeft);
+    addText(QStringLiteral("Version " QUELLIX_VERSION ", " QUELLIX_RELEASE_MONTH), du(40, 27, 117, 8), Qt::AlignLeft);
     addText(QStringLiteral("by Tamsvelder"), du(94, 40, 79, 8), Qt::AlignRight);
     auto* icon = new QLabel(this);
     icon->setGeometry(du(14, 16, 20, 20));

@@ -7,11 +7,15 @@
 #include <ctime>
 
 #include "control/game_window.h"
+#include "quellix_version.h"
 
 GameWindow* InitInstance()
 {
     // The settings live under this organisation and the executable's name.
     QCoreApplication::setOrganizationName(QStringLiteral("Tamsvelder"));
+    // Desktops find the menu entry and icon of the window by this name, on
+    // X11 and on Wayland alike; it must be set before the window exists.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUELLIX_APP_ID));
 
     // The robot's random numbers start from the clock, in whole seconds.
     auto* window = new GameWindow(static_cast<uint32_t>(std::time(nullptr)));

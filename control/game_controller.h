@@ -15,7 +15,7 @@
 
 #include "control/background_task.h"
 #include "engine/board_position.h"
-#include "engine/robot.h"
+#include "engine/random.h"
 #include "game/game_state.h"
 #include "platform/event.h"
 #include "platform/resources.h"

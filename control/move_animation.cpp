@@ -10,6 +10,8 @@
 #include "game/square_picture.h"
 #include "platform/window_message.h"
 
+using engine::BoardPosition;
+
 namespace {
 
 namespace code = square_picture;

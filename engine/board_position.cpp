@@ -2,16 +2,38 @@
 // the move list, playing a move with its captures and handing on the turn.
 #include "engine/board_position.h"
 
+namespace engine {
+
 namespace {
 
-constexpr int sign(int v)
+// The capture rule. A disc of `side` on `square` turns, in each of
+// DIRECTIONS, the run of opponent discs next to it if a disc of `side` closes
+// the run; a run that reaches an empty square or the edge turns nothing.
+// Calls turn(direction, stride, runLength) for every direction that turns a
+// run, in the order of DIRECTIONS: the run's squares are square + k * stride
+// for k = 1 .. runLength, from next to the move outwards. The square itself
+// is not read.
+template <typename Turn>
+inline void forEachTurnedRun(const int32_t (&squares)[64], int square, int side, Turn&& turn)
 {
-    return (v > 0) - (v < 0);
-}
-
-constexpr bool onBoard(int row, int column)
-{
-    return row >= 0 && row < 8 && column >= 0 && column < 8;
+    const int other = opponent(side);
+    const int y = rowOf(square);
+    const int x = columnOf(square);
+    for (int direction = 0; direction < 8; ++direction) {
+        const Direction step = DIRECTIONS[direction];
+        int row = y + step.rowStep;
+        int column = x + step.columnStep;
+        int runLength = 0;
+        while (onBoard(row, column) && squares[squareAt(row, column)] == other) {
+            row += step.rowStep;
+            column += step.columnStep;
+            ++runLength;
+        }
+        if (runLength > 0 && onBoard(row, column) && squares[squareAt(row, column)] == side) {
+            const int stride = squareAt(step.rowStep, step.columnStep);  // one step in square numbers
+            turn(direction, stride, runLength);
+        }
+    }
 }
 
 }  // namespace
@@ -52,9 +74,9 @@ bool BoardPosition::isLegalMove(int square) const
     if (squares[square] != 0)
         return false;
     const int side = sideToMove;
-    const int opponent = 3 - side;
-    const int y = square >> 3;
-    const int x = square & 7;
+    const int other = opponent(side);
+    const int y = rowOf(square);
+    const int x = columnOf(square);
     // Only directions with at least two squares before the edge can hold a capture.
     const int rowFirst = y >= 2 ? -1 : 0;
     const int rowLast = y <= 5 ? 1 : 0;
@@ -66,17 +88,17 @@ bool BoardPosition::isLegalMove(int square) const
                 continue;
             int row = y + dy;
             int column = x + dx;
-            if (squares[row * 8 + column] != opponent)
+            if (squares[squareAt(row, column)] != other)
                 continue;
             for (;;) {
                 row += dy;
                 column += dx;
                 if (!onBoard(row, column))
                     break;
-                const int held = squares[row * 8 + column];
+                const int held = squares[squareAt(row, column)];
                 if (held == side)
                     return true;
-                if (held != opponent)
+                if (held != other)
                     break;
             }
         }
@@ -109,40 +131,32 @@ void BoardPosition::applyMove(int square)
 {
     if (square != NO_MOVE) {
         const int side = sideToMove;
-        const int opponent = 3 - side;
-        const int y = square >> 3;
-        const int x = square & 7;
         squares[square] = side;
-        // The eight directions clockwise from up-right; each next one is
-        // (sign(dy + dx), sign(dx - dy)) of the one before.
-        int dy = -1;
-        int dx = 1;
-        do {
-            int row = y + dy;
-            int column = x + dx;
-            int runLength = 0;
-            while (onBoard(row, column) && squares[row * 8 + column] == opponent) {
-                row += dy;
-                column += dx;
-                ++runLength;
-            }
-            if (runLength > 0 && onBoard(row, column) && squares[row * 8 + column] == side) {
-                for (int k = 1; k <= runLength; ++k)
-                    squares[(y + k * dy) * 8 + (x + k * dx)] = side;
-            }
-            const int nextDy = sign(dy + dx);
-            const int nextDx = sign(dx - dy);
-            dy = nextDy;
-            dx = nextDx;
-        } while (!(dy == -1 && dx == 1));
+        forEachTurnedRun(squares, square, side, [&](int, int stride, int runLength) {
+            for (int k = 1; k <= runLength; ++k)
+                squares[square + k * stride] = side;
+        });
     }
     finishMove();
+}
+
+Captures BoardPosition::capturesOf(int square) const
+{
+    Captures captures{};
+    if (square < 0 || square >= 64)
+        return captures;
+    forEachTurnedRun(squares, square, sideToMove, [&](int direction, int stride, int runLength) {
+        captures.runLength[direction] = runLength;
+        for (int k = 1; k <= runLength; ++k)
+            captures.squares[captures.count++] = square + k * stride;
+    });
+    return captures;
 }
 
 void BoardPosition::finishMove()
 {
     const int side = sideToMove;
-    sideToMove = 3 - side;
+    sideToMove = opponent(side);
     regenerateMoves();
     if (moveCount > 0)
         return;
@@ -154,7 +168,7 @@ void BoardPosition::finishMove()
     }
     // The mover can go on but its opponent cannot: the opponent must pass.
     moveCount = 0;
-    sideToMove = 3 - side;
+    sideToMove = opponent(side);
 }
 
 void BoardPosition::copyAndApply(const BoardPosition& source, int square)
@@ -162,3 +176,5 @@ void BoardPosition::copyAndApply(const BoardPosition& source, int square)
     *this = source;
     applyMove(square);
 }
+
+}  // namespace engine

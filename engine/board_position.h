@@ -4,6 +4,10 @@
 
 #include <cstdint>
 
+#include "engine/squares.h"
+
+namespace engine {
+
 // The move that places no disc (a pass); also "no square".
 inline constexpr int32_t NO_MOVE = -1;
 // Values of sideToMove that are not a colour.
@@ -16,10 +20,11 @@ using PackedScore = int32_t;
 inline constexpr PackedScore LOWEST_SCORE = 0;
 inline constexpr PackedScore HIGHEST_SCORE = 0x828282;
 
+// The discs one move turns, in the order in which the animation shows them.
 struct Captures {
-    int32_t runLength[8];
-    int32_t squares[64];
-    int32_t count;
+    int32_t runLength[8];  // discs turned in each of DIRECTIONS, 0 where that direction captures nothing
+    int32_t squares[64];   // every turned square, direction by direction, each run from next to the move outwards
+    int32_t count;         // entries used in squares
 };
 
 // One whole game state. A flat record of 32-bit fields that is copied freely;
@@ -41,6 +46,8 @@ struct BoardPosition {
     void applyMove(int square);
     void finishMove();
     void copyAndApply(const BoardPosition& source, int square);
+    // The discs that `square` would turn for the side to move; nothing for
+    // NO_MOVE or a square off the board. Exactly what applyMove turns.
     Captures capturesOf(int square) const;
 
     PackedScore evaluate(int parentMoveCount) const;
@@ -59,56 +66,4 @@ struct StableDiscs {
     void mark(int square, int colour);
 };
 
-// TEMPORARY: the engine library's namespace and helpers, until the engine
-// branch lands.
-namespace engine {
-using ::BoardPosition;
-using ::GAME_OVER;
-using ::NO_GAME;
-using ::NO_MOVE;
-using ::PackedScore;
-constexpr int opponent(int side)
-{
-    return 3 - side;
-}
-constexpr int rowOf(int square)
-{
-    return square >> 3;
-}
-constexpr int columnOf(int square)
-{
-    return square & 7;
-}
-constexpr int squareAt(int row, int column)
-{
-    return row * 8 + column;
-}
-using ::Captures;
 }  // namespace engine
-inline Captures BoardPosition::capturesOf(int square) const
-{
-    using namespace engine;
-    const BoardPosition& position = *this;
-    Captures captures{};
-    const int side = position.sideToMove;
-    int dy = -1, dx = 1;
-    for (int direction = 0; direction < 8; ++direction) {
-        int row = rowOf(square) + dy, column = columnOf(square) + dx, run = 0;
-        while (row >= 0 && row < 8 && column >= 0 && column < 8 &&
-               position.squares[squareAt(row, column)] == opponent(side)) {
-            row += dy;
-            column += dx;
-            ++run;
-        }
-        if (run > 0 && row >= 0 && row < 8 && column >= 0 && column < 8 &&
-            position.squares[squareAt(row, column)] == side) {
-            captures.runLength[direction] = run;
-            for (int k = 1; k <= run; ++k)
-                captures.squares[captures.count++] = squareAt(rowOf(square) + k * dy, columnOf(square) + k * dx);
-        }
-        const int ny = (dy + dx > 0) - (dy + dx < 0);
-        dx = (dx - dy > 0) - (dx - dy < 0);
-        dy = ny;
-    }
-    return captures;
-}

@@ -2,6 +2,8 @@
 // heuristic score (stable discs, mobility, discs) used by the search.
 #include "engine/board_position.h"
 
+namespace engine {
+
 namespace {
 
 constexpr PackedScore ZERO_SCORE = 0x414141;
@@ -17,7 +19,7 @@ struct LineFullness {
 
 bool holdsMarked(const BoardPosition& position, const StableDiscs& stable, int row, int column, int colour)
 {
-    const int square = row * 8 + column;
+    const int square = squareAt(row, column);
     return position.squares[square] == colour && stable.isStable[square] != 0;
 }
 
@@ -25,8 +27,8 @@ void findStableDiscs(const BoardPosition& position, const LineFullness& full, St
 {
     // Full lines: a disc whose four lines are all full can never be turned.
     for (int square = 0; square < 64; ++square) {
-        const int y = square >> 3;
-        const int x = square & 7;
+        const int y = rowOf(square);
+        const int x = columnOf(square);
         if (full.row[y] && full.column[x] && full.diagonal[y - x + 7] && full.antiDiagonal[y + x]) {
             stable.mark(square, position.squares[square]);
         }
@@ -42,13 +44,13 @@ void findStableDiscs(const BoardPosition& position, const LineFullness& full, St
     // squares appended here are taken in their turn.
     for (int taken = 0; taken < stable.listLength; ++taken) {
         const int centre = stable.list[taken];
-        const int centreY = centre >> 3;
-        const int centreX = centre & 7;
+        const int centreY = rowOf(centre);
+        const int centreX = columnOf(centre);
         const int rowLast = centreY + 1 < 7 ? centreY + 1 : 7;
         const int columnLast = centreX + 1 < 7 ? centreX + 1 : 7;
         for (int y = centreY - 1 > 0 ? centreY - 1 : 0; y <= rowLast; ++y) {
             for (int x = centreX - 1 > 0 ? centreX - 1 : 0; x <= columnLast; ++x) {
-                const int square = y * 8 + x;
+                const int square = squareAt(y, x);
                 const int v = position.squares[square];
                 if (v == 0 || stable.isStable[square] != 0)
                     continue;
@@ -95,8 +97,7 @@ void StableDiscs::mark(int square, int colour)
 PackedScore BoardPosition::finalScore() const
 {
     const int d = discCount1 - discCount2;
-    const int sign = (d > 0) - (d < 0);
-    return ZERO_SCORE + d + 0x410000 * sign;
+    return ZERO_SCORE + d + 0x410000 * sign(d);
 }
 
 PackedScore BoardPosition::evaluate(int parentMoveCount) const
@@ -115,8 +116,8 @@ PackedScore BoardPosition::evaluate(int parentMoveCount) const
     for (int square = 0; square < 64; ++square) {
         if (squares[square] == 0)
             continue;
-        const int y = square >> 3;
-        const int x = square & 7;
+        const int y = rowOf(square);
+        const int x = columnOf(square);
         ++rowCount[y];
         ++columnCount[x];
         ++diagonalCount[y - x + 7];
@@ -139,3 +140,5 @@ PackedScore BoardPosition::evaluate(int parentMoveCount) const
     const int mobility = sideToMove == 1 ? b - a : a - b;
     return ZERO_SCORE + 65536 * (stable.stableCount1 - stable.stableCount2) + 256 * mobility + discDifference;
 }
+
+}  // namespace engine

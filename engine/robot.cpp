@@ -4,14 +4,9 @@
 
 #include <cmath>
 
+namespace engine {
+
 namespace {
-
-uint32_t seed = 0;
-
-int sign(int v)
-{
-    return (v > 0) - (v < 0);
-}
 
 int stableByte(PackedScore score)
 {
@@ -27,22 +22,6 @@ int discByte(PackedScore score)
 }
 
 }  // namespace
-
-void setRandomSeed(uint32_t value)
-{
-    seed = value;
-}
-
-uint32_t randomSeed()
-{
-    return seed;
-}
-
-unsigned randomBelow(unsigned n)
-{
-    seed = seed * 214013u + 2531011u;
-    return (seed >> 16) % n;
-}
 
 void sortByScore(int entries, int direction, const PackedScore* scores, int32_t* order)
 {
@@ -60,9 +39,10 @@ void sortByScore(int entries, int direction, const PackedScore* scores, int32_t*
     }
 }
 
-PackedScore search(SearchContext& context, const BoardPosition& position, int parentMoveCount, int ply, int horizon,
-                   bool orderMoves, bool useCutoffs, PackedScore lower, PackedScore upper)
+PackedScore search(SearchContext& context, const BoardPosition& position, int parentMoveCount, int ply,
+                   SearchLimits limits, SearchWindow window)
 {
+    const int horizon = limits.horizon;
     ++context.nodes;
     if (context.cancelled.load(std::memory_order_relaxed))
         return LOWEST_SCORE;
@@ -75,7 +55,7 @@ PackedScore search(SearchContext& context, const BoardPosition& position, int pa
             return position.finalScore();
         // The pass state: the pass is a move of its own and costs one ply.
         child.copyAndApply(position, NO_MOVE);
-        return search(context, child, 0, ply + 1, horizon, orderMoves, useCutoffs, lower, upper);
+        return search(context, child, 0, ply + 1, limits, window);
     }
 
     const int n = position.moveCount;
@@ -86,7 +66,7 @@ PackedScore search(SearchContext& context, const BoardPosition& position, int pa
         order[i] = i;
 
     const bool childrenSearched = ply < horizon - 1;
-    if (orderMoves && childrenSearched) {
+    if (limits.orderMoves && childrenSearched) {
         for (int i = 0; i < n; ++i) {
             child.copyAndApply(position, position.moves[i]);
             scores[i] = child.evaluate(n);
@@ -96,11 +76,11 @@ PackedScore search(SearchContext& context, const BoardPosition& position, int pa
 
     PackedScore best = side == 1 ? LOWEST_SCORE : HIGHEST_SCORE;
     bool stop = false;
-    const bool childOrderMoves = childrenSearched ? orderMoves : false;
+    const SearchLimits childLimits{horizon, childrenSearched ? limits.orderMoves : false, limits.useCutoffs};
     int i = 0;
     while (i < n) {
         child.copyAndApply(position, position.moves[order[i]]);
-        const PackedScore q = search(context, child, n, ply + 1, horizon, childOrderMoves, useCutoffs, lower, upper);
+        const PackedScore q = search(context, child, n, ply + 1, childLimits, window);
         // A cancelled child's score means nothing: unwind without using it.
         if (context.cancelled.load(std::memory_order_relaxed))
             return LOWEST_SCORE;
@@ -108,22 +88,22 @@ PackedScore search(SearchContext& context, const BoardPosition& position, int pa
         if (side == 1) {
             if (q > best) {
                 best = q;
-                if (useCutoffs && q > lower) {
-                    if (q >= upper) {
+                if (limits.useCutoffs && q > window.lower) {
+                    if (q >= window.upper) {
                         stop = true;
                     } else {
-                        lower = q;
+                        window.lower = q;
                     }
                 }
             }
         } else {
             if (q < best) {
                 best = q;
-                if (useCutoffs && q < upper) {
-                    if (q <= lower) {
+                if (limits.useCutoffs && q < window.upper) {
+                    if (q <= window.lower) {
                         stop = true;
                     } else {
-                        upper = q;
+                        window.upper = q;
                     }
                 }
             }
@@ -134,12 +114,12 @@ PackedScore search(SearchContext& context, const BoardPosition& position, int pa
     }
 
     if (ply == 0)
-        context.chosenMove = chooseRootMove(position.moves, scores, order, i, horizon, side);
+        context.chosenMove = chooseRootMove(position.moves, scores, order, i, horizon, side, context.random);
     return best;
 }
 
 int32_t chooseRootMove(const int32_t* moves, const PackedScore* scores, int32_t* order, int entries, int level,
-                       int side)
+                       int side, Random& random)
 {
     const int s = side == 1 ? 1 : -1;
     sortByScore(entries, -s, scores, order);
@@ -177,7 +157,7 @@ int32_t chooseRootMove(const int32_t* moves, const PackedScore* scores, int32_t*
         total += w;
     }
 
-    const unsigned r = randomBelow(65536);
+    const unsigned r = random.below(65536);
     const double threshold = static_cast<double>(r) * total / 65536.0;
     double sum = 0.0;
     for (int k = 0; k < entries; ++k) {
@@ -188,7 +168,8 @@ int32_t chooseRootMove(const int32_t* moves, const PackedScore* scores, int32_t*
     return moves[order[entries - 1]];
 }
 
-int32_t chooseRobotMove(const BoardPosition& position, int level, const std::atomic<bool>& cancelled, uint64_t* nodes)
+int32_t chooseRobotMove(const BoardPosition& position, int level, Random& random, const std::atomic<bool>& cancelled,
+                        uint64_t* nodes)
 {
     if (nodes != nullptr)
         *nodes = 0;
@@ -196,10 +177,44 @@ int32_t chooseRobotMove(const BoardPosition& position, int level, const std::ato
         return position.moves[0];
     // The opening position: any of the four symmetric moves, without a search.
     if (position.discCount2 == 2 && position.discCount1 == 2)
-        return position.moves[randomBelow(4)];
-    SearchContext context(cancelled);
-    search(context, position, 0, 0, level, true, true, LOWEST_SCORE, HIGHEST_SCORE);
+        return position.moves[random.below(4)];
+    SearchContext context(cancelled, random);
+    search(context, position, 0, 0, {level, true, true}, FULL_WINDOW);
     if (nodes != nullptr)
         *nodes = context.nodes;
     return context.chosenMove;
 }
+
+int32_t chooseHint(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+{
+    if (nodes != nullptr)
+        *nodes = 0;
+    if (position.moveCount == 0 || cancelled.load(std::memory_order_relaxed))
+        return NO_MOVE;
+    if (position.moveCount == 1)
+        return position.moves[0];
+    // Every search here starts below the root, so none of them draws.
+    Random unused;
+    SearchContext context(cancelled, unused);
+    const int side = position.sideToMove;
+    BoardPosition child;
+    int32_t hint = NO_MOVE;
+    PackedScore best = 0;
+    for (int i = 0; i < position.moveCount; ++i) {
+        child.copyAndApply(position, position.moves[i]);
+        // Each move's value is exact: its own search with the full window,
+        // not one narrowed by the moves before it.
+        const PackedScore value = search(context, child, position.moveCount, 1, {6, true, true}, FULL_WINDOW);
+        if (cancelled.load(std::memory_order_relaxed))
+            break;
+        if (hint == NO_MOVE || (side == 1 ? value > best : value < best)) {
+            hint = position.moves[i];
+            best = value;
+        }
+    }
+    if (nodes != nullptr)
+        *nodes = context.nodes;
+    return cancelled.load(std::memory_order_relaxed) ? NO_MOVE : hint;
+}
+
+}  // namespace engine

@@ -4,19 +4,21 @@
 
 #include "engine/robot.h"
 
+namespace engine {
+
 SelfPlayResult selfPlay(uint32_t seed, int level1, int level2)
 {
     SelfPlayResult result;
     result.moves.reserve(128);
     const std::atomic<bool> never{false};
-    setRandomSeed(seed);
+    Random random(seed);
     BoardPosition position;
     position.setStartPosition();
     while (position.sideToMove != GAME_OVER) {
         int32_t square = NO_MOVE;
         if (position.moveCount > 0) {
             uint64_t nodes = 0;
-            square = chooseRobotMove(position, position.sideToMove == 1 ? level1 : level2, never, &nodes);
+            square = chooseRobotMove(position, position.sideToMove == 1 ? level1 : level2, random, never, &nodes);
             result.nodes += nodes;
         }
         result.moves.push_back(square);
@@ -43,3 +45,5 @@ uint64_t perft(const BoardPosition& position, int depth)
     }
     return leaves;
 }
+
+}  // namespace engine

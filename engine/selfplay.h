@@ -6,6 +6,8 @@
 
 #include "engine/board_position.h"
 
+namespace engine {
+
 struct SelfPlayResult {
     std::vector<int32_t> moves;  // every move in order; NO_MOVE (-1) for a pass
     int32_t discCount1 = 0;      // final disc counts
@@ -14,11 +16,13 @@ struct SelfPlayResult {
 };
 
 // Plays a whole game from the start position: colour 1 is a robot of level1,
-// colour 2 of level2 (1..6). The generator is seeded once with `seed`; a side
-// that must pass plays NO_MOVE without drawing a number. Leaves the generator
-// in the state the game's last choice left it.
+// colour 2 of level2 (1..6). Both robots draw from one generator of its own,
+// seeded with `seed`; a side that must pass plays NO_MOVE without drawing a
+// number.
 SelfPlayResult selfPlay(uint32_t seed, int level1, int level2);
 
 // Number of leaf positions `depth` plies from `position`: a pass counts as a
 // ply, and a finished game is one leaf wherever it is reached.
 uint64_t perft(const BoardPosition& position, int depth);
+
+}  // namespace engine

@@ -6,6 +6,10 @@
 #include "engine/board_position.h"
 #include "platform/resources.h"
 
+using engine::BoardPosition;
+using engine::GAME_OVER;
+using engine::NO_GAME;
+
 namespace {
 
 const QColor SHADOW_COLOUR(0x44, 0x27, 0x0C);

@@ -9,23 +9,55 @@ namespace platform {
 
 QImage LoadNamedPicture(const QString& name)
 {
-    QImage picture(QStringLiteral(":/pictures/%1.png").arg(name));
-    if (picture.isNull())
-        return picture;
-    return picture.convertToFormat(QImage::Format_RGB32);
+    return LoadNamedPicture(name, false);
 }
 
 QCursor LoadCursorResource(const QString& name)
 {
-    const QPixmap pixmap(quellix::resources::cursorPath(name));
-    if (pixmap.isNull())
-        return QCursor(Qt::ArrowCursor);
-    return QCursor(pixmap, quellix::resources::kCursorHotSpot, quellix::resources::kCursorHotSpot);
+    return LoadCursorResource(name, false);
 }
 
 QIcon LoadProgramIcon()
 {
-    return quellix::resources::appIcon();
+    return LoadProgramIcon(false);
+}
+
+bool UsesDoubleResolution(qreal devicePixelRatio)
+{
+    return devicePixelRatio > 1.0;
+}
+
+QImage LoadNamedPicture(const QString& name, bool doubleResolution)
+{
+    // Loaded by its exact file name: nothing here looks for an "@2x" file
+    // on its own, so the normal name always gives the normal picture.
+    QImage picture(
+        QStringLiteral(":/pictures/%1%2.png").arg(name, doubleResolution ? QStringLiteral("@2x") : QString()));
+    if (picture.isNull())
+        return picture;
+    picture = picture.convertToFormat(QImage::Format_RGB32);
+    // The image reader gives files named "...@2x" a device pixel ratio of 2,
+    // which would make a painter draw them at half their size.
+    picture.setDevicePixelRatio(1);
+    return picture;
+}
+
+QCursor LoadCursorResource(const QString& name, bool doubleResolution)
+{
+    QPixmap pixmap(quellix::resources::cursorPath(name, doubleResolution));
+    if (pixmap.isNull())
+        return QCursor(Qt::ArrowCursor);
+    // The X11 cursor takes the picture's pixels and the hot spot as they are,
+    // in device pixels, whatever ratio the pixmap carries; a ratio of 1 keeps
+    // the hot spot meaning the same pixel of the picture everywhere.
+    pixmap.setDevicePixelRatio(1);
+    const int hotSpot = doubleResolution ? quellix::resources::kCursorHotSpot2x : quellix::resources::kCursorHotSpot;
+    return QCursor(pixmap, hotSpot, hotSpot);
+}
+
+QIcon LoadProgramIcon(bool doubleResolution)
+{
+    return quellix::resources::appIcon(doubleResolution);
 }
 
 QString LoadString(StringId which)

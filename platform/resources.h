@@ -19,6 +19,22 @@ QCursor LoadCursorResource(const QString& name);
 // The icon "EXEICON" at all its sizes.
 QIcon LoadProgramIcon();
 
+// Whether a screen of this device pixel ratio takes the double-resolution
+// pictures, cursors and icon: above 1. At 1 everything stays as it always was.
+bool UsesDoubleResolution(qreal devicePixelRatio);
+
+// The same for a screen of either kind. With doubleResolution false they
+// return exactly what the functions above return. With true:
+// - the picture drawn at double resolution, twice the width and height, as a
+//   grid of device pixels: its device pixel ratio is 1 like every other
+//   picture's, so it is composited 1:1, pixel for pixel;
+// - the 64 x 64 cursor with the same disc around the same hot spot, for
+//   screens of ratio 2 (the window system shows it at 32 x 32 logical pixels);
+// - the icon with its larger sizes as well.
+QImage LoadNamedPicture(const QString& name, bool doubleResolution);
+QCursor LoadCursorResource(const QString& name, bool doubleResolution);
+QIcon LoadProgramIcon(bool doubleResolution);
+
 // The texts of the string table, by their ids.
 enum class StringId {
     YourTurn = 1,

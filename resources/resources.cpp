@@ -1,27 +1,39 @@
 #include "resources/resources.h"
 
 namespace quellix::resources {
+namespace {
 
-QString colourPicturePath(const QString& name)
+QString path(const char* folder, const QString& base, bool doubleResolution)
 {
-    return QStringLiteral(":/pictures/%1BIT.png").arg(name);
+    return QStringLiteral(":/%1/%2%3.png")
+        .arg(QLatin1String(folder), base, doubleResolution ? QStringLiteral("@2x") : QString());
 }
 
-QString maskPath(const QString& name)
+}  // namespace
+
+QString colourPicturePath(const QString& name, bool doubleResolution)
 {
-    return QStringLiteral(":/pictures/%1MASK.png").arg(name);
+    return path("pictures", name + QStringLiteral("BIT"), doubleResolution);
 }
 
-QString cursorPath(const QString& name)
+QString maskPath(const QString& name, bool doubleResolution)
 {
-    return QStringLiteral(":/cursors/%1.png").arg(name);
+    return path("pictures", name + QStringLiteral("MASK"), doubleResolution);
 }
 
-QIcon appIcon()
+QString cursorPath(const QString& name, bool doubleResolution)
+{
+    return path("cursors", name, doubleResolution);
+}
+
+QIcon appIcon(bool doubleResolution)
 {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/EXEICON_%1.png").arg(size), QSize(size, size));
+    if (doubleResolution)
+        for (int size : {96, 512})
+            icon.addFile(QStringLiteral(":/icons/EXEICON_%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

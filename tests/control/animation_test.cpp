@@ -9,6 +9,7 @@
 
 namespace {
 
+using engine::BoardPosition;
 using AnimationTest = GameFixture;
 
 struct Pause {

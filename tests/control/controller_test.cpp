@@ -9,11 +9,16 @@
 #include <mutex>
 #include <vector>
 
-#include "engine/robot.h"
 #include "engine/selfplay.h"
 
 namespace {
 
+using engine::BoardPosition;
+using engine::GAME_OVER;
+using engine::NO_GAME;
+using engine::NO_MOVE;
+using engine::selfPlay;
+using engine::SelfPlayResult;
 using ControllerTest = GameFixture;
 
 void ShowPosition(GameWindow& w, const BoardPosition& p)

@@ -45,7 +45,7 @@ private:
     void Pause(AnimationTask& task, int ms)
     {
         std::lock_guard lock(mutex_);
-        const BoardPosition& shown = task.Game().DisplayedPosition();
+        const engine::BoardPosition& shown = task.Game().DisplayedPosition();
         if (!currentFinished_ && &task != current_)
             faults_.push_back("a move was shown before the previous one ended");
         if (currentFinished_) {
@@ -56,7 +56,7 @@ private:
             before_.squares[task.square] = 0;
         }
         if (ms == 150) {
-            BoardPosition expected;
+            engine::BoardPosition expected;
             expected.copyAndApply(before_, task.square);
             if (expected.sideToMove != shown.sideToMove || expected.moveCount != shown.moveCount ||
                 expected.discCount1 != shown.discCount1 || expected.discCount2 != shown.discCount2 ||
@@ -74,5 +74,5 @@ private:
     std::vector<std::string> faults_;
     const AnimationTask* current_ = nullptr;
     bool currentFinished_ = true;
-    BoardPosition before_;
+    engine::BoardPosition before_;
 };

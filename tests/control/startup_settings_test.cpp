@@ -5,6 +5,7 @@
 
 namespace {
 
+using engine::NO_GAME;
 using StartupTest = GameFixture;
 
 TEST_F(StartupTest, FirstStartIsHumanAgainstLevelThreeOnAnEmptyBoard)

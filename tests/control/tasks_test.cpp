@@ -6,6 +6,10 @@
 
 namespace {
 
+using engine::BoardPosition;
+using engine::GAME_OVER;
+using engine::NO_GAME;
+using engine::NO_MOVE;
 using TasksTest = GameFixture;
 using platform::LoadShared;
 

@@ -8,6 +8,7 @@
 #include "engine/selfplay.h"
 #include "positions.h"
 
+namespace engine {
 namespace {
 
 const std::atomic<bool> notCancelled{false};
@@ -26,8 +27,9 @@ int chooseWithDraw(const std::vector<PackedScore>& scores, int level, int side, 
         moves.push_back(10 + static_cast<int32_t>(i));
         order.push_back(static_cast<int32_t>(i));
     }
-    setRandomSeed(seedDrawing(r));
-    return chooseRootMove(moves.data(), scores.data(), order.data(), static_cast<int>(scores.size()), level, side);
+    Random random(seedDrawing(r));
+    return chooseRootMove(moves.data(), scores.data(), order.data(), static_cast<int>(scores.size()), level, side,
+                          random);
 }
 
 // With weights 1 (first move) and w (second), the first move is played while
@@ -48,17 +50,31 @@ double factor(int level)
     return 2.0 / (std::pow(2.0, level) + 1.0);
 }
 
-TEST(RandomBelow, FollowsTheLinearCongruence)
+TEST(Random, FollowsTheLinearCongruence)
 {
-    setRandomSeed(0);
-    EXPECT_EQ(randomBelow(65536), 38u);
-    EXPECT_EQ(randomSeed(), 2531011u);
-    setRandomSeed(0xFFFFFFFFu);
-    EXPECT_EQ(randomBelow(7), ((0xFFFFFFFFu * 214013u + 2531011u) >> 16) % 7);
+    Random fromZero(0);
+    EXPECT_EQ(fromZero.below(65536), 38u);
+    EXPECT_EQ(fromZero.seed(), 2531011u);
+    Random fromTop(0xFFFFFFFFu);
+    EXPECT_EQ(fromTop.below(7), ((0xFFFFFFFFu * 214013u + 2531011u) >> 16) % 7);
     for (unsigned r : {0u, 1u, 38u, 39321u, 65535u}) {
-        setRandomSeed(seedDrawing(r));
-        EXPECT_EQ(randomBelow(65536), r);
+        Random random(seedDrawing(r));
+        EXPECT_EQ(random.below(65536), r);
     }
+}
+
+TEST(Random, ObjectsKeepTheirOwnState)
+{
+    Random first;
+    Random second;
+    EXPECT_EQ(first.seed(), 0u);
+    const unsigned a = first.below(1000);
+    const unsigned b = first.below(1000);
+    EXPECT_EQ(second.seed(), 0u);
+    EXPECT_EQ(second.below(1000), a);
+    Random copy = first;
+    EXPECT_EQ(first.below(1000), copy.below(1000));
+    EXPECT_EQ(second.below(1000), b);
 }
 
 TEST(RootChoice, LevelOneWeightsPerField)
@@ -147,10 +163,10 @@ TEST(RobotMove, SingleMoveIsPlayedWithoutDrawing)
 {
     const BoardPosition position = positionFromText(std::string("XO") + std::string(62, '.') + "X");
     ASSERT_EQ(position.moveCount, 1);
-    setRandomSeed(99);
+    Random random(99);
     uint64_t nodes = 7;
-    EXPECT_EQ(chooseRobotMove(position, 6, notCancelled, &nodes), 2);
-    EXPECT_EQ(randomSeed(), 99u);
+    EXPECT_EQ(chooseRobotMove(position, 6, random, notCancelled, &nodes), 2);
+    EXPECT_EQ(random.seed(), 99u);
     EXPECT_EQ(nodes, 0u);
 }
 
@@ -160,10 +176,10 @@ TEST(RobotMove, OpeningIsOneDrawModuloFour)
     start.setStartPosition();
     for (uint32_t seed : {0u, 1u, 2u, 3u, 77u, 4000000000u}) {
         for (int level = 1; level <= 6; ++level) {
-            setRandomSeed(seed);
-            const int32_t square = chooseRobotMove(start, level, notCancelled);
-            setRandomSeed(seed);
-            EXPECT_EQ(square, start.moves[randomBelow(4)]);
+            Random random(seed);
+            const int32_t square = chooseRobotMove(start, level, random, notCancelled);
+            Random replay(seed);
+            EXPECT_EQ(square, start.moves[replay.below(4)]);
         }
     }
 }
@@ -176,12 +192,12 @@ TEST(RobotMove, SameSeedSamePositionSameChoice)
         if (position.moveCount < 2)
             continue;
         for (int level : {1, 4, 6}) {
-            setRandomSeed(424242);
-            const int32_t first = chooseRobotMove(position, level, notCancelled);
-            const uint32_t firstSeed = randomSeed();
-            setRandomSeed(424242);
-            EXPECT_EQ(chooseRobotMove(position, level, notCancelled), first);
-            EXPECT_EQ(randomSeed(), firstSeed);
+            Random random(424242);
+            const int32_t first = chooseRobotMove(position, level, random, notCancelled);
+            const uint32_t firstSeed = random.seed();
+            Random again(424242);
+            EXPECT_EQ(chooseRobotMove(position, level, again, notCancelled), first);
+            EXPECT_EQ(again.seed(), firstSeed);
             EXPECT_NE(firstSeed, 424242u);
             // It plays one of its legal moves.
             EXPECT_TRUE(position.isLegalMove(first));
@@ -219,15 +235,16 @@ TEST(SelfPlay, EachSideUsesItsOwnLevel)
     // A game replayed move by move with the same seed and levels draws the
     // same numbers, so every choice can be checked against chooseRobotMove.
     const SelfPlayResult game = selfPlay(9, 1, 4);
-    setRandomSeed(9);
+    Random random(9);
     BoardPosition position;
     position.setStartPosition();
     for (int32_t square : game.moves) {
         if (square != NO_MOVE) {
-            ASSERT_EQ(chooseRobotMove(position, position.sideToMove == 1 ? 1 : 4, notCancelled), square);
+            ASSERT_EQ(chooseRobotMove(position, position.sideToMove == 1 ? 1 : 4, random, notCancelled), square);
         }
         position.applyMove(square);
     }
 }
 
 }  // namespace
+}  // namespace engine

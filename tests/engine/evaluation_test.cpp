@@ -5,6 +5,7 @@
 #include "engine/board_position.h"
 #include "positions.h"
 
+namespace engine {
 namespace {
 
 int stableField(PackedScore score)
@@ -162,3 +163,4 @@ TEST(Evaluation, ScoresStayInsideTheBoundsAndFieldsDoNotCarry)
 }
 
 }  // namespace
+}  // namespace engine

@@ -11,9 +11,9 @@
 // 64 squares in index order ('.', 'X' colour 1, 'O' colour 2) and the side to
 // move; the moves are listed, with a pass state or game over as the rules
 // would leave it after a move of the other side.
-inline BoardPosition positionFromText(std::string_view text)
+inline engine::BoardPosition positionFromText(std::string_view text)
 {
-    BoardPosition position;
+    engine::BoardPosition position;
     for (int square = 0; square < 64; ++square) {
         position.squares[square] = text[square] == 'X' ? 1 : text[square] == 'O' ? 2 : 0;
     }
@@ -24,17 +24,17 @@ inline BoardPosition positionFromText(std::string_view text)
 
 // Every position met in `games` games of random legal moves (passes
 // included), drawn from a generator of the test's own.
-inline std::vector<BoardPosition> randomGamePositions(uint32_t seed, int games)
+inline std::vector<engine::BoardPosition> randomGamePositions(uint32_t seed, int games)
 {
-    std::vector<BoardPosition> positions;
+    std::vector<engine::BoardPosition> positions;
     for (int game = 0; game < games; ++game) {
-        BoardPosition position;
+        engine::BoardPosition position;
         position.setStartPosition();
-        while (position.sideToMove != GAME_OVER) {
+        while (position.sideToMove != engine::GAME_OVER) {
             positions.push_back(position);
             seed = seed * 1664525u + 1013904223u;
             const int square = position.moveCount == 0
-                                   ? NO_MOVE
+                                   ? engine::NO_MOVE
                                    : position.moves[(seed >> 8) % static_cast<uint32_t>(position.moveCount)];
             position.applyMove(square);
         }
@@ -43,7 +43,7 @@ inline std::vector<BoardPosition> randomGamePositions(uint32_t seed, int games)
     return positions;
 }
 
-// The seed from which the next randomBelow(65536) returns r.
+// The seed of an engine::Random whose next below(65536) returns r.
 inline uint32_t seedDrawing(unsigned r)
 {
     // 214013 is odd, so it has an inverse modulo 2^32 (Newton's iteration).

@@ -7,6 +7,7 @@
 #include "engine/selfplay.h"
 #include "positions.h"
 
+namespace engine {
 namespace {
 
 std::vector<int> moveList(const BoardPosition& position)
@@ -249,3 +250,4 @@ TEST(Rules, PerftCountsAFinishedGameAsOneLeafAndAPassAsAPly)
 }
 
 }  // namespace
+}  // namespace engine

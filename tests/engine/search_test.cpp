@@ -10,6 +10,7 @@
 #include "engine/selfplay.h"
 #include "positions.h"
 
+namespace engine {
 namespace {
 
 const std::atomic<bool> notCancelled{false};
@@ -108,9 +109,9 @@ TEST(Search, LevelOneScoresEachChildByItsEvaluation)
                 bestSquare = position.moves[i];
             }
         }
-        SearchContext context(notCancelled);
-        setRandomSeed(seedDrawing(0));  // a draw of 0 selects the best move
-        EXPECT_EQ(search(context, position, 0, 0, 1, true, true, LOWEST_SCORE, HIGHEST_SCORE), best);
+        Random random(seedDrawing(0));  // a draw of 0 selects the best move
+        SearchContext context(notCancelled, random);
+        EXPECT_EQ(search(context, position, 0, 0, {1, true, true}, FULL_WINDOW), best);
         EXPECT_EQ(context.chosenMove, bestSquare);
         EXPECT_EQ(context.nodes, static_cast<uint64_t>(1 + n));
     }
@@ -120,11 +121,12 @@ TEST(Search, RootScoreEqualsPlainMinimaxUpToLevelThree)
 {
     for (const BoardPosition& position : choicePositions(17, 3, 4)) {
         for (int level = 1; level <= 3; ++level) {
-            SearchContext pruned(notCancelled);
-            SearchContext full(notCancelled);
+            Random random;
+            SearchContext pruned(notCancelled, random);
+            SearchContext full(notCancelled, random);
             const PackedScore expected = minimax(position, 0, 0, level);
-            EXPECT_EQ(search(pruned, position, 0, 0, level, true, true, LOWEST_SCORE, HIGHEST_SCORE), expected);
-            EXPECT_EQ(search(full, position, 0, 0, level, false, false, LOWEST_SCORE, HIGHEST_SCORE), expected);
+            EXPECT_EQ(search(pruned, position, 0, 0, {level, true, true}, FULL_WINDOW), expected);
+            EXPECT_EQ(search(full, position, 0, 0, {level, false, false}, FULL_WINDOW), expected);
             EXPECT_LE(pruned.nodes, full.nodes);
         }
     }
@@ -132,6 +134,7 @@ TEST(Search, RootScoreEqualsPlainMinimaxUpToLevelThree)
 
 TEST(Search, ColourOneNodeStopsAtTheFirstChildReachingUpper)
 {
+    Random random;
     BoardPosition position;
     position.setStartPosition();
     const int n = position.moveCount;
@@ -140,22 +143,23 @@ TEST(Search, ColourOneNodeStopsAtTheFirstChildReachingUpper)
     const PackedScore first = child.evaluate(n);
 
     // Upper at the first child's score: it stops after one child, returning it.
-    SearchContext stopping(notCancelled);
-    EXPECT_EQ(search(stopping, position, 0, 1, 2, false, true, LOWEST_SCORE, first), first);
+    SearchContext stopping(notCancelled, random);
+    EXPECT_EQ(search(stopping, position, 0, 1, {2, false, true}, {LOWEST_SCORE, first}), first);
     EXPECT_EQ(stopping.nodes, 2u);
     // The same window without cutoffs searches every child.
-    SearchContext open(notCancelled);
-    search(open, position, 0, 1, 2, false, false, LOWEST_SCORE, first);
+    SearchContext open(notCancelled, random);
+    search(open, position, 0, 1, {2, false, false}, {LOWEST_SCORE, first});
     EXPECT_EQ(open.nodes, static_cast<uint64_t>(1 + n));
     // A score not above lower never stops the node, even when it reaches
     // upper; the four children score alike by symmetry.
-    SearchContext below(notCancelled);
-    search(below, position, 0, 1, 2, false, true, first, first + 1);
+    SearchContext below(notCancelled, random);
+    search(below, position, 0, 1, {2, false, true}, {first, first + 1});
     EXPECT_EQ(below.nodes, static_cast<uint64_t>(1 + n));
 }
 
 TEST(Search, ColourTwoNodeStopsAtTheFirstChildReachingLower)
 {
+    Random random;
     BoardPosition position;
     position.setStartPosition();
     position.applyMove(19);
@@ -165,32 +169,34 @@ TEST(Search, ColourTwoNodeStopsAtTheFirstChildReachingLower)
     child.copyAndApply(position, position.moves[0]);
     const PackedScore first = child.evaluate(n);
 
-    SearchContext stopping(notCancelled);
-    EXPECT_EQ(search(stopping, position, 4, 1, 2, false, true, first, HIGHEST_SCORE), first);
+    SearchContext stopping(notCancelled, random);
+    EXPECT_EQ(search(stopping, position, 4, 1, {2, false, true}, {first, HIGHEST_SCORE}), first);
     EXPECT_EQ(stopping.nodes, 2u);
     // A score not below upper never stops the node, even when it reaches lower.
-    SearchContext above(notCancelled);
-    search(above, position, 4, 1, 2, false, true, first - 1, first);
+    SearchContext above(notCancelled, random);
+    search(above, position, 4, 1, {2, false, true}, {first - 1, first});
     EXPECT_GT(above.nodes, 2u);
 }
 
 TEST(Search, FinishedGameBeforeTheHorizonScoresExactly)
 {
+    Random random;
     // Colour 1's only move takes the last disc of colour 2.
     const BoardPosition position = positionFromText(std::string("XO") + std::string(62, '.') + "X");
     BoardPosition over;
     over.copyAndApply(position, 2);
     ASSERT_EQ(over.sideToMove, GAME_OVER);
-    SearchContext deep(notCancelled);
-    EXPECT_EQ(search(deep, position, 0, 0, 3, true, true, LOWEST_SCORE, HIGHEST_SCORE), over.finalScore());
+    SearchContext deep(notCancelled, random);
+    EXPECT_EQ(search(deep, position, 0, 0, {3, true, true}, FULL_WINDOW), over.finalScore());
     EXPECT_EQ(over.finalScore(), 0x824144);
-    SearchContext shallow(notCancelled);
-    EXPECT_EQ(search(shallow, position, 0, 0, 1, true, true, LOWEST_SCORE, HIGHEST_SCORE), over.evaluate(1));
+    SearchContext shallow(notCancelled, random);
+    EXPECT_EQ(search(shallow, position, 0, 0, {1, true, true}, FULL_WINDOW), over.evaluate(1));
     EXPECT_EQ(over.evaluate(1), 0x444244);
 }
 
 TEST(Search, APassCostsOnePly)
 {
+    Random random;
     BoardPosition position;
     int square = NO_MOVE;
     ASSERT_TRUE(findMoveIntoPass(position, square));
@@ -202,29 +208,29 @@ TEST(Search, APassCostsOnePly)
 
     // The pass state at ply 1 of a level-2 search: the position after the
     // pass is at the horizon and is evaluated with no parent moves.
-    SearchContext context(notCancelled);
-    EXPECT_EQ(search(context, passState, n, 1, 2, false, true, LOWEST_SCORE, HIGHEST_SCORE), afterPass.evaluate(0));
+    SearchContext context(notCancelled, random);
+    EXPECT_EQ(search(context, passState, n, 1, {2, false, true}, FULL_WINDOW), afterPass.evaluate(0));
     EXPECT_EQ(context.nodes, 2u);
     // At the horizon the pass state itself is evaluated.
-    SearchContext horizon(notCancelled);
-    EXPECT_EQ(search(horizon, passState, n, 1, 1, false, true, LOWEST_SCORE, HIGHEST_SCORE), passState.evaluate(n));
+    SearchContext horizon(notCancelled, random);
+    EXPECT_EQ(search(horizon, passState, n, 1, {1, false, true}, FULL_WINDOW), passState.evaluate(n));
     // At level 3 the pass leaves one more ply below it.
-    SearchContext deeper(notCancelled);
-    EXPECT_EQ(search(deeper, passState, n, 1, 3, true, true, LOWEST_SCORE, HIGHEST_SCORE), minimax(passState, n, 1, 3));
+    SearchContext deeper(notCancelled, random);
+    EXPECT_EQ(search(deeper, passState, n, 1, {3, true, true}, FULL_WINDOW), minimax(passState, n, 1, 3));
 }
 
 TEST(Search, StartedCancelledItReturnsAtOnceWithoutMoveOrDraw)
 {
     const std::atomic<bool> cancelled{true};
     const BoardPosition position = choicePositions(3, 1, 10).at(1);
-    setRandomSeed(1234);
-    SearchContext context(cancelled);
-    search(context, position, 0, 0, 6, true, true, LOWEST_SCORE, HIGHEST_SCORE);
+    Random random(1234);
+    SearchContext context(cancelled, random);
+    search(context, position, 0, 0, {6, true, true}, FULL_WINDOW);
     EXPECT_EQ(context.chosenMove, NO_MOVE);
     EXPECT_EQ(context.nodes, 1u);
-    EXPECT_EQ(randomSeed(), 1234u);
-    EXPECT_EQ(chooseRobotMove(position, 6, cancelled), NO_MOVE);
-    EXPECT_EQ(randomSeed(), 1234u);
+    EXPECT_EQ(random.seed(), 1234u);
+    EXPECT_EQ(chooseRobotMove(position, 6, random, cancelled), NO_MOVE);
+    EXPECT_EQ(random.seed(), 1234u);
 }
 
 TEST(Search, FlagSetFromAnotherThreadEndsALevelSixSearch)
@@ -236,10 +242,11 @@ TEST(Search, FlagSetFromAnotherThreadEndsALevelSixSearch)
     std::atomic<bool> started{false};
     int32_t lastMove = 0;
     std::thread worker([&] {
+        Random random;
         for (;;) {
-            SearchContext context(cancelled);
+            SearchContext context(cancelled, random);
             started.store(true);
-            search(context, position, 0, 0, 6, true, true, LOWEST_SCORE, HIGHEST_SCORE);
+            search(context, position, 0, 0, {6, true, true}, FULL_WINDOW);
             if (context.chosenMove == NO_MOVE) {
                 lastMove = context.chosenMove;
                 return;
@@ -253,4 +260,98 @@ TEST(Search, FlagSetFromAnotherThreadEndsALevelSixSearch)
     EXPECT_EQ(lastMove, NO_MOVE);
 }
 
+// The hint by brute force: each move's value by plain minimax of the
+// position after it to the level-6 horizon; the first of the best, in the
+// order of the move list.
+int32_t referenceHint(const BoardPosition& position, std::vector<PackedScore>* values = nullptr)
+{
+    int32_t hint = NO_MOVE;
+    PackedScore best = 0;
+    for (int i = 0; i < position.moveCount; ++i) {
+        BoardPosition child;
+        child.copyAndApply(position, position.moves[i]);
+        const PackedScore value = minimax(child, position.moveCount, 1, 6);
+        if (values != nullptr)
+            values->push_back(value);
+        if (hint == NO_MOVE || (position.sideToMove == 1 ? value > best : value < best)) {
+            hint = position.moves[i];
+            best = value;
+        }
+    }
+    return hint;
+}
+
+TEST(Hint, EqualsBruteForceOnSelfPlayPositionsForBothSides)
+{
+    // The last moves of two games, few enough for plain minimax: a short
+    // game that colour 1 ends by taking colour 2's last discs, and a long one
+    // that colour 2 ends on the last empty square.
+    struct Game {
+        uint32_t seed;
+        size_t lastMoves;
+    };
+    bool sideSeen[3] = {};
+    bool endingHintSeen = false;
+    for (const Game& g : {Game{1, 2}, Game{8, 14}}) {
+        const SelfPlayResult game = selfPlay(g.seed, 1, 2);
+        BoardPosition position;
+        position.setStartPosition();
+        for (size_t i = 0; i < game.moves.size(); ++i) {
+            if (i + g.lastMoves >= game.moves.size() && position.moveCount >= 2) {
+                const int32_t expected = referenceHint(position);
+                uint64_t nodes = 0;
+                ASSERT_EQ(chooseHint(position, notCancelled, &nodes), expected) << "seed " << g.seed << " move " << i;
+                EXPECT_GT(nodes, 0u);
+                sideSeen[position.sideToMove] = true;
+                BoardPosition after;
+                after.copyAndApply(position, expected);
+                endingHintSeen = endingHintSeen || after.sideToMove == GAME_OVER;
+            }
+            position.applyMove(game.moves[i]);
+        }
+    }
+    EXPECT_TRUE(sideSeen[1]);
+    EXPECT_TRUE(sideSeen[2]);
+    EXPECT_TRUE(endingHintSeen);
+}
+
+TEST(Hint, AmongEqualValuesTheFirstSquareWins)
+{
+    // The start position is symmetric: every move of either colour is worth
+    // the same, and the lowest square is the hint.
+    const std::string start = std::string(27, '.') + "OX......XO" + std::string(27, '.');
+    for (const char* side : {"X", "O"}) {
+        const BoardPosition position = positionFromText(start + side);
+        std::vector<PackedScore> values;
+        referenceHint(position, &values);
+        ASSERT_EQ(values.size(), 4u);
+        ASSERT_EQ(std::count(values.begin(), values.end(), values[0]), 4) << side;
+        EXPECT_EQ(chooseHint(position, notCancelled), position.moves[0]) << side;
+    }
+}
+
+TEST(Hint, NoMoveWithoutALegalMoveOrWhenCancelled)
+{
+    const std::atomic<bool> cancelled{true};
+    BoardPosition passState;
+    int square = NO_MOVE;
+    ASSERT_TRUE(findMoveIntoPass(passState, square));
+    const BoardPosition choice = choicePositions(3, 1, 10).at(1);
+    passState.applyMove(square);
+    const BoardPosition over = positionFromText(std::string("XXX") + std::string(61, '.') + "O");
+    const BoardPosition single = positionFromText(std::string("XO") + std::string(62, '.') + "X");
+    ASSERT_EQ(passState.moveCount, 0);
+    ASSERT_EQ(over.sideToMove, GAME_OVER);
+    ASSERT_EQ(single.moveCount, 1);
+    EXPECT_EQ(chooseHint(passState, notCancelled), NO_MOVE);
+    EXPECT_EQ(chooseHint(over, notCancelled), NO_MOVE);
+    EXPECT_EQ(chooseHint(BoardPosition(), notCancelled), NO_MOVE);
+    EXPECT_EQ(chooseHint(single, notCancelled), 2);
+    uint64_t nodes = 7;
+    EXPECT_EQ(chooseHint(choice, cancelled, &nodes), NO_MOVE);
+    EXPECT_EQ(nodes, 0u);
+    EXPECT_EQ(chooseHint(single, cancelled), NO_MOVE);
+}
+
 }  // namespace
+}  // namespace engine

@@ -14,9 +14,11 @@
 #include "engine/robot.h"
 #include "engine/selfplay.h"
 #include "positions.h"
+#include "quellix_version.h"
 
 extern char** environ;
 
+namespace engine {
 namespace {
 
 struct ToolRun {
@@ -148,6 +150,7 @@ TEST(EngineTool, PassStateIsSetUpAsAfterAMove)
     std::snprintf(expected, sizeof expected, "0x%06X\n", static_cast<unsigned>(position.evaluate(3)));
     EXPECT_EQ(runTool({"eval", text, "3"}).out, expected);
     expectRejected({"choose", text, "3", "1"});
+    expectRejected({"hint", text});
 }
 
 TEST(EngineTool, ChooseMatchesTheEngine)
@@ -161,12 +164,28 @@ TEST(EngineTool, ChooseMatchesTheEngine)
         const BoardPosition& position = positions[i];
         if (position.moveCount == 0)
             continue;
-        setRandomSeed(4294967295u);
-        const int32_t square = chooseRobotMove(position, 4, notCancelled);
-        const std::string expected = std::to_string(square) + " " + std::to_string(randomSeed()) + "\n";
+        Random random(4294967295u);
+        const int32_t square = chooseRobotMove(position, 4, random, notCancelled);
+        const std::string expected = std::to_string(square) + " " + std::to_string(random.seed()) + "\n";
         const ToolRun run = runTool({"choose", positionText(position, position.sideToMove), "4", "4294967295"});
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.out, expected);
+        EXPECT_EQ(run.err, "");
+    }
+}
+
+TEST(EngineTool, HintMatchesTheEngine)
+{
+    EXPECT_EQ(runTool({"hint", START}).out, "19\n");
+    const std::vector<BoardPosition> positions = randomGamePositions(43, 1);
+    const std::atomic<bool> notCancelled{false};
+    for (size_t i = 12; i < positions.size(); i += 19) {
+        const BoardPosition& position = positions[i];
+        if (position.moveCount == 0)
+            continue;
+        const ToolRun run = runTool({"hint", positionText(position, position.sideToMove)});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, std::to_string(chooseHint(position, notCancelled)) + "\n");
         EXPECT_EQ(run.err, "");
     }
 }
@@ -182,6 +201,24 @@ TEST(EngineTool, SelfPlayPrintsMovesAndResult)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, expected);
     EXPECT_EQ(run.err, "");
+}
+
+TEST(EngineTool, HelpAndVersionAnswerOnStandardOutput)
+{
+    for (const char* option : {"--help", "-h"}) {
+        const ToolRun help = runTool({option});
+        EXPECT_EQ(help.status, 0) << option;
+        EXPECT_EQ(help.err, "") << option;
+        // The usage line first, then every command with its arguments.
+        EXPECT_EQ(help.out.rfind("usage: quellix-engine ", 0), 0u) << help.out;
+        for (const char* command : {"perft DEPTH", "eval POSITION PARENT_MOVES", "choose POSITION LEVEL",
+                                    "selfplay SEED LEVEL1 LEVEL2", "bench"})
+            EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    }
+    const ToolRun version = runTool({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("quellix-engine ") + QUELLIX_VERSION + "\n");
+    EXPECT_EQ(version.err, "");
 }
 
 TEST(EngineTool, RejectsBadInvocations)
@@ -215,14 +252,25 @@ TEST(EngineTool, RejectsBadInvocations)
         {"choose", START, "3", "-1"},
         {"choose", START, "3"},
         {"choose", over, "3", "1"},
+        {"hint"},
+        {"hint", START, "6"},
+        {"hint", START.substr(1)},
+        {"hint", badSide},
+        {"hint", over},
         {"selfplay", "1", "1"},
         {"selfplay", "1", "0", "3"},
         {"selfplay", "1", "3", "10"},
         {"selfplay", "18446744073709551617", "1", "1"},
         {"bench", "1"},
+        {"--help", "perft"},
+        {"perft", "--help"},
+        {"--version", "1"},
+        {"--Help"},
+        {"-v"},
     };
     for (const std::vector<std::string>& arguments : cases)
         expectRejected(arguments);
 }
 
 }  // namespace
+}  // namespace engine

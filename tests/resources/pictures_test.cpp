@@ -2,11 +2,13 @@
 #include "resources/resources.h"
 
 #include <QImage>
+#include <QPointF>
 #include <QSet>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -19,6 +21,11 @@ struct Expected {
     int width;
     int height;
 };
+
+void PrintTo(const Expected& e, std::ostream* os)
+{
+    *os << e.name;
+}
 
 const std::vector<Expected>& allPictures()
 {
@@ -53,9 +60,9 @@ struct Pair {
     QRgb rgb(int x, int y) const { return colour.pixel(x, y) & 0xFFFFFF; }
 };
 
-Pair load(const QString& name)
+Pair load(const QString& name, bool doubleResolution = false)
 {
-    return {QImage(colourPicturePath(name)), QImage(maskPath(name))};
+    return {QImage(colourPicturePath(name, doubleResolution)), QImage(maskPath(name, doubleResolution))};
 }
 
 int opaqueCount(const Pair& p)
@@ -159,6 +166,67 @@ TEST(NamedPictures, EveryMaskHasOpaqueAndTransparentParts)
         EXPECT_LT(opaque, e.width * e.height);
     }
 }
+
+// ---------------------------------------------------------------------------
+// Every pair at double resolution
+
+// Centre of the opaque pixels, in pixels from the picture's top-left corner.
+QPointF opaqueCentre(const Pair& p)
+{
+    double sx = 0, sy = 0;
+    int n = 0;
+    for (int y = 0; y < p.mask.height(); ++y)
+        for (int x = 0; x < p.mask.width(); ++x)
+            if (p.opaque(x, y)) {
+                sx += x + 0.5;
+                sy += y + 0.5;
+                ++n;
+            }
+    return n ? QPointF(sx / n, sy / n) : QPointF(-1, -1);
+}
+
+class DoubleResolutionPair : public testing::TestWithParam<Expected> {};
+
+TEST_P(DoubleResolutionPair, IsTheSameDesignAtTwiceTheSizeStoredTheSameWay)
+{
+    const QString name = QString::fromLatin1(GetParam().name);
+    const Pair normal = load(name);
+    const Pair twice = load(name, true);
+    ASSERT_FALSE(twice.colour.isNull());
+    ASSERT_FALSE(twice.mask.isNull());
+    const QSize size(2 * GetParam().width, 2 * GetParam().height);
+    ASSERT_EQ(twice.colour.size(), size);
+    ASSERT_EQ(twice.mask.size(), size);
+    EXPECT_EQ(twice.colour.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(twice.mask.depth(), 1);
+    for (QRgb c : twice.mask.colorTable())
+        EXPECT_TRUE((c & 0xFFFFFF) == 0 || (c & 0xFFFFFF) == 0xFFFFFF) << std::hex << c;
+
+    int notWhite = 0;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            notWhite += !twice.opaque(x, y) && twice.rgb(x, y) != 0xFFFFFF;
+    EXPECT_EQ(notWhite, 0);
+
+    // The same shape in the same place: four times the opaque pixels, around
+    // the same point of the frame.
+    const double ratio = static_cast<double>(opaqueCount(twice)) / opaqueCount(normal);
+    EXPECT_GT(ratio, 3.6);
+    EXPECT_LT(ratio, 4.4);
+    const QPointF centre = opaqueCentre(twice) / 2;
+    const QPointF expected = opaqueCentre(normal);
+    EXPECT_NEAR(centre.x(), expected.x(), 0.75);
+    EXPECT_NEAR(centre.y(), expected.y(), 0.75);
+
+    // The colours that are kept exact stay exact.
+    for (QRgb exact : {0x080808u, 0xF1F1F1u, 0xFF3366u, 0xCC3366u, 0x993333u})
+        if (hasColour(normal, exact)) {
+            EXPECT_TRUE(hasColour(twice, exact)) << std::hex << exact;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryName, DoubleResolutionPair, testing::ValuesIn(allPictures()),
+                         [](const testing::TestParamInfo<Expected>& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
 // Discs
@@ -472,18 +540,36 @@ TEST(BadgePictures, HumanBadgeIsOneRoundYellowFace)
 // ---------------------------------------------------------------------------
 // Cursors and icon
 
-TEST(CursorPictures, DiscsAreCentredOnTheHotSpotWithOnlyThreeKindsOfPixel)
+// The cursors at each resolution: one unit is one pixel, or two at double
+// resolution, where the disc, its outline and its ring are twice as wide.
+struct CursorKind {
+    const char* label;
+    bool doubleResolution;
+    int size;
+    int hot;
+    int unit;
+};
+
+void PrintTo(const CursorKind& k, std::ostream* os)
 {
-    constexpr int hot = quellix::resources::kCursorHotSpot;
+    *os << k.label;
+}
+
+class CursorPictures : public testing::TestWithParam<CursorKind> {};
+
+TEST_P(CursorPictures, DiscsAreCentredOnTheHotSpotWithOnlyThreeKindsOfPixel)
+{
+    const CursorKind& kind = GetParam();
+    const int size = kind.size, hot = kind.hot, unit = kind.unit;
     for (bool black : {true, false}) {
-        const QImage c(quellix::resources::cursorPath(black ? "BLACKCUR" : "WHITECUR"));
+        const QImage c(quellix::resources::cursorPath(black ? "BLACKCUR" : "WHITECUR", kind.doubleResolution));
         SCOPED_TRACE(black ? "BLACKCUR" : "WHITECUR");
-        ASSERT_EQ(c.size(), QSize(32, 32));
+        ASSERT_EQ(c.size(), QSize(size, size));
         ASSERT_TRUE(c.hasAlphaChannel());
         const QImage argb = c.convertToFormat(QImage::Format_ARGB32);
         QSet<QRgb> kinds;
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x) {
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
                 const QRgb px = argb.pixel(x, y);
                 kinds.insert(qAlpha(px) == 0 ? 0u : px);
                 EXPECT_TRUE(qAlpha(px) == 0 || px == 0xFF000000u || px == 0xFFFFFFFFu) << x << "," << y;
@@ -491,9 +577,9 @@ TEST(CursorPictures, DiscsAreCentredOnTheHotSpotWithOnlyThreeKindsOfPixel)
         EXPECT_EQ(kinds.size(), 3);
         EXPECT_EQ(argb.pixel(hot, hot), black ? 0xFF000000u : 0xFFFFFFFFu);
 
-        // 20 pixels across through the hot spot, both ways, outlined in white.
+        // 20 units across through the hot spot, both ways, outlined in white.
         int left = -1, right = -1, top = -1, bottom = -1;
-        for (int i = 0; i < 32; ++i) {
+        for (int i = 0; i < size; ++i) {
             if (qAlpha(argb.pixel(i, hot))) {
                 if (left < 0)
                     left = i;
@@ -505,30 +591,41 @@ TEST(CursorPictures, DiscsAreCentredOnTheHotSpotWithOnlyThreeKindsOfPixel)
                 bottom = i;
             }
         }
-        EXPECT_EQ(right - left + 1, 20);
-        EXPECT_EQ(bottom - top + 1, 20);
+        EXPECT_EQ(right - left + 1, 20 * unit);
+        EXPECT_EQ(bottom - top + 1, 20 * unit);
         EXPECT_LE(left, hot);
         EXPECT_GE(right, hot);
         EXPECT_LE(std::abs((left + right) - 2 * hot), 1);
         EXPECT_EQ(argb.pixel(left, hot), 0xFFFFFFFFu);
         EXPECT_EQ(argb.pixel(right, hot), 0xFFFFFFFFu);
-        EXPECT_EQ(argb.pixel(left + 1, hot), 0xFF000000u);
-        EXPECT_EQ(argb.pixel(hot, bottom - 1), 0xFF000000u);
+        EXPECT_EQ(argb.pixel(left + unit - 1, hot), 0xFFFFFFFFu);
+        EXPECT_EQ(argb.pixel(left + unit, hot), 0xFF000000u);
+        EXPECT_EQ(argb.pixel(hot, bottom - unit), 0xFF000000u);
         EXPECT_EQ(qAlpha(argb.pixel(0, 0)), 0);
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(Resolutions, CursorPictures,
+                         testing::Values(CursorKind{"Normal", false, 32, quellix::resources::kCursorHotSpot, 1},
+                                         CursorKind{"Double", true, 64, quellix::resources::kCursorHotSpot2x, 2}),
+                         [](const testing::TestParamInfo<CursorKind>& info) { return std::string(info.param.label); });
+
 TEST(IconPictures, IconExistsAtEverySize)
 {
+    // The icon of a screen of ratio 1 keeps its sizes; the one of a screen of
+    // ratio 2 has the larger ones too.
     const QIcon icon = quellix::resources::appIcon();
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    const QIcon doubleIcon = quellix::resources::appIcon(true);
+    for (int size : {16, 24, 32, 48, 64, 96, 128, 256, 512}) {
         SCOPED_TRACE(size);
+        const bool larger = size == 96 || size == 512;
         const QImage img(QStringLiteral(":/icons/EXEICON_%1.png").arg(size));
         ASSERT_EQ(img.size(), QSize(size, size));
         EXPECT_TRUE(img.hasAlphaChannel());
         EXPECT_EQ(qAlpha(img.pixel(size / 2, size / 2)), 255);
         EXPECT_LT(qAlpha(img.pixel(0, 0)), 64);  // rounded corners
-        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size)));
+        EXPECT_EQ(icon.availableSizes().contains(QSize(size, size)), !larger);
+        EXPECT_TRUE(doubleIcon.availableSizes().contains(QSize(size, size)));
     }
 }
 

@@ -34,6 +34,9 @@
 
 namespace {
 
+using engine::BoardPosition;
+using engine::GAME_OVER;
+using engine::NO_GAME;
 using platform::LoadShared;
 
 int ActionsPerSession()

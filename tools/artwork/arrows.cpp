@@ -67,26 +67,34 @@ void drawHub(QPainter& p)
     p.drawEllipse(hub);
 }
 
-QImage canvas()
+QImage canvas(int scale)
 {
-    QImage img(kFrame, kFrame, QImage::Format_ARGB32_Premultiplied);
+    QImage img(kFrame * scale, kFrame * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     return img;
 }
 
+// Puts the origin at the frame's centre, one unit `scale` pixels.
+void centre(QPainter& p, int scale)
+{
+    p.translate(kCentre * scale, kCentre * scale);
+    if (scale != 1)
+        p.scale(scale, scale);
+}
+
 }  // namespace
 
-QImage arrowFrame(int frame)
+QImage arrowFrame(int frame, int scale)
 {
     const double degrees = (frame - 1) * 22.5;
     const double radians = degrees * std::numbers::pi / 180.0;
     // Light from the upper left, in screen coordinates (y down).
     const double lx = -std::numbers::sqrt2 / 2, ly = -std::numbers::sqrt2 / 2;
 
-    QImage img = canvas();
+    QImage img = canvas(scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.translate(kCentre, kCentre);
+    centre(p, scale);
     p.rotate(degrees);
 
     // Outline first: the whole silhouette stroked in the shadow colour.
@@ -116,12 +124,12 @@ QImage arrowFrame(int frame)
     return hardenAlpha(img);
 }
 
-QImage centreMark()
+QImage centreMark(int scale)
 {
-    QImage img = canvas();
+    QImage img = canvas(scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.translate(kCentre, kCentre);
+    centre(p, scale);
     drawHub(p);
     p.end();
     return hardenAlpha(img);

@@ -45,12 +45,27 @@ void drawStar(QPainter& p, QPointF centre, double outer)
     p.drawPath(s);
 }
 
-QImage smileyFace()
+// A transparent badge canvas of `scale` pixels a unit, and a painter on it
+// that draws in units.
+QImage badgeCanvas(int scale)
 {
-    QImage img(kBadge, kBadge, QImage::Format_ARGB32_Premultiplied);
+    QImage img(kBadge * scale, kBadge * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
-    QPainter p(&img);
+    return img;
+}
+
+void begin(QPainter& p, int scale)
+{
     p.setRenderHint(QPainter::Antialiasing);
+    if (scale != 1)
+        p.scale(scale, scale);
+}
+
+QImage smileyFace(int scale)
+{
+    QImage img = badgeCanvas(scale);
+    QPainter p(&img);
+    begin(p, scale);
     const QRectF face(3, 3, 66, 66);
     QRadialGradient g(QPointF(27, 24), 46, QPointF(24, 20));
     g.setColorAt(0.0, QColor(0xFF, 0xF6, 0xA8));
@@ -84,12 +99,11 @@ QImage smileyFace()
     return img;
 }
 
-QImage monitor(int stars)
+QImage monitor(int stars, int scale)
 {
-    QImage img(kBadge, kBadge, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+    QImage img = badgeCanvas(scale);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+    begin(p, scale);
     const QColor ink(0x22, 0x22, 0x2A);
 
     // Stand and foot.
@@ -156,9 +170,9 @@ QImage monitor(int stars)
 
 }  // namespace
 
-QImage levelBadge(int level)
+QImage levelBadge(int level, int scale)
 {
-    return hardenAlpha(level <= 0 ? smileyFace() : monitor(std::min(level, 6)));
+    return hardenAlpha(level <= 0 ? smileyFace(scale) : monitor(std::min(level, 6), scale));
 }
 
 }  // namespace artwork

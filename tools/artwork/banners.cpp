@@ -65,7 +65,7 @@ const BannerStyle* styleFor(const QString& name)
 
 }  // namespace
 
-QImage banner(const QString& name)
+QImage banner(const QString& name, int scale)
 {
     const BannerStyle* style = styleFor(name);
     if (!style)
@@ -97,10 +97,13 @@ QImage banner(const QString& name)
     const QPainterPath word = fit.map(text);
     const QRectF wordBounds = word.boundingRect();
 
-    QImage img(style->width, style->height, QImage::Format_ARGB32_Premultiplied);
+    // Laid out in units of the box; drawn at `scale` pixels a unit.
+    QImage img(style->width * scale, style->height * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    if (scale != 1)
+        p.scale(scale, scale);
 
     // Drop shadow, then the outline, then the shaded letters.
     const QPainterPath shadowPath = word.translated(shadow, shadow);

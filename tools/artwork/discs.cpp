@@ -2,7 +2,8 @@
 //
 // The disc is modelled as a short cylinder (diameter 120, thickness 34) with a
 // dark face in front and a light face behind, turning about the upright axis
-// through its centre. Every pixel is sampled 4 x 4 times; the pixels the disc
+// through its centre. The disc is 120 units across and drawn at one or two
+// pixels a unit. Every pixel is sampled 4 x 4 times; the pixels the disc
 // covers at least a quarter become opaque, and their colour is blended with
 // the board green by coverage, so the edge is smooth where the disc lies on
 // the board.
@@ -113,21 +114,23 @@ std::optional<Colour> sample(double x, double y, double angle, double lightLevel
 
 }  // namespace
 
-QImage discFrame(int frame)
+QImage discFrame(int frame, int scale)
 {
     frame = std::clamp(frame, 0, 6);
     const double angle = kAngles[frame] * std::numbers::pi / 180.0;
     const Colour board{qRed(kBoardGreen) * 1.0, qGreen(kBoardGreen) * 1.0, qBlue(kBoardGreen) * 1.0};
-    QImage sheet(kSize, kSize, QImage::Format_ARGB32);
+    const int size = kSize * scale;
+    QImage sheet(size, size, QImage::Format_ARGB32);
     sheet.fill(0u);
-    for (int py = 0; py < kSize; ++py) {
-        for (int px = 0; px < kSize; ++px) {
+    for (int py = 0; py < size; ++py) {
+        for (int px = 0; px < size; ++px) {
             Colour sum;
             int hits = 0;
             for (int sy = 0; sy < kSamples; ++sy) {
                 for (int sx = 0; sx < kSamples; ++sx) {
-                    const double x = px + (sx + 0.5) / kSamples - kSize / 2.0;
-                    const double y = py + (sy + 0.5) / kSamples - kSize / 2.0;
+                    // Sample points in units from the disc's centre.
+                    const double x = (px + (sx + 0.5) / kSamples) / scale - kSize / 2.0;
+                    const double y = (py + (sy + 0.5) / kSamples) / scale - kSize / 2.0;
                     if (auto c = sample(x, y, angle, kLightFaceLevel[frame])) {
                         sum.r += c->r;
                         sum.g += c->g;

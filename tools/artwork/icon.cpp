@@ -1,14 +1,18 @@
 // The application icon: the four middle squares of the board in a bevelled
 // frame, with the two dark and two light discs of the opening position.
-// Drawn as vectors at every size, so each size is sharp.
+// Drawn as vectors at every size, so each size is sharp; the scalable icon
+// is the same drawing at the largest size, written as SVG.
 #include "artwork.h"
 
+#include <QBuffer>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 
 #include <algorithm>
+#include <iterator>
 
 namespace artwork {
 namespace {
@@ -44,13 +48,10 @@ void drawDisc(QPainter& p, QPointF centre, double radius, bool dark, double px)
     p.drawEllipse(centre, radius, radius);
 }
 
-}  // namespace
-
-QImage appIcon(int size)
+// Draws the icon for a device of size x size pixels onto p, whose
+// coordinates are device pixels.
+void drawAppIcon(QPainter& p, int size)
 {
-    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / kUnits, size / kUnits);
     const double px = kUnits / size;  // one device pixel in units
@@ -96,8 +97,34 @@ QImage appIcon(int size)
     drawDisc(p, QPointF(right, top), radius, true, px);
     drawDisc(p, QPointF(left, bottom), radius, true, px);
     drawDisc(p, QPointF(right, bottom), radius, false, px);
+}
+
+}  // namespace
+
+QImage appIcon(int size)
+{
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    drawAppIcon(p, size);
     p.end();
     return img;
+}
+
+QByteArray appIconSvg()
+{
+    const int size = kScalableIconSize;
+    QBuffer svg;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize(QSize(size, size));
+    generator.setViewBox(QRect(0, 0, size, size));
+    generator.setTitle(QStringLiteral("Quellix"));
+    generator.setDescription(QStringLiteral("The icon of Quellix: the opening position of Reversi"));
+    QPainter p(&generator);
+    drawAppIcon(p, size);
+    p.end();
+    return svg.data();
 }
 
 }  // namespace artwork

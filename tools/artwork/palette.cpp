@@ -141,6 +141,23 @@ QImage hardenAlpha(const QImage& drawing, int threshold)
     return sheet;
 }
 
+QImage reduceToTable(const QImage& sheet, const QList<QRgb>& table)
+{
+    const QImage argb = sheet.convertToFormat(QImage::Format_ARGB32);
+    const int w = argb.width();
+    const int h = argb.height();
+    // Qt maps every pixel to its nearest table entry; the transparent part is
+    // painted white first so that it maps to white exactly.
+    QImage flat(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        const auto* src = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        auto* dst = reinterpret_cast<QRgb*>(flat.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            dst[x] = qAlpha(src[x]) == 255 ? (src[x] | 0xFF000000u) : kWhite;
+    }
+    return flat.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither | Qt::AvoidDither);
+}
+
 MaskedPair toMaskedPair(const QImage& sheet, const QList<QRgb>& keep)
 {
     const QImage argb = sheet.convertToFormat(QImage::Format_ARGB32);
@@ -156,17 +173,8 @@ MaskedPair toMaskedPair(const QImage& sheet, const QList<QRgb>& keep)
         if (!table.contains(c) && table.size() < 256)
             table.append(c);
 
-    // Qt maps every pixel to its nearest table entry; the transparent part is
-    // painted white first so that it maps to entry 0 exactly.
-    QImage flat(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y) {
-        const auto* src = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        auto* dst = reinterpret_cast<QRgb*>(flat.scanLine(y));
-        for (int x = 0; x < w; ++x)
-            dst[x] = qAlpha(src[x]) == 255 ? (src[x] | 0xFF000000u) : kWhite;
-    }
     MaskedPair pair;
-    pair.colour = flat.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither | Qt::AvoidDither);
+    pair.colour = reduceToTable(argb, table);
 
     pair.mask = QImage(w, h, QImage::Format_Mono);
     pair.mask.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});

@@ -9,15 +9,19 @@
 #include "engine/board_position.h"
 #include "engine/robot.h"
 #include "engine/selfplay.h"
+#include "quellix_version.h"
 
 namespace {
+
+using engine::BoardPosition;
+using engine::SelfPlayResult;
 
 constexpr int EXIT_USAGE = 2;
 constexpr uint64_t MAX_PERFT_DEPTH = 12;
 constexpr uint64_t MAX_EVAL_PARENT_MOVES = 48;
 
 const char* const USAGE = "usage: quellix-engine perft DEPTH (0..12) | eval POSITION PARENT_MOVES (0..48) | "
-                          "choose POSITION LEVEL (1..6) SEED | selfplay SEED LEVEL1 LEVEL2 | bench";
+                          "choose POSITION LEVEL (1..6) SEED | hint POSITION | selfplay SEED LEVEL1 LEVEL2 | bench";
 
 // Reports a bad invocation on one line of stderr and returns the exit status.
 int fail(const std::string& problem)
@@ -82,7 +86,7 @@ bool parsePosition(std::string_view text, BoardPosition& position)
     }
     // finishMove after a move of the other side lists this side's moves and
     // falls back to the pass state or the end of the game as needed.
-    position.sideToMove = 3 - side;
+    position.sideToMove = engine::opponent(side);
     position.finishMove();
     return true;
 }
@@ -109,7 +113,7 @@ int runPerft(int argc, char** argv)
         return fail("DEPTH must be a whole number from 0 to 12");
     BoardPosition start;
     start.setStartPosition();
-    std::printf("%llu\n", static_cast<unsigned long long>(perft(start, static_cast<int>(depth))));
+    std::printf("%llu\n", static_cast<unsigned long long>(engine::perft(start, static_cast<int>(depth))));
     return 0;
 }
 
@@ -144,9 +148,23 @@ int runChoose(int argc, char** argv)
     if (position.moveCount == 0)
         return fail("the side to move has no legal move in POSITION");
     const std::atomic<bool> never{false};
-    setRandomSeed(static_cast<uint32_t>(seed));
-    const int32_t square = chooseRobotMove(position, static_cast<int>(level), never);
-    std::printf("%d %u\n", static_cast<int>(square), static_cast<unsigned>(randomSeed()));
+    engine::Random random(static_cast<uint32_t>(seed));
+    const int32_t square = engine::chooseRobotMove(position, static_cast<int>(level), random, never);
+    std::printf("%d %u\n", static_cast<int>(square), static_cast<unsigned>(random.seed()));
+    return 0;
+}
+
+int runHint(int argc, char** argv)
+{
+    if (argc != 3)
+        return fail("hint takes one argument: POSITION");
+    BoardPosition position;
+    if (!parsePosition(argv[2], position))
+        return fail("POSITION must be 64 of '.', 'X', 'O' and then 'X' or 'O'");
+    if (position.moveCount == 0)
+        return fail("the side to move has no legal move in POSITION");
+    const std::atomic<bool> never{false};
+    std::printf("%d\n", static_cast<int>(engine::chooseHint(position, never)));
     return 0;
 }
 
@@ -172,7 +190,7 @@ int runSelfPlay(int argc, char** argv)
         return fail("LEVEL1 must be a whole number from 1 to 6");
     if (!parseLevel(argv[4], level2))
         return fail("LEVEL2 must be a whole number from 1 to 6");
-    const SelfPlayResult game = selfPlay(static_cast<uint32_t>(seed), level1, level2);
+    const SelfPlayResult game = engine::selfPlay(static_cast<uint32_t>(seed), level1, level2);
     std::string line;
     for (int32_t move : game.moves) {
         if (!line.empty())
@@ -196,7 +214,7 @@ int runBench(int argc)
     uint64_t totalNodes = 0;
     for (const auto& levels : PAIRINGS) {
         for (uint32_t seed = 1; seed <= 3; ++seed) {
-            const SelfPlayResult result = selfPlay(seed, levels[0], levels[1]);
+            const SelfPlayResult result = engine::selfPlay(seed, levels[0], levels[1]);
             for (int32_t move : result.moves)
                 signature.add(move);
             signature.add(result.discCount1);
@@ -216,6 +234,21 @@ int runBench(int argc)
 
 int main(int argc, char** argv)
 {
+    // --help and --version stand alone; with anything after them they are
+    // bad input like any other.
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::printf("%s\n\n%s", USAGE,
+                    "Runs the Quellix game engine on one task and prints the result on standard output.\n"
+                    "A POSITION is 64 characters, one a square, row by row from the top left\n"
+                    "('.' empty, 'X' player 1, 'O' player 2), then 'X' or 'O' for the side to move.\n"
+                    "Bad input is reported on standard error with exit status 2.\n"
+                    "See quellix-engine(6) for every command.\n");
+        return 0;
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::printf("quellix-engine %s\n", QUELLIX_VERSION);
+        return 0;
+    }
     if (argc < 2)
         return fail(std::string("missing sub-command; ") + USAGE);
     const std::string_view command = argv[1];
@@ -225,6 +258,8 @@ int main(int argc, char** argv)
         return runEval(argc, argv);
     if (command == "choose")
         return runChoose(argc, argv);
+    if (command == "hint")
+        return runHint(argc, argv);
     if (command == "selfplay")
         return runSelfPlay(argc, argv);
     if (command == "bench")

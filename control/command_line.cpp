@@ -1,0 +1,73 @@
+#include "control/command_line.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+#include "quellix_version.h"
+
+namespace {
+
+// The words of the help text, all of them here.
+const char* const DESCRIPTION = "Reversi on an 8 by 8 board. Each of the two players is a human who plays\n"
+                                "with the mouse or a robot of level 1 to 6.";
+const char* const HELP_OPTION = "Show this help and exit.";
+const char* const VERSION_OPTION = "Show the version and exit.";
+
+struct Options {
+    Options()
+    {
+        // "-reverse" is one of Qt's options, not -r -e -v ...: single-dash
+        // words are read whole.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.setApplicationDescription(QString::fromUtf8(DESCRIPTION));
+        parser.addOption(help);
+        parser.addOption(version);
+    }
+    QCommandLineParser parser;
+    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QString::fromUtf8(HELP_OPTION)};
+    const QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                                     QString::fromUtf8(VERSION_OPTION)};
+};
+
+}  // namespace
+
+CommandLineRequest ReadCommandLine(const QStringList& arguments)
+{
+    Options options;
+    // Unknown options and words make parse() report an error; they are
+    // Qt's or nobody's, and neither stops the game from starting.
+    options.parser.parse(arguments);
+    if (options.parser.isSet(options.version))
+        return CommandLineRequest::ShowVersion;
+    if (options.parser.isSet(options.help))
+        return CommandLineRequest::ShowHelp;
+    return CommandLineRequest::Play;
+}
+
+std::optional<int> AnswerCommandLine(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    switch (ReadCommandLine(arguments)) {
+    case CommandLineRequest::Play:
+        return std::nullopt;
+    case CommandLineRequest::ShowVersion:
+        std::printf("quellix %s\n", QUELLIX_VERSION);
+        return 0;
+    case CommandLineRequest::ShowHelp: {
+        // The help text names the program as it was called, which Qt takes
+        // from the application object; a core one needs no display.
+        int coreArgc = argc;
+        const QCoreApplication core(coreArgc, argv);
+        Options options;
+        options.parser.parse(arguments);
+        std::fputs(options.parser.helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    }
+    return std::nullopt;
+}
