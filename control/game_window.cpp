@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
+#include <array>
 
 #include "board/drawing_context_guard.h"
 #include "control/about_dialog.h"
@@ -29,13 +30,17 @@ const QString SETTINGS_SECTION = QStringLiteral("Settings");
 const QString SETTING_NAMES[2] = {QStringLiteral("Player1Level"), QStringLiteral("Player2Level")};
 constexpr int DEFAULT_KINDS[2] = {0, 3};
 
-// A stored kind outside 0 to 6, or one that is not a number, reads as the
-// entry's default: the menus, the badges and the robot know only 0 to 6.
-int ReadPlayerKind(int side)
+// Both stored kinds, from one reading of the settings. A stored kind outside
+// 0 to 6, or one that is not a number, reads as the entry's default: the
+// menus, the badges and the robot know only 0 to 6.
+std::array<int, 2> ReadPlayerKinds()
 {
-    const int fallback = DEFAULT_KINDS[side - 1];
-    const int kind = platform::ReadSettingInt(SETTINGS_SECTION, SETTING_NAMES[side - 1], fallback);
-    return kind >= 0 && kind <= 6 ? kind : fallback;
+    platform::SettingInt stored[2] = {{SETTING_NAMES[0], DEFAULT_KINDS[0]}, {SETTING_NAMES[1], DEFAULT_KINDS[1]}};
+    platform::ReadSettingInts(platform::SettingsFilePath(), SETTINGS_SECTION, stored);
+    std::array<int, 2> kinds{};
+    for (int i = 0; i < 2; ++i)
+        kinds[i] = stored[i].value >= 0 && stored[i].value <= 6 ? stored[i].value : DEFAULT_KINDS[i];
+    return kinds;
 }
 
 const char* const KIND_ITEMS[7] = {
@@ -75,12 +80,11 @@ GameWindow::GameWindow()
     connect(startClearButton, &QPushButton::clicked, this, [this] { OnCommand(ID_START_CLEAR_BUTTON); });
     connect(passButton, &QPushButton::clicked, this, [this] { OnCommand(ID_PASS_BUTTON); });
 
-    const int kind1 = ReadPlayerKind(1);
-    const int kind2 = ReadPlayerKind(2);
-    playerKind[0] = kind1;
-    playerKind[1] = kind2;
-    SetPlayerKind(1, kind1);
-    SetPlayerKind(2, kind2);
+    const std::array<int, 2> kinds = ReadPlayerKinds();
+    playerKind[0] = kinds[0];
+    playerKind[1] = kinds[1];
+    SetPlayerKind(1, kinds[0]);
+    SetPlayerKind(2, kinds[1]);
     UpdateTurn();
 }
 
@@ -165,8 +169,12 @@ void GameWindow::OnCommand(int id)
     if (id >= ID_PLAYER1_FIRST && id < 500) {
         const int side = id < ID_PLAYER2_FIRST ? 1 : 2;
         const int kind = id - (side == 1 ? ID_PLAYER1_FIRST : ID_PLAYER2_FIRST);
-        if (kind >= 0 && kind <= 6)
+        if (kind >= 0 && kind <= 6) {
             SetPlayerKind(side, kind);
+            // A choice made in the menus is kept at once, so that it survives
+            // however the program ends.
+            SavePlayerKinds();
+        }
         return;
     }
     switch (id) {
@@ -270,11 +278,23 @@ void GameWindow::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
-    platform::WriteSettingInt(SETTINGS_SECTION, SETTING_NAMES[0], PlayerKindOf(1));
-    platform::WriteSettingInt(SETTINGS_SECTION, SETTING_NAMES[1], PlayerKindOf(2));
-    AbandonAll();
-    HelpWindow::CloseFor(this);
+    StopTasksAndSave();
     e->accept();
+}
+
+void GameWindow::StopTasksAndSave()
+{
+    // The tasks first: saving may wait for another writer of the settings,
+    // and no task may run on meanwhile.
+    AbandonAll();
+    SavePlayerKinds();
+    HelpWindow::CloseFor(this);
+}
+
+void GameWindow::SavePlayerKinds() const
+{
+    const platform::SettingInt kinds[2] = {{SETTING_NAMES[0], PlayerKindOf(1)}, {SETTING_NAMES[1], PlayerKindOf(2)}};
+    platform::WriteSettingInts(platform::SettingsFilePath(), SETTINGS_SECTION, kinds);
 }
 
 // ---------------------------------------------------------------------------

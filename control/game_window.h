@@ -67,6 +67,14 @@ public:
     void AbandonRobot();
     void AbandonAll();
 
+    // --- Settings and ending (window thread) ---
+    // Both players' kinds in one write of the settings; a failure is not
+    // reported and the program goes on.
+    void SavePlayerKinds() const;
+    // The end of the program, with or without the exit question before it:
+    // abandons the tasks, then saves the kinds and closes the help window.
+    void StopTasksAndSave();
+
     // --- Commands and cursors ---
     void OnCommand(int id);
     bool IsCommandEnabled(int id) const;

@@ -33,6 +33,10 @@ protected:
         ASSERT_TRUE(settingsDir.isValid());
         QCoreApplication::setOrganizationName(QStringLiteral("Tamsvelder"));
         QCoreApplication::setApplicationName(QStringLiteral("quellix"));
+        // The window's settings file, and QSettings in the helpers below,
+        // both under the test's own folder.
+        savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsDir.path()));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
         BackgroundTask::SetTimeScale(0);
@@ -43,6 +47,7 @@ protected:
         if (window)
             window->AbandonAll();
         window.reset();
+        qputenv("XDG_CONFIG_HOME", savedConfigHome);
         BackgroundTask::SetTimeScale(1);
         AnimationTask::SetPauseObserverForTesting(nullptr);
     }
@@ -86,6 +91,7 @@ protected:
     }
 
     QTemporaryDir settingsDir;
+    QByteArray savedConfigHome;
     std::unique_ptr<GameWindow> window;
 };
 
