@@ -17,8 +17,8 @@ GameWindow* InitInstance();
 // From now on SIGTERM, SIGHUP and SIGINT end the program in order, on the
 // window thread: the window abandons its tasks and saves the players' kinds,
 // then `quit` runs (the program: leave the event loop with status 0). The
-// exit question is not asked. The returned object keeps the signals routed
-// so until it is destroyed.
+// exit question is not asked. The signals stay routed so while the returned
+// object lives.
 std::unique_ptr<platform::TerminationSignals> EndInOrderOnSignals(GameWindow* window, std::function<void()> quit);
 
 // When the desktop session ends (logout, shutdown), the session manager's
