@@ -71,17 +71,6 @@ INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignalsTest,
                                          Delivery{"HupOnAWorker", SIGHUP, true}),
                          [](const testing::TestParamInfo<Delivery>& info) { return std::string(info.param.name); });
 
-TEST(TerminationSignals, SignalsArrivingTogetherAreCalledInTheirOrder)
-{
-    Recorder recorder;
-    TerminationSignals routed(recorder.Handler());
-    std::raise(SIGHUP);
-    std::raise(SIGINT);
-    std::raise(SIGTERM);
-    ASSERT_TRUE(recorder.WaitFor(3));
-    EXPECT_EQ(recorder.received, (std::vector<int>{SIGHUP, SIGINT, SIGTERM}));
-}
-
 std::atomic<int> formerHandlerCalls{0};
 void FormerHandler(int)
 {
