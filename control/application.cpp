@@ -3,11 +3,14 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
+#include <QSessionManager>
 #include <ctime>
 
 #include "control/game_window.h"
 #include "quellix_version.h"
+#include "platform/termination_signals.h"
 
 GameWindow* InitInstance()
 {
@@ -32,4 +35,20 @@ GameWindow* InitInstance()
         window->move(screen->availableGeometry().center() - window->rect().center());
     window->show();
     return window;
+}
+
+std::unique_ptr<platform::TerminationSignals> EndInOrderOnSignals(GameWindow* window, std::function<void()> quit)
+{
+    return std::make_unique<platform::TerminationSignals>(
+        [window = QPointer<GameWindow>(window), quit = std::move(quit)](int) {
+            if (window)
+                window->StopTasksAndSave();
+            quit();
+        });
+}
+
+void SaveKindsOnLogout(GameWindow* window)
+{
+    QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, window,
+                     [window](QSessionManager&) { window->SavePlayerKinds(); });
 }

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <array>
 
 #include "control/about_dialog.h"
 #include "control/client_area.h"
@@ -23,13 +24,17 @@ const QString SETTINGS_SECTION = QStringLiteral("Settings");
 const QString SETTING_NAMES[2] = {QStringLiteral("Player1Level"), QStringLiteral("Player2Level")};
 constexpr int DEFAULT_KINDS[2] = {HUMAN, 3};
 
-// A stored kind outside 0 to 6, or one that is not a number, reads as the
-// entry's default: the menus, the badges and the robot know only 0 to 6.
-int ReadPlayerKind(int side)
+// Both stored kinds, from one reading of the settings. A stored kind outside
+// 0 to 6, or one that is not a number, reads as the entry's default: the
+// menus, the badges and the robot know only 0 to 6.
+std::array<int, 2> ReadPlayerKinds()
 {
-    const int fallback = DEFAULT_KINDS[side - 1];
-    const int kind = platform::ReadSettingInt(SETTINGS_SECTION, SETTING_NAMES[side - 1], fallback);
-    return IsValidPlayerKind(kind) ? kind : fallback;
+    platform::SettingInt stored[2] = {{SETTING_NAMES[0], DEFAULT_KINDS[0]}, {SETTING_NAMES[1], DEFAULT_KINDS[1]}};
+    platform::ReadSettingInts(platform::SettingsFilePath(), SETTINGS_SECTION, stored);
+    std::array<int, 2> kinds{};
+    for (int i = 0; i < 2; ++i)
+        kinds[i] = IsValidPlayerKind(stored[i].value) ? stored[i].value : DEFAULT_KINDS[i];
+    return kinds;
 }
 
 const char* const KIND_ITEMS[7] = {
@@ -81,11 +86,10 @@ GameWindow::GameWindow(uint32_t robotSeed)
     connect(startClearButton_, &QPushButton::clicked, this, [this] { OnCommand(ID_START_CLEAR_BUTTON); });
     connect(passButton_, &QPushButton::clicked, this, [this] { OnCommand(ID_PASS_BUTTON); });
 
-    const int kind1 = ReadPlayerKind(1);
-    const int kind2 = ReadPlayerKind(2);
+    const std::array<int, 2> kinds = ReadPlayerKinds();
     // The kinds equal those stored, so this only puts the radio marks.
-    game_.SetPlayerKind(1, kind1);
-    game_.SetPlayerKind(2, kind2);
+    game_.SetPlayerKind(1, kinds[0]);
+    game_.SetPlayerKind(2, kinds[1]);
     game_.UpdateTurn();
 }
 
@@ -168,8 +172,12 @@ void GameWindow::OnCommand(int id)
     if (id >= ID_PLAYER1_FIRST && id < 500) {
         const int side = id < ID_PLAYER2_FIRST ? 1 : 2;
         const int kind = id - FirstPlayerCommand(side);
-        if (IsValidPlayerKind(kind))
+        if (IsValidPlayerKind(kind)) {
             game_.SetPlayerKind(side, kind);
+            // A choice made in the menus is kept at once, so that it survives
+            // however the program ends.
+            SavePlayerKinds();
+        }
         return;
     }
     switch (id) {
@@ -290,11 +298,23 @@ void GameWindow::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
-    platform::WriteSettingInt(SETTINGS_SECTION, SETTING_NAMES[0], game_.PlayerKind(1));
-    platform::WriteSettingInt(SETTINGS_SECTION, SETTING_NAMES[1], game_.PlayerKind(2));
-    game_.AbandonAll();
-    HelpWindow::CloseFor(this);
+    StopTasksAndSave();
     e->accept();
+}
+
+void GameWindow::StopTasksAndSave()
+{
+    // The tasks first: saving may wait for another writer of the settings,
+    // and no task may run on meanwhile.
+    game_.AbandonAll();
+    SavePlayerKinds();
+    HelpWindow::CloseFor(this);
+}
+
+void GameWindow::SavePlayerKinds() const
+{
+    const platform::SettingInt kinds[2] = {{SETTING_NAMES[0], game_.PlayerKind(1)}, {SETTING_NAMES[1], game_.PlayerKind(2)}};
+    platform::WriteSettingInts(platform::SettingsFilePath(), SETTINGS_SECTION, kinds);
 }
 
 // ---------------------------------------------------------------------------

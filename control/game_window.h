@@ -46,6 +46,14 @@ public:
     BoardView& Board() { return boardView_; }
     PlayerPanel& Panel(int side) { return side == 1 ? panel1_ : panel2_; }
 
+    // --- Settings and ending (window thread) ---
+    // Both players' kinds in one write of the settings; a failure is not
+    // reported and the program goes on.
+    void SavePlayerKinds() const;
+    // The end of the program, with or without the exit question before it:
+    // abandons the tasks, then saves the kinds and closes the help window.
+    void StopTasksAndSave();
+
     // --- Commands and cursors ---
     void OnCommand(int id);
     bool IsCommandEnabled(int id) const;

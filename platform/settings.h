@@ -1,16 +1,46 @@
-// The per-user settings store: integers by section and entry. The store is
-// named by the application's organisation and name (QCoreApplication), so on
-// Linux it is ~/.config/ORGANISATION/APPLICATION.conf.
+// The per-user settings store: integers by section and entry, in one file in
+// the format QSettings reads and writes. The file is named by the
+// application's organisation and name (QCoreApplication), so on Linux it is
+// ~/.config/ORGANISATION/APPLICATION.conf (or under $XDG_CONFIG_HOME).
+//
+// Reading never blocks: only a regular file is read, and anything else in
+// its place (a FIFO, a device, a directory) reads as an empty store. Writing
+// replaces the whole file at once, under the same lock file QSettings takes
+// (FILE.lock), waiting for another writer at most SETTINGS_LOCK_WAIT_MS.
 #pragma once
 
 #include <QString>
+#include <span>
 
 namespace platform {
 
-// The stored integer, or `fallback` when the entry is absent or is not a
-// whole number that fits in 32 bits.
+// How long a write waits for another writer's lock before it gives up.
+inline constexpr int SETTINGS_LOCK_WAIT_MS = 1000;
+
+// One integer entry of a section.
+struct SettingInt {
+    QString entry;
+    int value;
+};
+
+// The path of this application's settings file.
+QString SettingsFilePath();
+
+// Reads the entries of `section` of `file` from one reading of it, so that
+// they all come from the same version of the file. An entry keeps its value
+// (the fallback) when it is absent or is not a whole number that fits in 32
+// bits. Symbolic links are followed.
+void ReadSettingInts(const QString& file, const QString& section, std::span<SettingInt> entries);
+
+// The stored integer of this application's settings file, or `fallback`.
 int ReadSettingInt(const QString& section, const QString& entry, int fallback);
-// Writes the integer and saves the store at once. Failures are not reported.
-void WriteSettingInt(const QString& section, const QString& entry, int value);
+
+// Writes the entries of `section` of `file` together, in one atomic
+// replacement of the file: readers and other writers see all of them or
+// none. Every other section and entry of the file is kept. A symbolic link is
+// followed and its target replaced. Returns false, leaving the file as it
+// was, when the lock cannot be had within SETTINGS_LOCK_WAIT_MS, when the
+// file is read-only or is not a regular file, or when it cannot be replaced.
+bool WriteSettingInts(const QString& file, const QString& section, std::span<const SettingInt> entries);
 
 }  // namespace platform

@@ -34,6 +34,10 @@ protected:
         ASSERT_TRUE(settingsDir.isValid());
         QCoreApplication::setOrganizationName(QStringLiteral("Tamsvelder"));
         QCoreApplication::setApplicationName(QStringLiteral("quellix"));
+        // The window's settings file, and QSettings in the helpers below,
+        // both under the test's own folder.
+        savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsDir.path()));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
         TestSeam::SetTimeScale(0);
@@ -44,6 +48,7 @@ protected:
         if (window)
             window->Game().AbandonAll();
         window.reset();
+        qputenv("XDG_CONFIG_HOME", savedConfigHome);
         TestSeam::SetTimeScale(1);
         TestSeam::SetPauseObserver(nullptr);
     }
@@ -88,6 +93,7 @@ protected:
     }
 
     QTemporaryDir settingsDir;
+    QByteArray savedConfigHome;
     std::unique_ptr<GameWindow> window;
 };
 

@@ -250,8 +250,37 @@ else
   fail "no settings were written to $conf"
 fi
 
+# --- Again: a choice is saved as it is made; SIGTERM ends the program in order -
+
+if [ -f "$conf" ]; then
+  "$binary" &
+  pid=$!
+  wid=$(timeout 30 xdotool search --sync --name '^Quellix$' | head -n 1)
+  [ -n "$wid" ] || fatal "the window did not appear again within 30 s"
+  timeout 20 xdotool windowfocus --sync "$wid" || fatal "the window could not be given the keyboard focus again"
+  xdotool key --clearmodifiers alt+2
+  xdotool key 5
+  saved() { grep -qx 'Player1Level=2' "$conf" && grep -qx 'Player2Level=5' "$conf"; }
+  poll 5 saved || fail "choosing Robot 5 for player 2 was not saved while the program runs: $(tr '\n' ' ' < "$conf")"
+  xdotool key --clearmodifiers alt+1
+  xdotool key h
+  human_saved() { grep -qx 'Player1Level=0' "$conf"; }
+  poll 5 human_saved || fail "choosing Human for player 1 was not saved: $(tr '\n' ' ' < "$conf")"
+  kill -TERM "$pid"
+  if poll 3 exited; then
+    wait "$pid"
+    status=$?
+    pid=
+    [ "$status" = 0 ] || fail "after SIGTERM the program exited with status $status"
+  else
+    fatal "the program did not end within 3 s of SIGTERM"
+  fi
+  grep -qx 'Player1Level=0' "$conf" && grep -qx 'Player2Level=5' "$conf" ||
+    fail "after SIGTERM $conf does not hold Player1Level=0 and Player2Level=5: $(tr '\n' ' ' < "$conf")"
+fi
+
 if ((failures)); then
   echo "$failures check(s) failed; screenshots in $out"
   exit 1
 fi
-echo "PASS: started, played, changed levels, cleared and exited; screenshots in $out"
+echo "PASS: started, played, changed levels, cleared, exited, saved choices at once and ended on SIGTERM; screenshots in $out"
