@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "platform/translations.h"
 #include "quellix_version.h"
 
 namespace {
@@ -68,9 +69,11 @@ std::optional<int> AnswerCommandLine(int argc, char** argv)
         return 0;
     case CommandLineRequest::ShowHelp: {
         // The help text names the program as it was called, which Qt takes
-        // from the application object; a core one needs no display.
+        // from the application object; a core one needs no display. It is
+        // in the user's language.
         int coreArgc = argc;
         const QCoreApplication core(coreArgc, argv);
+        const platform::Translations translations;
         Options options;
         options.parser.parse(arguments);
         std::fputs(options.parser.helpText().toLocal8Bit().constData(), stdout);
