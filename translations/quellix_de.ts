@@ -5,79 +5,79 @@
     <name>AboutDialog</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Januar</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Februar</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>März</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Juni</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Juli</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>August</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktober</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezember</translation>
     </message>
     <message>
         <source>About Quellix</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Quellix</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1, %2 %3</source>
         <extracomment>%1 is the version number, %2 the month and %3 the year of the release.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version %1, %2 %3</translation>
     </message>
     <message>
         <source>by Tamsvelder</source>
         <extracomment>The author.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>von Tamsvelder</translation>
     </message>
     <message>
         <source>With thanks to all who showed how a robot should weigh its discs.</source>
         <extracomment>Two lines at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit Dank an alle, die gezeigt haben, wie ein Roboter seine Steine bewerten soll.</translation>
     </message>
     <message>
         <source>(Tamsvelder games)</source>
         <extracomment>The author&apos;s address, in parentheses.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(Tamsvelder-Spiele)</translation>
     </message>
 </context>
 <context>
@@ -86,84 +86,85 @@
         <source>Reversi on an 8 by 8 board. Each of the two players is a human who plays
 with the mouse or a robot of level 1 to 6.</source>
         <extracomment>quellix --help: what the program is. Lines of 76 characters at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reversi auf einem Brett mit 8 × 8 Feldern. Jeder der beiden Spieler ist ein
+Mensch, der mit der Maus spielt, oder ein Roboter der Stufe 1 bis 6.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt diese Hilfe und beendet das Programm.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Version und beendet das Programm.</translation>
     </message>
 </context>
 <context>
     <name>GameWindow</name>
     <message>
         <source>&amp;Human</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mensch</translation>
     </message>
     <message>
         <source>Robot &amp;1 - Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>Roboter &amp;1 - Anfänger</translation>
     </message>
     <message>
         <source>Robot &amp;2 - Getting better</source>
-        <translation type="unfinished"></translation>
+        <translation>Roboter &amp;2 - Macht Fortschritte</translation>
     </message>
     <message>
         <source>Robot &amp;3 - Pretty good</source>
-        <translation type="unfinished"></translation>
+        <translation>Roboter &amp;3 - Ziemlich gut</translation>
     </message>
     <message>
         <source>Robot &amp;4 - Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Roboter &amp;4 - Experte</translation>
     </message>
     <message>
         <source>Robot &amp;5 - Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Roboter &amp;5 - Zauberer</translation>
     </message>
     <message>
         <source>Robot &amp;6 - Perfectionist</source>
-        <translation type="unfinished"></translation>
+        <translation>Roboter &amp;6 - Perfektionist</translation>
     </message>
     <message>
         <source>&amp;Game</source>
         <extracomment>Menu. In the menu bar and in each menu, every text has a mnemonic (the letter after the &amp;) of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>&amp;Start Game	F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;starten	F2</translation>
     </message>
     <message>
         <source>&amp;Clear Game	Ctrl-F2</source>
         <extracomment>After the tab: the key, as the keyboards of your language name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brett &amp;leeren	Strg+F2</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Player &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler &amp;1</translation>
     </message>
     <message>
         <source>Player &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler &amp;2</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Help Contents	F1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt	F1</translation>
     </message>
     <message>
         <source>&amp;About Quellix</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Quellix</translation>
     </message>
 </context>
 <context>
@@ -198,11 +199,43 @@ level, the more strongly it favours them. Level 1 is a gentle beginner; level 6 
 away.&lt;/p&gt;
 </source>
         <extracomment>HTML: translate the text, keep the markup. &quot;Player 1&quot;, &quot;Player 2&quot;, &quot;Start Game&quot;, &quot;Pass&quot; and &quot;Clear Board&quot; are the menus&apos; and buttons&apos; texts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;h2&gt;Quellix&lt;/h2&gt;
+&lt;h3&gt;Die Regeln&lt;/h3&gt;
+&lt;p&gt;Zwei Spieler setzen abwechselnd Steine auf ein Brett mit 8 × 8 Feldern: Spieler&amp;nbsp;1 spielt die dunklen
+Steine und beginnt, Spieler&amp;nbsp;2 die hellen. Zu Beginn stehen in der Mitte je zwei Steine jeder Farbe.&lt;/p&gt;
+&lt;p&gt;Jeder Zug muss schlagen: Der neue Stein und ein anderer Stein derselben Farbe müssen in gerader Linie
+(waagerecht, senkrecht oder diagonal) eine lückenlose Reihe gegnerischer Steine einschließen. Jeder
+eingeschlossene Stein wird umgedreht und nimmt die Farbe des Ziehenden an, und zwar in jeder Richtung, in
+der der Zug Steine einschließt.&lt;/p&gt;
+&lt;p&gt;Wer nirgends schlagen kann, muss passen; dann zieht der andere Spieler noch einmal. Das Spiel endet, wenn
+keiner von beiden mehr ziehen kann, meist wenn das Brett voll ist. Wer mehr Steine hat, gewinnt.&lt;/p&gt;
+&lt;h3&gt;So wird gespielt&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Wähle in den Menüs &lt;b&gt;Spieler 1&lt;/b&gt; und &lt;b&gt;Spieler 2&lt;/b&gt;, wer welche Farbe spielt: einen Menschen oder
+einen Roboter der Stufe 1 bis 6. Zwei Menschen können an einer Maus gegeneinander spielen; zwei Roboter
+spielen allein.&lt;/li&gt;
+&lt;li&gt;Klicke auf &lt;b&gt;Spiel starten&lt;/b&gt; (oder drücke F2). Die Anzeige des Spielers, der am Zug ist, tritt
+hervor.&lt;/li&gt;
+&lt;li&gt;Bist du am Zug, markieren kleine Kreuze die Felder, auf die du setzen kannst: Klicke eines davon an. Der
+Mauszeiger zeigt die Farbe deiner Steine.&lt;/li&gt;
+&lt;li&gt;Kannst du nicht ziehen, sagt es dir die Anzeige: Klicke auf &lt;b&gt;Passen&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;Jeder Zug wird in Bewegung gezeigt: Ein Pfeil schaut sich rund um den neuen Stein um, und die
+geschlagenen Steine drehen sich um.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Brett leeren&lt;/b&gt; (oder Strg+F2) beendet das Spiel. Welche Spieler du gewählt hast, merkt sich das
+Programm für das nächste Mal.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Roboterstufen&lt;/h3&gt;
+&lt;p&gt;Ein Roboter der Stufe &lt;i&gt;n&lt;/i&gt; rechnet &lt;i&gt;n&lt;/i&gt; Züge voraus. Am meisten zählen für ihn Steine, die nie
+mehr umgedreht werden können, dann, mehr Züge zur Auswahl zu haben als sein Gegner, und dann die Zahl der
+Steine. Er spielt nicht immer seinen besten Zug: Er lost unter seinen Zügen, wobei die besseren größere
+Chancen haben, und je höher die Stufe, desto stärker bevorzugt er sie. Stufe 1 ist ein gutmütiger Anfänger;
+Stufe 6 verschenkt kaum etwas.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>Quellix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellix-Hilfe</translation>
     </message>
 </context>
 <context>
@@ -210,83 +243,83 @@ away.&lt;/p&gt;
     <message>
         <source>It&apos;s your turn</source>
         <extracomment>Panel message under the player&apos;s &quot;GO!&quot; picture. Panel messages are drawn at a fixed size in a fixed place of the panel: keep them about as short as the English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Du bist am Zug</translation>
     </message>
     <message>
         <source>It&apos;s my turn</source>
         <extracomment>Panel message of a robot about to move, first line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ich bin am Zug</translation>
     </message>
     <message>
         <source>Please wait</source>
         <extracomment>Panel message of a robot about to move, second line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten</translation>
     </message>
     <message>
         <source>I had to pass</source>
         <extracomment>Panel message of a robot that could not move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ich musste passen</translation>
     </message>
     <message>
         <source>You can&apos;t move</source>
         <extracomment>Panel message of a human who cannot move, first line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zug möglich</translation>
     </message>
     <message>
         <source>Click “Pass”</source>
         <extracomment>Panel message of a human who cannot move, second line: the name of the Pass button, in quotation marks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wähle „Passen“</translation>
     </message>
     <message>
         <source>Clear Board</source>
         <extracomment>Button that ends the game and empties the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brett leeren</translation>
     </message>
     <message>
         <source>Start Game</source>
         <extracomment>Button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spiel starten</translation>
     </message>
     <message>
         <source>Pass</source>
         <extracomment>Button of a human who cannot move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Passen</translation>
     </message>
     <message numerus="yes">
         <source>%d pieces</source>
         <extracomment>A player&apos;s number of discs on the board, beside their disc in the panel, for every number but one, which has its own text, &quot;1 piece&quot;. Translate with %n for the number, in each plural form. Keep it short.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Stein</numerusform>
+            <numerusform>%n Steine</numerusform>
         </translation>
     </message>
     <message>
         <source>1 piece</source>
         <extracomment>A player&apos;s number of discs when it is one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 Stein</translation>
     </message>
     <message>
         <source>Quellix</source>
         <extracomment>The program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quellix</translation>
     </message>
     <message>
         <source>Are you sure you want to clear the board and start over?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchtest du das Brett wirklich leeren und neu anfangen?</translation>
     </message>
     <message>
         <source>Start over?</source>
         <extracomment>Title of the question &quot;Are you sure you want to clear the board and start over?&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neu anfangen?</translation>
     </message>
     <message>
         <source>Are you sure you want to exit Quellix?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchtest du Quellix wirklich beenden?</translation>
     </message>
     <message>
         <source>Exit?</source>
         <extracomment>Title of the question &quot;Are you sure you want to exit Quellix?&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beenden?</translation>
     </message>
 </context>
 </TS>
