@@ -5,79 +5,79 @@
     <name>AboutDialog</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>janvier</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>février</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>mars</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>avril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>juin</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>juillet</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>août</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>septembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>octobre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>novembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>décembre</translation>
     </message>
     <message>
         <source>About Quellix</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Quellix</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1, %2 %3</source>
         <extracomment>%1 is the version number, %2 the month and %3 the year of the release.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version %1, %2 %3</translation>
     </message>
     <message>
         <source>by Tamsvelder</source>
         <extracomment>The author.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>par Tamsvelder</translation>
     </message>
     <message>
         <source>With thanks to all who showed how a robot should weigh its discs.</source>
         <extracomment>Two lines at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Merci à tous ceux qui ont montré comment un robot doit évaluer ses pions.</translation>
     </message>
     <message>
         <source>(Tamsvelder games)</source>
         <extracomment>The author&apos;s address, in parentheses.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(jeux Tamsvelder)</translation>
     </message>
 </context>
 <context>
@@ -86,84 +86,85 @@
         <source>Reversi on an 8 by 8 board. Each of the two players is a human who plays
 with the mouse or a robot of level 1 to 6.</source>
         <extracomment>quellix --help: what the program is. Lines of 76 characters at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reversi sur un plateau de 8 cases sur 8. Chacun des deux joueurs est un humain
+qui joue avec la souris ou un robot de niveau 1 à 6.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide et quitte.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version et quitte.</translation>
     </message>
 </context>
 <context>
     <name>GameWindow</name>
     <message>
         <source>&amp;Human</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Humain</translation>
     </message>
     <message>
         <source>Robot &amp;1 - Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>Robot &amp;1 - Débutant</translation>
     </message>
     <message>
         <source>Robot &amp;2 - Getting better</source>
-        <translation type="unfinished"></translation>
+        <translation>Robot &amp;2 - En progrès</translation>
     </message>
     <message>
         <source>Robot &amp;3 - Pretty good</source>
-        <translation type="unfinished"></translation>
+        <translation>Robot &amp;3 - Plutôt bon</translation>
     </message>
     <message>
         <source>Robot &amp;4 - Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Robot &amp;4 - Expert</translation>
     </message>
     <message>
         <source>Robot &amp;5 - Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Robot &amp;5 - Magicien</translation>
     </message>
     <message>
         <source>Robot &amp;6 - Perfectionist</source>
-        <translation type="unfinished"></translation>
+        <translation>Robot &amp;6 - Perfectionniste</translation>
     </message>
     <message>
         <source>&amp;Game</source>
         <extracomment>Menu. In the menu bar and in each menu, every text has a mnemonic (the letter after the &amp;) of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partie</translation>
     </message>
     <message>
         <source>&amp;Start Game	F2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie	F2</translation>
     </message>
     <message>
         <source>&amp;Clear Game	Ctrl-F2</source>
         <extracomment>After the tab: the key, as the keyboards of your language name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer la partie	Ctrl+F2</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Player &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur &amp;1</translation>
     </message>
     <message>
         <source>Player &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur &amp;2</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Help Contents	F1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire de l’aide	F1</translation>
     </message>
     <message>
         <source>&amp;About Quellix</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Quellix</translation>
     </message>
 </context>
 <context>
@@ -198,11 +199,45 @@ level, the more strongly it favours them. Level 1 is a gentle beginner; level 6 
 away.&lt;/p&gt;
 </source>
         <extracomment>HTML: translate the text, keep the markup. &quot;Player 1&quot;, &quot;Player 2&quot;, &quot;Start Game&quot;, &quot;Pass&quot; and &quot;Clear Board&quot; are the menus&apos; and buttons&apos; texts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;h2&gt;Quellix&lt;/h2&gt;
+&lt;h3&gt;Les règles&lt;/h3&gt;
+&lt;p&gt;Deux joueurs posent à tour de rôle des pions sur un plateau de 8 cases sur 8&amp;nbsp;: le joueur&amp;nbsp;1 joue
+les pions foncés et commence, le joueur&amp;nbsp;2 joue les pions clairs. La partie commence avec deux pions de
+chaque couleur au centre.&lt;/p&gt;
+&lt;p&gt;Chaque coup doit prendre&amp;nbsp;: le nouveau pion et un autre pion de la même couleur doivent encadrer, en
+ligne droite (horizontalement, verticalement ou en diagonale), une rangée continue de pions adverses. Tout
+pion encadré est retourné et prend la couleur du joueur qui vient de jouer, dans chaque direction où le coup
+en encadre.&lt;/p&gt;
+&lt;p&gt;Un joueur qui ne peut prendre nulle part doit passer&amp;nbsp;; l’autre joueur rejoue. La partie se termine
+quand aucun des deux joueurs ne peut plus jouer, le plus souvent quand le plateau est plein. Celui qui a le
+plus de pions gagne.&lt;/p&gt;
+&lt;h3&gt;Comment jouer&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Choisissez qui joue chaque couleur dans les menus &lt;b&gt;Joueur 1&lt;/b&gt; et &lt;b&gt;Joueur 2&lt;/b&gt;&amp;nbsp;: un humain ou
+un robot de niveau 1 à 6. Deux humains peuvent s’affronter avec une seule souris&amp;nbsp;; deux robots jouent
+tout seuls.&lt;/li&gt;
+&lt;li&gt;Cliquez sur &lt;b&gt;Commencer&lt;/b&gt; (ou appuyez sur F2). Le panneau du joueur dont c’est le tour
+apparaît en relief.&lt;/li&gt;
+&lt;li&gt;Quand c’est à vous de jouer, de petites croix marquent les cases où vous pouvez poser un pion&amp;nbsp;:
+cliquez sur l’une d’elles. Le pointeur prend la couleur de vos pions.&lt;/li&gt;
+&lt;li&gt;Si vous ne pouvez pas jouer, le panneau vous le dit&amp;nbsp;: cliquez sur &lt;b&gt;Passer&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;Chaque coup est montré en mouvement&amp;nbsp;: une flèche fait le tour du nouveau pion, et les pions pris se
+retournent.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Tout effacer&lt;/b&gt; (ou Ctrl+F2) met fin à la partie. Votre choix de joueurs est conservé pour la
+prochaine fois.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Les niveaux des robots&lt;/h3&gt;
+&lt;p&gt;Un robot de niveau &lt;i&gt;n&lt;/i&gt; calcule &lt;i&gt;n&lt;/i&gt; coups à l’avance. Il accorde le plus de prix aux pions qui
+ne pourront plus jamais être retournés, puis au fait d’avoir plus de coups possibles que son adversaire,
+puis au nombre de pions. Il ne joue pas toujours son meilleur coup&amp;nbsp;: il tire au sort parmi ses coups en
+favorisant les meilleurs, et plus son niveau est élevé, plus il les favorise. Le niveau 1 est un débutant
+bienveillant&amp;nbsp;; le niveau 6 ne laisse presque rien passer.&lt;/p&gt;
+</translation>
     </message>
     <message>
         <source>Quellix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Quellix</translation>
     </message>
 </context>
 <context>
@@ -210,83 +245,83 @@ away.&lt;/p&gt;
     <message>
         <source>It&apos;s your turn</source>
         <extracomment>Panel message under the player&apos;s &quot;GO!&quot; picture. Panel messages are drawn at a fixed size in a fixed place of the panel: keep them about as short as the English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À vous de jouer</translation>
     </message>
     <message>
         <source>It&apos;s my turn</source>
         <extracomment>Panel message of a robot about to move, first line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À moi de jouer</translation>
     </message>
     <message>
         <source>Please wait</source>
         <extracomment>Panel message of a robot about to move, second line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter</translation>
     </message>
     <message>
         <source>I had to pass</source>
         <extracomment>Panel message of a robot that could not move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>J’ai dû passer</translation>
     </message>
     <message>
         <source>You can&apos;t move</source>
         <extracomment>Panel message of a human who cannot move, first line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes bloqué</translation>
     </message>
     <message>
         <source>Click “Pass”</source>
         <extracomment>Panel message of a human who cannot move, second line: the name of the Pass button, in quotation marks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur Passer</translation>
     </message>
     <message>
         <source>Clear Board</source>
         <extracomment>Button that ends the game and empties the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tout effacer</translation>
     </message>
     <message>
         <source>Start Game</source>
         <extracomment>Button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Commencer</translation>
     </message>
     <message>
         <source>Pass</source>
         <extracomment>Button of a human who cannot move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Passer</translation>
     </message>
     <message numerus="yes">
         <source>%d pieces</source>
         <extracomment>A player&apos;s number of discs on the board, beside their disc in the panel, for every number but one, which has its own text, &quot;1 piece&quot;. Translate with %n for the number, in each plural form. Keep it short.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pion</numerusform>
+            <numerusform>%n pions</numerusform>
         </translation>
     </message>
     <message>
         <source>1 piece</source>
         <extracomment>A player&apos;s number of discs when it is one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 pion</translation>
     </message>
     <message>
         <source>Quellix</source>
         <extracomment>The program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quellix</translation>
     </message>
     <message>
         <source>Are you sure you want to clear the board and start over?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment vider le plateau et recommencer&#xa0;?</translation>
     </message>
     <message>
         <source>Start over?</source>
         <extracomment>Title of the question &quot;Are you sure you want to clear the board and start over?&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Recommencer&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want to exit Quellix?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment quitter Quellix&#xa0;?</translation>
     </message>
     <message>
         <source>Exit?</source>
         <extracomment>Title of the question &quot;Are you sure you want to exit Quellix?&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quitter&#xa0;?</translation>
     </message>
 </context>
 </TS>
