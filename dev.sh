@@ -17,6 +17,7 @@ case "$action" in
 esac
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-wayland libgl-dev libgtest-dev libgmock-dev
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           libbenchmark-dev fonts-liberation2 fonts-dejavu-core xvfb xauth xdotool imagemagick
           desktop-file-utils appstream dpkg-dev file)
 missing=()

@@ -1,6 +1,8 @@
 # From QUELLIX_RELEASE_DATE (YYYY-MM-DD), the forms of the date that the
 # About box and the Debian changelog show:
 #   QUELLIX_RELEASE_MONTH     "April 2001"
+#   QUELLIX_RELEASE_YEAR and QUELLIX_RELEASE_MONTH_NUMBER   2001 and 4, for
+#                             the month in the program's language
 #   QUELLIX_CHANGELOG_DATE    "Sun, 01 Apr 2001 12:00:00 +0000"
 if(NOT QUELLIX_RELEASE_DATE MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
   message(FATAL_ERROR "QUELLIX_RELEASE_DATE must read YYYY-MM-DD, not '${QUELLIX_RELEASE_DATE}'")
@@ -16,6 +18,8 @@ endif()
 set(_months January February March April May June July August September October November December)
 list(GET _months ${_month} _month_name)
 set(QUELLIX_RELEASE_MONTH "${_month_name} ${_year}")
+set(QUELLIX_RELEASE_YEAR ${_year})
+math(EXPR QUELLIX_RELEASE_MONTH_NUMBER "${_month} + 1")
 
 # The weekday by Sakamoto's rule: 0 is Sunday.
 set(_y ${_year})

@@ -29,16 +29,27 @@ struct DialogUnits {
     int y;
 };
 
+// The month of the release, in the program's language.
+const char* const MONTHS[12] = {
+    QT_TRANSLATE_NOOP("AboutDialog", "January"),   QT_TRANSLATE_NOOP("AboutDialog", "February"),
+    QT_TRANSLATE_NOOP("AboutDialog", "March"),     QT_TRANSLATE_NOOP("AboutDialog", "April"),
+    QT_TRANSLATE_NOOP("AboutDialog", "May"),       QT_TRANSLATE_NOOP("AboutDialog", "June"),
+    QT_TRANSLATE_NOOP("AboutDialog", "July"),      QT_TRANSLATE_NOOP("AboutDialog", "August"),
+    QT_TRANSLATE_NOOP("AboutDialog", "September"), QT_TRANSLATE_NOOP("AboutDialog", "October"),
+    QT_TRANSLATE_NOOP("AboutDialog", "November"),  QT_TRANSLATE_NOOP("AboutDialog", "December"),
+};
+static_assert(QUELLIX_RELEASE_MONTH_NUMBER >= 1 && QUELLIX_RELEASE_MONTH_NUMBER <= 12);
+
 }  // namespace
 
 AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
 {
-    setWindowTitle(QStringLiteral("About Quellix"));
+    setWindowTitle(tr("About Quellix"));
     setModal(true);
     const DialogUnits du(font());
     setFixedSize(du(0, 0, 186, 130).size());
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(du(129, 110, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -57,12 +68,19 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);
-    addText(QStringLiteral("Version " QUELLIX_VERSION ", " QUELLIX_RELEASE_MONTH), du(40, 27, 117, 8), Qt::AlignLeft);
-    addText(QStringLiteral("by Tamsvelder"), du(94, 40, 79, 8), Qt::AlignRight);
+    //: %1 is the version number, %2 the month and %3 the year of the release.
+    const QString version = tr("Version %1, %2 %3")
+                                .arg(QStringLiteral(QUELLIX_VERSION), tr(MONTHS[QUELLIX_RELEASE_MONTH_NUMBER - 1]))
+                                .arg(QUELLIX_RELEASE_YEAR);
+    addText(version, du(40, 27, 117, 8), Qt::AlignLeft);
+    //: The author.
+    addText(tr("by Tamsvelder"), du(94, 40, 79, 8), Qt::AlignRight);
     auto* icon = new QLabel(this);
     icon->setGeometry(du(14, 16, 20, 20));
     icon->setPixmap(platform::LoadProgramIcon().pixmap(icon->size()));
-    addText(QStringLiteral("With thanks to all who showed how a robot should weigh its discs."), du(15, 62, 153, 18),
-            Qt::AlignLeft, true);
-    addText(QStringLiteral("(Tamsvelder games)"), du(86, 48, 87, 8), Qt::AlignRight);
+    //: Two lines at most.
+    addText(tr("With thanks to all who showed how a robot should weigh its discs."), du(15, 62, 153, 18), Qt::AlignLeft,
+            true);
+    //: The author's address, in parentheses.
+    addText(tr("(Tamsvelder games)"), du(86, 48, 87, 8), Qt::AlignRight);
 }

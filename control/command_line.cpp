@@ -6,15 +6,25 @@
 
 #include <cstdio>
 
+#include "platform/translations.h"
 #include "quellix_version.h"
 
 namespace {
 
-// The words of the help text, all of them here.
-const char* const DESCRIPTION = "Reversi on an 8 by 8 board. Each of the two players is a human who plays\n"
-                                "with the mouse or a robot of level 1 to 6.";
-const char* const HELP_OPTION = "Show this help and exit.";
-const char* const VERSION_OPTION = "Show the version and exit.";
+// The words of the help text, all of them here; Qt's catalogue has the rest
+// ("Usage:", "Options:").
+const char* const CONTEXT = "CommandLine";
+//: quellix --help: what the program is. Lines of 76 characters at most.
+const char* const DESCRIPTION =
+    QT_TRANSLATE_NOOP("CommandLine", "Reversi on an 8 by 8 board. Each of the two players is a human who plays\n"
+                                     "with the mouse or a robot of level 1 to 6.");
+const char* const HELP_OPTION = QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit.");
+const char* const VERSION_OPTION = QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit.");
+
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate(CONTEXT, text);
+}
 
 struct Options {
     Options()
@@ -22,14 +32,13 @@ struct Options {
         // "-reverse" is one of Qt's options, not -r -e -v ...: single-dash
         // words are read whole.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.setApplicationDescription(QString::fromUtf8(DESCRIPTION));
+        parser.setApplicationDescription(Translated(DESCRIPTION));
         parser.addOption(help);
         parser.addOption(version);
     }
     QCommandLineParser parser;
-    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QString::fromUtf8(HELP_OPTION)};
-    const QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                                     QString::fromUtf8(VERSION_OPTION)};
+    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, Translated(HELP_OPTION)};
+    const QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, Translated(VERSION_OPTION)};
 };
 
 }  // namespace
@@ -60,9 +69,11 @@ std::optional<int> AnswerCommandLine(int argc, char** argv)
         return 0;
     case CommandLineRequest::ShowHelp: {
         // The help text names the program as it was called, which Qt takes
-        // from the application object; a core one needs no display.
+        // from the application object; a core one needs no display. It is
+        // in the user's language.
         int coreArgc = argc;
         const QCoreApplication core(coreArgc, argv);
+        const platform::Translations translations;
         Options options;
         options.parser.parse(arguments);
         std::fputs(options.parser.helpText().toLocal8Bit().constData(), stdout);

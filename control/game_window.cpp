@@ -37,14 +37,15 @@ std::array<int, 2> ReadPlayerKinds()
     return kinds;
 }
 
+// The items of the Player menus, by kind.
 const char* const KIND_ITEMS[7] = {
-    "&Human",
-    "Robot &1 - Beginner",
-    "Robot &2 - Getting better",
-    "Robot &3 - Pretty good",
-    "Robot &4 - Expert",
-    "Robot &5 - Wizard",
-    "Robot &6 - Perfectionist",
+    QT_TRANSLATE_NOOP("GameWindow", "&Human"),
+    QT_TRANSLATE_NOOP("GameWindow", "Robot &1 - Beginner"),
+    QT_TRANSLATE_NOOP("GameWindow", "Robot &2 - Getting better"),
+    QT_TRANSLATE_NOOP("GameWindow", "Robot &3 - Pretty good"),
+    QT_TRANSLATE_NOOP("GameWindow", "Robot &4 - Expert"),
+    QT_TRANSLATE_NOOP("GameWindow", "Robot &5 - Wizard"),
+    QT_TRANSLATE_NOOP("GameWindow", "Robot &6 - Perfectionist"),
 };
 
 int FirstPlayerCommand(int side)
@@ -125,29 +126,32 @@ void GameWindow::BuildMenus()
         return action;
     };
 
-    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
-    addCommand(game, ID_START_GAME, QStringLiteral("&Start Game\tF2"), QKeySequence(Qt::Key_F2));
-    addCommand(game, ID_CLEAR_GAME, QStringLiteral("&Clear Game\tCtrl-F2"), QKeySequence(Qt::CTRL | Qt::Key_F2));
+    //: Menu. In the menu bar and in each menu, every text has a mnemonic (the
+    //: letter after the &) of its own.
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
+    addCommand(game, ID_START_GAME, tr("&Start Game\tF2"), QKeySequence(Qt::Key_F2));
+    //: After the tab: the key, as the keyboards of your language name it.
+    addCommand(game, ID_CLEAR_GAME, tr("&Clear Game\tCtrl-F2"), QKeySequence(Qt::CTRL | Qt::Key_F2));
     game->addSeparator();
-    addCommand(game, ID_EXIT, QStringLiteral("E&xit"));
+    addCommand(game, ID_EXIT, tr("E&xit"));
     // The enable rules are evaluated whenever the menu opens.
     connect(game, &QMenu::aboutToShow, this, &GameWindow::RefreshCommandStates);
 
     for (int side = 1; side <= 2; ++side) {
-        QMenu* menu = menuBar()->addMenu(side == 1 ? QStringLiteral("Player &1") : QStringLiteral("Player &2"));
+        QMenu* menu = menuBar()->addMenu(side == 1 ? tr("Player &1") : tr("Player &2"));
         playerGroups_[side - 1] = new QActionGroup(this);
         playerGroups_[side - 1]->setExclusive(true);
         for (int kind = HUMAN; kind <= HIGHEST_ROBOT_LEVEL; ++kind) {
-            QAction* action = addCommand(menu, FirstPlayerCommand(side) + kind, QString::fromUtf8(KIND_ITEMS[kind]));
+            QAction* action = addCommand(menu, FirstPlayerCommand(side) + kind, tr(KIND_ITEMS[kind]));
             action->setCheckable(true);
             playerGroups_[side - 1]->addAction(action);
         }
     }
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    addCommand(help, ID_HELP_CONTENTS, QStringLiteral("&Help Contents\tF1"), QKeySequence(Qt::Key_F1));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    addCommand(help, ID_HELP_CONTENTS, tr("&Help Contents\tF1"), QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    addCommand(help, ID_ABOUT, QStringLiteral("&About Quellix"));
+    addCommand(help, ID_ABOUT, tr("&About Quellix"));
 }
 
 bool GameWindow::IsCommandEnabled(int id) const
@@ -313,7 +317,8 @@ void GameWindow::StopTasksAndSave()
 
 void GameWindow::SavePlayerKinds() const
 {
-    const platform::SettingInt kinds[2] = {{SETTING_NAMES[0], game_.PlayerKind(1)}, {SETTING_NAMES[1], game_.PlayerKind(2)}};
+    const platform::SettingInt kinds[2] = {{SETTING_NAMES[0], game_.PlayerKind(1)},
+                                           {SETTING_NAMES[1], game_.PlayerKind(2)}};
     platform::WriteSettingInts(platform::SettingsFilePath(), SETTINGS_SECTION, kinds);
 }
 

@@ -6,7 +6,9 @@
 
 namespace {
 
-const char* const HELP_TEXT = R"(
+//: HTML: translate the text, keep the markup. "Player 1", "Player 2", "Start
+//: Game", "Pass" and "Clear Board" are the menus' and buttons' texts.
+const char* const HELP_TEXT = QT_TRANSLATE_NOOP("HelpWindow", R"(
 <h2>Quellix</h2>
 <h3>The rules</h3>
 <p>Two players take turns putting discs on an 8 by 8 board: player&nbsp;1 plays the dark discs and moves
@@ -33,16 +35,16 @@ most, then having more moves to choose from than its opponent, then the number o
 always play its best move: it draws among its moves, favouring the better ones, and the higher the
 level, the more strongly it favours them. Level 1 is a gentle beginner; level 6 rarely gives anything
 away.</p>
-)";
+)");
 
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner)
 {
-    setWindowTitle(QStringLiteral("Quellix Help"));
+    setWindowTitle(tr("Quellix Help"));
     auto* layout = new QVBoxLayout(this);
     auto* text = new QTextBrowser(this);
-    text->setHtml(QString::fromUtf8(HELP_TEXT));
+    text->setHtml(tr(HELP_TEXT));
     layout->addWidget(text);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);

@@ -5,12 +5,15 @@
 #include "control/command_line.h"
 #include "control/game_window.h"
 #include "platform/termination_signals.h"
+#include "platform/translations.h"
 
 int main(int argc, char** argv)
 {
     if (const std::optional<int> status = AnswerCommandLine(argc, argv))
         return *status;
     QApplication application(argc, argv);
+    // In the user's language from the first text on.
+    const platform::Translations translations;
     const QPointer<GameWindow> window = InitInstance();
     const auto endOnSignal = EndInOrderOnSignals(window, [] { QCoreApplication::exit(0); });
     SaveKindsOnLogout(window);

@@ -1,5 +1,6 @@
 #include "platform/resources.h"
 
+#include <QCoreApplication>
 #include <QPixmap>
 #include <array>
 
@@ -60,32 +61,86 @@ QIcon LoadProgramIcon(bool doubleResolution)
     return quellix::resources::appIcon(doubleResolution);
 }
 
+namespace {
+
+// The context of the string table's texts in the catalogues.
+const char* const STRING_TABLE = "StringTable";
+
+// How a text of the table is translated.
+enum class Translation {
+    None,    // a font face, which no player reads
+    Text,    // by its text
+    Plural,  // by its text and a number: LoadPieceCount
+};
+
+struct TableEntry {
+    const char* text;
+    Translation translation;
+};
+using enum Translation;
+
+// By id, from 1. The lines starting "//:" are notes for the translators.
+const std::array<TableEntry, 18> TABLE = {{
+    //: Panel message under the player's "GO!" picture. Panel messages are drawn
+    //: at a fixed size in a fixed place of the panel: keep them about as short
+    //: as the English.
+    {QT_TRANSLATE_NOOP("StringTable", "It's your turn"), Text},  // 1
+    //: Panel message of a robot about to move, first line.
+    {QT_TRANSLATE_NOOP("StringTable", "It's my turn"), Text},  // 2
+    //: Panel message of a robot about to move, second line.
+    {QT_TRANSLATE_NOOP("StringTable", "Please wait"), Text},  // 3
+    //: Panel message of a robot that could not move.
+    {QT_TRANSLATE_NOOP("StringTable", "I had to pass"), Text},  // 4
+    //: Panel message of a human who cannot move, first line.
+    {QT_TRANSLATE_NOOP("StringTable", "You can't move"), Text},  // 5
+    //: Panel message of a human who cannot move, second line: the name of the
+    //: Pass button, in quotation marks.
+    {QT_TRANSLATE_NOOP("StringTable", "Click “Pass”"), Text},  // 6
+    {"Times", None},                                           // 7
+    //: Button that ends the game and empties the board.
+    {QT_TRANSLATE_NOOP("StringTable", "Clear Board"), Text},  // 8
+    //: Button.
+    {QT_TRANSLATE_NOOP("StringTable", "Start Game"), Text},  // 9
+    //: Button of a human who cannot move.
+    {QT_TRANSLATE_NOOP("StringTable", "Pass"), Text},  // 10
+    //: A player's number of discs on the board, beside their disc in the
+    //: panel, for every number but one, which has its own text, "1 piece".
+    //: Translate with %n for the number, in each plural form. Keep it short.
+    {QT_TRANSLATE_N_NOOP("StringTable", "%d pieces"), Plural},  // 11
+    //: A player's number of discs when it is one.
+    {QT_TRANSLATE_NOOP("StringTable", "1 piece"), Text},  // 12
+    {"Arial", None},                                      // 13
+    //: The program's name.
+    {QT_TRANSLATE_NOOP("StringTable", "Quellix"), Text},                                                   // 14
+    {QT_TRANSLATE_NOOP("StringTable", "Are you sure you want to clear the board and start over?"), Text},  // 15
+    //: Title of the question "Are you sure you want to clear the board and start over?".
+    {QT_TRANSLATE_NOOP("StringTable", "Start over?"), Text},                             // 16
+    {QT_TRANSLATE_NOOP("StringTable", "Are you sure you want to exit Quellix?"), Text},  // 17
+    //: Title of the question "Are you sure you want to exit Quellix?".
+    {QT_TRANSLATE_NOOP("StringTable", "Exit?"), Text},  // 18
+}};
+
+}  // namespace
+
 QString LoadString(StringId which)
 {
     const int id = static_cast<int>(which);
-    static const std::array<const char*, 18> table = {
-        "It's your turn",                                            // 1
-        "It's my turn",                                              // 2
-        "Please wait",                                               // 3
-        "I had to pass",                                             // 4
-        "You can't move",                                            // 5
-        "Click \u201cPass\u201d",                                    // 6
-        "Times",                                                     // 7
-        "Clear Board",                                               // 8
-        "Start Game",                                                // 9
-        "Pass",                                                      // 10
-        "%d pieces",                                                 // 11
-        "1 piece",                                                   // 12
-        "Arial",                                                     // 13
-        "Quellix",                                                   // 14
-        "Are you sure you want to clear the board and start over?",  // 15
-        "Start over?",                                               // 16
-        "Are you sure you want to exit Quellix?",                    // 17
-        "Exit?",                                                     // 18
-    };
-    if (id < 1 || id > static_cast<int>(table.size()))
+    if (id < 1 || id > static_cast<int>(TABLE.size()))
         return {};
-    return QString::fromUtf8(table[static_cast<size_t>(id - 1)]);
+    const TableEntry& entry = TABLE[static_cast<size_t>(id - 1)];
+    return entry.translation == Text ? QCoreApplication::translate(STRING_TABLE, entry.text)
+                                     : QString::fromUtf8(entry.text);
+}
+
+QString LoadPieceCount(int count)
+{
+    if (count == 1)
+        return LoadString(StringId::OnePiece);
+    // The catalogues give "%d pieces" in every plural form of their language,
+    // with %n for the number, which Qt puts in; the English text has %d.
+    return QCoreApplication::translate(STRING_TABLE, TABLE[static_cast<size_t>(StringId::Pieces) - 1].text, nullptr,
+                                       count)
+        .replace(QStringLiteral("%d"), QString::number(count));
 }
 
 }  // namespace platform

@@ -57,7 +57,14 @@ enum class StringId {
     ExitCaption = 18,
 };
 
-// A text of the string table; empty for an id outside the table.
+// A text of the string table in the program's language (platform/
+// translations.h); empty for an id outside the table. Two are never
+// translated: the font faces, which are names, and "%d pieces", the English
+// template of a plural, which LoadPieceCount gives in every language.
 QString LoadString(StringId id);
+
+// A player's disc count: "1 piece" for one, else "%d pieces" with the number,
+// 0 included. In another language, in its plural form for the number.
+QString LoadPieceCount(int count);
 
 }  // namespace platform

@@ -55,12 +55,17 @@ struct ProgramRun {
     QString err;
 };
 
-// Runs the built program with no display of any kind in its environment.
-ProgramRun RunWithoutDisplay(const QStringList& arguments)
+// Runs the built program with no display of any kind in its environment,
+// in the language of `lang` and `language` (LANG and LANGUAGE; English when
+// not given).
+ProgramRun RunWithoutDisplay(const QStringList& arguments, const char* lang = "C.UTF-8", const char* language = "")
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
         environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), QString::fromLatin1(lang));
+    if (*language != '\0')
+        environment.insert(QStringLiteral("LANGUAGE"), QString::fromLatin1(language));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUELLIX_PROGRAM), arguments);
@@ -86,6 +91,41 @@ TEST(CommandLine, HelpAndVersionNeedNoDisplay)
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(option))) << option;
     EXPECT_EQ(help.err, QString());
 }
+
+struct HelpLanguageCase {
+    const char* lang;
+    const char* language;
+    const char* options;  // Qt's heading, from its catalogue
+    const char* help;     // ours
+};
+
+void PrintTo(const HelpLanguageCase& c, std::ostream* out)
+{
+    *out << "LANG=" << c.lang << " LANGUAGE=" << c.language;
+}
+
+class HelpLanguage : public testing::TestWithParam<HelpLanguageCase> {};
+
+TEST_P(HelpLanguage, IsTheUsersWithoutAnyDisplay)
+{
+    const ProgramRun help = RunWithoutDisplay({QStringLiteral("--help")}, GetParam().lang, GetParam().language);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("\n%1\n").arg(QString::fromUtf8(GetParam().options))))
+        << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains(QString::fromUtf8(GetParam().help))) << help.out.toStdString();
+    EXPECT_EQ(help.err, QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, HelpLanguage,
+    testing::Values(HelpLanguageCase{"de_DE.UTF-8", "", "Optionen:", "-h, --help     Zeigt diese Hilfe"},
+                    HelpLanguageCase{"fr_FR.UTF-8", "", "Options :", "-h, --help     Affiche cette aide"},
+                    HelpLanguageCase{"nl_BE.UTF-8", "", "Opties:", "-h, --help     Toont deze hulp"},
+                    // The user's first language that the program speaks, English
+                    // included, and Qt's texts in that language too.
+                    HelpLanguageCase{"de_DE.UTF-8", "en:de", "Options:", "-h, --help     Show this help"},
+                    HelpLanguageCase{"es_ES.UTF-8", "es:fr", "Options :", "Affiche cette aide"},
+                    HelpLanguageCase{"pt_BR.UTF-8", "", "Options:", "Show this help"}));
 
 // The About box reads as it always has, though its version now comes from
 // the build; change this line with each release.

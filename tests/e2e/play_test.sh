@@ -28,6 +28,11 @@ done
 # check: the system libraries' own leaks are not ours.
 export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp"
 
+# The program speaks the user's language; these checks look at the English
+# window, whatever language the machine running them is set to.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
+
 mkdir -p "$out"
 rm -f "$out"/*.png
 config=$(mktemp -d)

@@ -8,7 +8,9 @@
 
 #include "panels/player_panel.h"
 #include "platform/drawing_context.h"
+#include "platform/translations.h"
 #include "tests/game/fake_game.h"
+#include "tests/platform/languages.h"
 
 namespace {
 
@@ -466,5 +468,60 @@ TEST_F(PanelTest, MinimisedWindowLaysOutAtWidthZero)
     EXPECT_EQ(panel1.stateRect.Width(), 0);
     EXPECT_EQ(panel1.badgeRect.Width(), 0);
 }
+
+// In every language the panel speaks, at the smallest panel, at the panel of
+// an 800 by 600 window and at a large one, the message lines end on the state
+// picture and the disc count ends before the badge.
+class PanelTextsFit : public testing::TestWithParam<std::string> {};
+
+TEST_P(PanelTextsFit, OnTheStatePictureAndBeforeTheBadge)
+{
+    if (QFontInfo(FontByCharacterHeight("Times", QFont::Serif, 9)).family() != "Liberation Serif")
+        GTEST_SKIP() << "the Liberation faces are not installed";
+    const platform::Translations translations{QLocale(QString::fromStdString(GetParam()))};
+    struct Case {
+        const char* what;
+        int side, moveCount, kind, count;
+        bool robotPassed;
+    };
+    const Case cases[] = {
+        {"go", 1, 4, 0, 1, false},
+        {"must pass", 1, 0, 0, 64, false},
+        {"thinking", 1, 4, 5, 2, false},
+        {"had to pass", 2, 4, 5, 0, true},
+    };
+    for (int w : {107, 200, 400}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.what << " at width " << w);
+            FakeGame game;
+            game.position.sideToMove = c.side;
+            game.position.moveCount = c.moveCount;
+            game.position.discCount1 = c.count;
+            game.kinds[0] = c.kind;
+            game.robotPassed = c.robotPassed;
+            PlayerPanel panel(1, game, game.Target(), QColor(BACKGROUND));
+            panel.SetLevel(c.kind);
+            QImage image(w + 20, w + 20, QImage::Format_RGB32);
+            platform::DrawingContext context(image);
+            panel.Layout(&context, {10, 10, 10 + w, 10 + (17 * w) / 24});
+            panel.EnableAndPaint(&context);
+
+            const bool raised = c.side == 1;
+            const int shift = raised ? -(w / 40 - w / 80) : 0;
+            const Rect state = panel.stateRect.Moved(shift, shift);
+            const Rect badge = panel.badgeRect.Moved(shift, shift);
+            const int border = std::max(w / 80, 1);
+            const Rect strip{state.right, state.top, panel.homeRect.right + shift - border, state.bottom};
+            const QColor body = raised ? panel.raisedColour : panel.flatColour;
+            for (int y = strip.top; y < strip.bottom; ++y)
+                for (int x = strip.left; x < strip.right; ++x)
+                    ASSERT_EQ(image.pixel(x, y), body.rgb()) << "a message runs past the picture at " << x << "," << y;
+            EXPECT_EQ(image.copy(badge.ToQRect()), panel.pictures.pictures[raised ? ActiveBadge : IdleBadge])
+                << "the count runs into the badge";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, PanelTextsFit, testing::ValuesIn(ProgramLanguages()));
 
 }  // namespace

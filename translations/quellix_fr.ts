@@ -1,0 +1,327 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>January</source>
+        <translation>janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
+    <message>
+        <source>About Quellix</source>
+        <translation>À propos de Quellix</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version %1, %2 %3</source>
+        <extracomment>%1 is the version number, %2 the month and %3 the year of the release.</extracomment>
+        <translation>Version %1, %2 %3</translation>
+    </message>
+    <message>
+        <source>by Tamsvelder</source>
+        <extracomment>The author.</extracomment>
+        <translation>par Tamsvelder</translation>
+    </message>
+    <message>
+        <source>With thanks to all who showed how a robot should weigh its discs.</source>
+        <extracomment>Two lines at most.</extracomment>
+        <translation>Merci à tous ceux qui ont montré comment un robot doit évaluer ses pions.</translation>
+    </message>
+    <message>
+        <source>(Tamsvelder games)</source>
+        <extracomment>The author&apos;s address, in parentheses.</extracomment>
+        <translation>(jeux Tamsvelder)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Reversi on an 8 by 8 board. Each of the two players is a human who plays
+with the mouse or a robot of level 1 to 6.</source>
+        <extracomment>quellix --help: what the program is. Lines of 76 characters at most.</extracomment>
+        <translation>Reversi sur un plateau de 8 cases sur 8. Chacun des deux joueurs est un humain
+qui joue avec la souris ou un robot de niveau 1 à 6.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+</context>
+<context>
+    <name>GameWindow</name>
+    <message>
+        <source>&amp;Human</source>
+        <translation>&amp;Humain</translation>
+    </message>
+    <message>
+        <source>Robot &amp;1 - Beginner</source>
+        <translation>Robot &amp;1 - Débutant</translation>
+    </message>
+    <message>
+        <source>Robot &amp;2 - Getting better</source>
+        <translation>Robot &amp;2 - En progrès</translation>
+    </message>
+    <message>
+        <source>Robot &amp;3 - Pretty good</source>
+        <translation>Robot &amp;3 - Plutôt bon</translation>
+    </message>
+    <message>
+        <source>Robot &amp;4 - Expert</source>
+        <translation>Robot &amp;4 - Expert</translation>
+    </message>
+    <message>
+        <source>Robot &amp;5 - Wizard</source>
+        <translation>Robot &amp;5 - Magicien</translation>
+    </message>
+    <message>
+        <source>Robot &amp;6 - Perfectionist</source>
+        <translation>Robot &amp;6 - Perfectionniste</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <extracomment>Menu. In the menu bar and in each menu, every text has a mnemonic (the letter after the &amp;) of its own.</extracomment>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game	F2</source>
+        <translation>&amp;Nouvelle partie	F2</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Game	Ctrl-F2</source>
+        <extracomment>After the tab: the key, as the keyboards of your language name it.</extracomment>
+        <translation>&amp;Effacer la partie	Ctrl+F2</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Player &amp;1</source>
+        <translation>Joueur &amp;1</translation>
+    </message>
+    <message>
+        <source>Player &amp;2</source>
+        <translation>Joueur &amp;2</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Help Contents	F1</source>
+        <translation>&amp;Sommaire de l’aide	F1</translation>
+    </message>
+    <message>
+        <source>&amp;About Quellix</source>
+        <translation>À &amp;propos de Quellix</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>
+&lt;h2&gt;Quellix&lt;/h2&gt;
+&lt;h3&gt;The rules&lt;/h3&gt;
+&lt;p&gt;Two players take turns putting discs on an 8 by 8 board: player&amp;nbsp;1 plays the dark discs and moves
+first, player&amp;nbsp;2 the light discs. The game starts with two discs of each colour in the middle.&lt;/p&gt;
+&lt;p&gt;A move must capture: the new disc and another disc of the same colour must enclose, in a straight
+line (across, down or diagonally), an unbroken row of the opponent&apos;s discs. Every enclosed disc turns
+over to the mover&apos;s colour, in every direction where the move encloses some.&lt;/p&gt;
+&lt;p&gt;A player who cannot capture anywhere must pass; the other player moves again. The game ends when
+neither player can move, usually when the board is full. Whoever has more discs wins.&lt;/p&gt;
+&lt;h3&gt;Playing&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Choose who plays each colour in the &lt;b&gt;Player 1&lt;/b&gt; and &lt;b&gt;Player 2&lt;/b&gt; menus: a human, or a robot of
+level 1 to 6. Two humans can play against each other at one mouse; two robots play by themselves.&lt;/li&gt;
+&lt;li&gt;Press &lt;b&gt;Start Game&lt;/b&gt; (or F2). The panel of the player to move stands raised.&lt;/li&gt;
+&lt;li&gt;When it is your turn, small crosses mark the squares where you may play: click one. The cursor shows
+the colour of your discs.&lt;/li&gt;
+&lt;li&gt;If you cannot move, the panel says so: press &lt;b&gt;Pass&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;Every move is shown turning: an arrow looks round the new disc and the captured discs turn over.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Clear Board&lt;/b&gt; (or Ctrl+F2) ends the game. Your choice of players is remembered for next time.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Robot levels&lt;/h3&gt;
+&lt;p&gt;A robot of level &lt;i&gt;n&lt;/i&gt; looks &lt;i&gt;n&lt;/i&gt; moves ahead. It values discs that can never be turned again
+most, then having more moves to choose from than its opponent, then the number of discs. It does not
+always play its best move: it draws among its moves, favouring the better ones, and the higher the
+level, the more strongly it favours them. Level 1 is a gentle beginner; level 6 rarely gives anything
+away.&lt;/p&gt;
+</source>
+        <extracomment>HTML: translate the text, keep the markup. &quot;Player 1&quot;, &quot;Player 2&quot;, &quot;Start Game&quot;, &quot;Pass&quot; and &quot;Clear Board&quot; are the menus&apos; and buttons&apos; texts.</extracomment>
+        <translation>
+&lt;h2&gt;Quellix&lt;/h2&gt;
+&lt;h3&gt;Les règles&lt;/h3&gt;
+&lt;p&gt;Deux joueurs posent à tour de rôle des pions sur un plateau de 8 cases sur 8&amp;nbsp;: le joueur&amp;nbsp;1 joue
+les pions foncés et commence, le joueur&amp;nbsp;2 joue les pions clairs. La partie commence avec deux pions de
+chaque couleur au centre.&lt;/p&gt;
+&lt;p&gt;Chaque coup doit prendre&amp;nbsp;: le nouveau pion et un autre pion de la même couleur doivent encadrer, en
+ligne droite (horizontalement, verticalement ou en diagonale), une rangée continue de pions adverses. Tout
+pion encadré est retourné et prend la couleur du joueur qui vient de jouer, dans chaque direction où le coup
+en encadre.&lt;/p&gt;
+&lt;p&gt;Un joueur qui ne peut prendre nulle part doit passer&amp;nbsp;; l’autre joueur rejoue. La partie se termine
+quand aucun des deux joueurs ne peut plus jouer, le plus souvent quand le plateau est plein. Celui qui a le
+plus de pions gagne.&lt;/p&gt;
+&lt;h3&gt;Comment jouer&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Choisissez qui joue chaque couleur dans les menus &lt;b&gt;Joueur 1&lt;/b&gt; et &lt;b&gt;Joueur 2&lt;/b&gt;&amp;nbsp;: un humain ou
+un robot de niveau 1 à 6. Deux humains peuvent s’affronter avec une seule souris&amp;nbsp;; deux robots jouent
+tout seuls.&lt;/li&gt;
+&lt;li&gt;Cliquez sur &lt;b&gt;Commencer&lt;/b&gt; (ou appuyez sur F2). Le panneau du joueur dont c’est le tour
+apparaît en relief.&lt;/li&gt;
+&lt;li&gt;Quand c’est à vous de jouer, de petites croix marquent les cases où vous pouvez poser un pion&amp;nbsp;:
+cliquez sur l’une d’elles. Le pointeur prend la couleur de vos pions.&lt;/li&gt;
+&lt;li&gt;Si vous ne pouvez pas jouer, le panneau vous le dit&amp;nbsp;: cliquez sur &lt;b&gt;Passer&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;Chaque coup est montré en mouvement&amp;nbsp;: une flèche fait le tour du nouveau pion, et les pions pris se
+retournent.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Tout effacer&lt;/b&gt; (ou Ctrl+F2) met fin à la partie. Votre choix de joueurs est conservé pour la
+prochaine fois.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Les niveaux des robots&lt;/h3&gt;
+&lt;p&gt;Un robot de niveau &lt;i&gt;n&lt;/i&gt; calcule &lt;i&gt;n&lt;/i&gt; coups à l’avance. Il accorde le plus de prix aux pions qui
+ne pourront plus jamais être retournés, puis au fait d’avoir plus de coups possibles que son adversaire,
+puis au nombre de pions. Il ne joue pas toujours son meilleur coup&amp;nbsp;: il tire au sort parmi ses coups en
+favorisant les meilleurs, et plus son niveau est élevé, plus il les favorise. Le niveau 1 est un débutant
+bienveillant&amp;nbsp;; le niveau 6 ne laisse presque rien passer.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>Quellix Help</source>
+        <translation>Aide de Quellix</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>It&apos;s your turn</source>
+        <extracomment>Panel message under the player&apos;s &quot;GO!&quot; picture. Panel messages are drawn at a fixed size in a fixed place of the panel: keep them about as short as the English.</extracomment>
+        <translation>À vous de jouer</translation>
+    </message>
+    <message>
+        <source>It&apos;s my turn</source>
+        <extracomment>Panel message of a robot about to move, first line.</extracomment>
+        <translation>À moi de jouer</translation>
+    </message>
+    <message>
+        <source>Please wait</source>
+        <extracomment>Panel message of a robot about to move, second line.</extracomment>
+        <translation>Veuillez patienter</translation>
+    </message>
+    <message>
+        <source>I had to pass</source>
+        <extracomment>Panel message of a robot that could not move.</extracomment>
+        <translation>J’ai dû passer</translation>
+    </message>
+    <message>
+        <source>You can&apos;t move</source>
+        <extracomment>Panel message of a human who cannot move, first line.</extracomment>
+        <translation>Vous êtes bloqué</translation>
+    </message>
+    <message>
+        <source>Click “Pass”</source>
+        <extracomment>Panel message of a human who cannot move, second line: the name of the Pass button, in quotation marks.</extracomment>
+        <translation>Cliquez sur Passer</translation>
+    </message>
+    <message>
+        <source>Clear Board</source>
+        <extracomment>Button that ends the game and empties the board.</extracomment>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Start Game</source>
+        <extracomment>Button.</extracomment>
+        <translation>Commencer</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <extracomment>Button of a human who cannot move.</extracomment>
+        <translation>Passer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d pieces</source>
+        <extracomment>A player&apos;s number of discs on the board, beside their disc in the panel, for every number but one, which has its own text, &quot;1 piece&quot;. Translate with %n for the number, in each plural form. Keep it short.</extracomment>
+        <translation>
+            <numerusform>%n pion</numerusform>
+            <numerusform>%n pions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 piece</source>
+        <extracomment>A player&apos;s number of discs when it is one.</extracomment>
+        <translation>1 pion</translation>
+    </message>
+    <message>
+        <source>Quellix</source>
+        <extracomment>The program&apos;s name.</extracomment>
+        <translation>Quellix</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear the board and start over?</source>
+        <translation>Voulez-vous vraiment vider le plateau et recommencer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Start over?</source>
+        <extracomment>Title of the question &quot;Are you sure you want to clear the board and start over?&quot;.</extracomment>
+        <translation>Recommencer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to exit Quellix?</source>
+        <translation>Voulez-vous vraiment quitter Quellix&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Exit?</source>
+        <extracomment>Title of the question &quot;Are you sure you want to exit Quellix?&quot;.</extracomment>
+        <translation>Quitter&#xa0;?</translation>
+    </message>
+</context>
+</TS>
