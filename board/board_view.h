@@ -59,6 +59,9 @@ public:
     bool marksShown = false;
 
 private:
+    // Until keyboard play moves the cursor, the tests move it (TestSeam).
+    friend class TestSeam;
+
     void DrawSquarePicture(platform::DrawingContext* context, const platform::Rect& r, int code);
     void BuildSquarePicture(platform::DrawingContext* context, int code);
     void DrawMarks(platform::DrawingContext* context);
