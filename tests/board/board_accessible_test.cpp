@@ -52,7 +52,6 @@ TEST_P(CellNames, CoordinateContentMarks)
     game.lastMove = c.lastMove;
     view.marksShown = c.marksShown;
     EXPECT_EQ(Name(c.square), QString::fromUtf8(c.name));
-    EXPECT_EQ(board.CellName(c.square), QString::fromUtf8(c.name));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -128,10 +128,6 @@ TEST_F(AccessibilityTest, ClientAreaHoldsBoardPanelsAnnouncementAndButtons)
     EXPECT_EQ(client->childAt(panel2.x(), panel2.y()), client->child(2));
     const QPoint board = client->child(0)->rect().center();
     EXPECT_EQ(client->childAt(board.x(), board.y()), client->child(0));
-
-    // The window leads to the client area.
-    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&w);
-    EXPECT_GE(frame->indexOfChild(client), 0);
 }
 
 TEST_F(AccessibilityTest, ClosingTheWindowWithdrawsTheParts)
@@ -147,22 +143,21 @@ TEST_F(AccessibilityTest, ClosingTheWindowWithdrawsTheParts)
         EXPECT_EQ(QAccessible::accessibleInterface(id), nullptr);
 }
 
-// Players who use no assistive technology pay nothing: until something asks
-// for the tree, the game raises no event.
-TEST_F(AccessibilityTest, NoEventsUntilTheTreeIsAskedFor)
-{
-    GameWindow& w = Open(HUMAN, HUMAN);
-    EventRecorder recorder;
-    w.Game().StartGame();
-    w.Game().HandleSquareClick(19);
-    ASSERT_TRUE(RunUntil([&] { return Resting(); }));
-    EXPECT_TRUE(recorder.events.empty());
-}
-
 TEST_F(AccessibilityTest, MoveIsAnnouncedAndChangedSquaresAndPanelsRenamed)
 {
     GameWindow& w = Open(HUMAN, HUMAN);
     w.Game().StartGame();
+    {
+        // Players who use no assistive technology pay nothing: until
+        // something asks for the tree, the game raises no event.
+        EventRecorder before;
+        w.Game().HandleSquareClick(19);
+        ASSERT_TRUE(RunUntil([&] { return Resting(); }));
+        EXPECT_TRUE(before.events.empty());
+        AnswerNextQuestion(QMessageBox::Ok);
+        w.Game().ClearGame();
+        w.Game().StartGame();
+    }
     ClientArea(w)->childCount();
     EventRecorder recorder;
     w.Game().HandleSquareClick(19);
