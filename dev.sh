@@ -19,7 +19,7 @@ esac
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-wayland libgl-dev libgtest-dev libgmock-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           libbenchmark-dev fonts-liberation2 fonts-dejavu-core xvfb xauth xdotool imagemagick
-          desktop-file-utils appstream dpkg-dev file)
+          desktop-file-utils appstream dpkg-dev file dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -184,6 +184,11 @@ void BoardView::SquareCentre(int square, int& x, int& y) const
     y = board.top + ((row * pitch) / 8 + ((row + 1) * pitch) / 8 - lineWidth) / 2;
 }
 
+void BoardView::SetKeyboardCursorObserver(std::function<void(int square)> observer)
+{
+    keyboardCursorObserver_ = std::move(observer);
+}
+
 void BoardView::DrawSquarePicture(platform::DrawingContext* context, const platform::Rect& r, int pictureCode)
 {
     const auto index = static_cast<size_t>(code::PictureIndex(pictureCode));

@@ -9,6 +9,7 @@
 
 #include "board/drawing_context_guard.h"
 #include "board/pictures.h"
+#include "engine/board_position.h"
 #include "game/game_state.h"
 #include "game/square_picture.h"
 #include "platform/drawing_context.h"
@@ -45,6 +46,12 @@ public:
     platform::Rect PictureRect(int square) const;
     void SquareCentre(int square, int& x, int& y) const;
 
+    // The square of the keyboard cursor, NO_MOVE while it is hidden.
+    int KeyboardCursor() const { return keyboardCursor_; }
+    // Told the cursor's square (NO_MOVE when it goes) whenever the cursor
+    // appears, moves or disappears.
+    void SetKeyboardCursorObserver(std::function<void(int square)> observer);
+
     QColor boardColour;
     int lineWidth = 0;
     int pictureSize = -1;
@@ -52,6 +59,9 @@ public:
     bool marksShown = false;
 
 private:
+    // Until keyboard play moves the cursor, the tests move it (TestSeam).
+    friend class TestSeam;
+
     void DrawSquarePicture(platform::DrawingContext* context, const platform::Rect& r, int code);
     void BuildSquarePicture(platform::DrawingContext* context, int code);
     void DrawMarks(platform::DrawingContext* context);
@@ -64,4 +74,6 @@ private:
     const DrawingTarget target_;
     const SquareClicked squareClicked_;
     platform::Rect boardRect_;
+    int keyboardCursor_ = engine::NO_MOVE;
+    std::function<void(int square)> keyboardCursorObserver_;
 };

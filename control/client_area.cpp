@@ -5,11 +5,14 @@
 #include <QPainter>
 #include <mutex>
 
+#include "control/game_accessibility.h"
 #include "control/game_window.h"
 #include "panels/window_layout.h"
 
 ClientArea::ClientArea(GameWindow* window) : QWidget(window), window_(window), surface_(this)
 {
+    // Installing it again changes nothing.
+    QAccessible::installFactory(ClientAreaAccessibleFactory);
     setMinimumSize(MINIMUM_CLIENT_WIDTH, MINIMUM_CLIENT_HEIGHT);
     // The paint handler covers every pixel, so Qt need not clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -6,6 +6,7 @@
 
 #include "platform/window_surface.h"
 
+class GameAccessibility;
 class GameWindow;
 
 class ClientArea : public QWidget {
@@ -19,6 +20,11 @@ public:
     // just copy it.
     void InvalidateAll();
 
+    // What assistive technology is shown of the game drawn here, while there
+    // is such a view.
+    GameAccessibility* Accessibility() const { return accessibility_; }
+    void SetAccessibility(GameAccessibility* accessibility) { accessibility_ = accessibility; }
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -29,4 +35,5 @@ private:
     GameWindow* window_;
     platform::WindowSurface surface_;
     bool paintStepsPending_ = true;
+    GameAccessibility* accessibility_ = nullptr;
 };

@@ -103,6 +103,7 @@ void GameController::PlayMove(int square)
         return;
     if (square == NO_MOVE ? displayedPosition_.moveCount != 0 : !displayedPosition_.isLegalMove(square))
         return;
+    emit MovePlayed(displayedPosition_.sideToMove, square);
 
     const int previous = lastMove_;
     StoreShared(lastMove_, NO_MOVE);
@@ -169,6 +170,7 @@ void GameController::UpdateTurn()
     shell_->SetCursorMode(cursor);
     board_->SetMarksShown(marks);
     shell_->ShowTurn(pass, side >= 1);
+    emit TurnUpdated();
 }
 
 void GameController::HandleSquareClick(int square)

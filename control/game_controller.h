@@ -111,6 +111,14 @@ public:
     int AnimationSerial() const { return animationSerial_; }
     int RobotSerial() const { return robotSerial_; }
 
+signals:
+    // A move (0..63) or a pass (NO_MOVE) of `side` has been accepted by
+    // PlayMove; a move's animation is about to start.
+    void MovePlayed(int side, int square);
+    // A turn update has brought the views in line with the displayed
+    // position, the end of the game included.
+    void TurnUpdated();
+
 protected:
     bool event(QEvent* e) override;
 

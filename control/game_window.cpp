@@ -11,6 +11,7 @@
 
 #include "control/about_dialog.h"
 #include "control/client_area.h"
+#include "control/game_accessibility.h"
 #include "control/help_window.h"
 #include "platform/resources.h"
 #include "platform/settings.h"
@@ -92,13 +93,16 @@ GameWindow::GameWindow(uint32_t robotSeed)
     game_.SetPlayerKind(1, kinds[0]);
     game_.SetPlayerKind(2, kinds[1]);
     game_.UpdateTurn();
+    accessibility_ = std::make_unique<GameAccessibility>(*this);
 }
 
 GameWindow::~GameWindow()
 {
     // The views and the panels go before the game: stop every task first,
-    // so that no animation draws through them any more.
+    // so that no animation draws through them any more. What assistive
+    // technology reads of them goes too.
     game_.AbandonAll();
+    accessibility_.reset();
 }
 
 platform::WindowSurface& GameWindow::Surface()

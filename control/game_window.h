@@ -20,6 +20,7 @@ class QAction;
 class QActionGroup;
 class QPushButton;
 class ClientArea;
+class GameAccessibility;
 
 // Command ids of the menus, the accelerators and the buttons.
 inline constexpr int ID_EXIT = 100;
@@ -111,4 +112,5 @@ private:
     int cursorMode_ = -1;
     std::map<int, QAction*> commands_;
     QActionGroup* playerGroups_[2] = {nullptr, nullptr};
+    std::unique_ptr<GameAccessibility> accessibility_;
 };

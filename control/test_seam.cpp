@@ -2,12 +2,14 @@
 
 #include <atomic>
 
+#include "board/board_view.h"
 #include "control/game_controller.h"
 
 namespace {
 std::atomic<double> timeScale{1.0};
 std::atomic<TestSeam::PauseObserver> pauseObserver{nullptr};
 std::atomic<bool> threadCreationFails{false};
+std::atomic<TestSeam::AccessibilityObserver> accessibilityObserver{nullptr};
 }  // namespace
 
 void TestSeam::SetTimeScale(double scale)
@@ -26,6 +28,15 @@ void TestSeam::SetPauseObserver(PauseObserver observer)
 TestSeam::PauseObserver TestSeam::CurrentPauseObserver()
 {
     return pauseObserver.load();
+}
+
+void TestSeam::SetAccessibilityObserver(AccessibilityObserver observer)
+{
+    accessibilityObserver.store(observer);
+}
+TestSeam::AccessibilityObserver TestSeam::CurrentAccessibilityObserver()
+{
+    return accessibilityObserver.load();
 }
 
 void TestSeam::SetThreadCreationFails(bool fails)
@@ -57,4 +68,11 @@ const AnimationTask* TestSeam::AnimationOf(const GameController& game)
 const RobotTask* TestSeam::RobotOf(const GameController& game)
 {
     return game.robotTask_.get();
+}
+
+void TestSeam::SetKeyboardCursor(BoardView& board, int square)
+{
+    board.keyboardCursor_ = square;
+    if (board.keyboardCursorObserver_)
+        board.keyboardCursorObserver_(square);
 }

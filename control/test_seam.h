@@ -7,6 +7,8 @@
 #include "engine/board_position.h"
 
 class AnimationTask;
+class BoardView;
+class QAccessibleEvent;
 class RobotTask;
 class GameController;
 
@@ -23,6 +25,13 @@ public:
     static void SetPauseObserver(PauseObserver observer);
     static PauseObserver CurrentPauseObserver();
 
+    // Shown every accessibility event the game raises, before Qt passes it
+    // on. Qt passes events on only while assistive technology is active,
+    // which it never is on the offscreen platform of the tests.
+    using AccessibilityObserver = void (*)(QAccessibleEvent* event);
+    static void SetAccessibilityObserver(AccessibilityObserver observer);
+    static AccessibilityObserver CurrentAccessibilityObserver();
+
     // Makes the next thread creations fail, as if the system had no threads
     // left.
     static void SetThreadCreationFails(bool fails);
@@ -37,4 +46,8 @@ public:
     static const RobotTask* RobotOf(const GameController& game);
     // Makes `square` the last move, whose disc carries the mark.
     static void SetLastMove(GameController& game, int square);
+    // Puts the keyboard cursor on `square` (NO_MOVE hides it) and tells the
+    // board's observer, as the arrow keys and a click will once keyboard
+    // play moves the cursor itself.
+    static void SetKeyboardCursor(BoardView& board, int square);
 };

@@ -1,6 +1,8 @@
 #include "panels/player_panel.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QStringList>
 #include <algorithm>
 
 #include "engine/board_position.h"
@@ -54,6 +56,11 @@ const Messages MESSAGES[] = {
     {Thinking, 2, {{StringId::MyTurn, 26, 49}, {StringId::PleaseWait, 26, 59}}},
     {HadToPass, 1, {{StringId::HadToPass, 25, 54}, {}}},
 };
+
+QString Translate(const char* text)
+{
+    return QCoreApplication::translate("PlayerPanel", text);
+}
 
 }  // namespace
 
@@ -153,6 +160,40 @@ PanelPictureType PlayerPanel::ChooseStatePicture() const
         break;
     }
     return NoPicture;
+}
+
+QString PlayerPanel::Text() const
+{
+    QStringList parts{Translate("Player %1").arg(player)};
+    parts << (IsRobot(level) ? Translate("robot level %1").arg(level) : Translate("human"));
+    if (game_.SideToMove() != engine::NO_GAME)
+        parts << platform::LoadPieceCount(game_.DiscCount(player));
+    switch (game_.StatusOf(player)) {
+    case PlayerStatus::Won:
+        parts << Translate("won");
+        break;
+    case PlayerStatus::Lost:
+        parts << Translate("lost");
+        break;
+    case PlayerStatus::Tied:
+        parts << Translate("tied");
+        break;
+    case PlayerStatus::ToMove:
+        parts << Translate("your turn");
+        break;
+    case PlayerStatus::MustPass:
+        parts << Translate("can't move, click Pass");
+        break;
+    case PlayerStatus::Thinking:
+        parts << Translate("thinking");
+        break;
+    case PlayerStatus::HadToPass:
+        parts << Translate("had to pass");
+        break;
+    case PlayerStatus::None:
+        break;
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 void PlayerPanel::Paint(platform::DrawingContext* context)

@@ -47,6 +47,11 @@ public:
 
     // The state picture for the game as it is now, or NoPicture.
     PanelPictureType ChooseStatePicture() const;
+    // What the panel shows, in words, for assistive technology: the player,
+    // the kind its badge shows, the disc count as drawn and the state
+    // picture's meaning, each left out where the panel shows none ("Player 1,
+    // human, 2 pieces, your turn").
+    QString Text() const;
 
     QColor raisedColour;
     QColor flatColour;

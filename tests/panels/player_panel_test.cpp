@@ -4,8 +4,10 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QWidget>
 #include <mutex>
 
+#include "panels/panel_accessible.h"
 #include "panels/player_panel.h"
 #include "platform/drawing_context.h"
 #include "platform/translations.h"
@@ -525,3 +527,69 @@ TEST_P(PanelTextsFit, OnTheStatePictureAndBeforeTheBadge)
 INSTANTIATE_TEST_SUITE_P(Languages, PanelTextsFit, testing::ValuesIn(ProgramLanguages()));
 
 }  // namespace
+
+// What a panel reads to assistive technology: the same states as the
+// pictures above, in words, the kind from the badge and the count as drawn.
+TEST_F(PanelTest, TextSaysWhatThePanelShows)
+{
+    struct Case {
+        const char* what;
+        int side, moveCount, count1, count2, kind1, kind2;
+        bool robotPassed;
+        const char *text1, *text2;
+    };
+    const Case cases[] = {
+        {"no game: no count", NO_GAME, 0, 0, 0, 0, 3, false, "Player 1, human", "Player 2, robot level 3"},
+        {"human to move", 1, 4, 2, 2, 0, 3, false, "Player 1, human, 2 pieces, your turn",
+         "Player 2, robot level 3, 2 pieces"},
+        {"human must pass, one piece", 2, 0, 20, 1, 3, 0, false, "Player 1, robot level 3, 20 pieces",
+         "Player 2, human, 1 piece, can't move, click Pass"},
+        {"robot thinking", 2, 5, 3, 3, 0, 6, false, "Player 1, human, 3 pieces",
+         "Player 2, robot level 6, 3 pieces, thinking"},
+        {"robot had to pass", 1, 6, 9, 0, 0, 1, true, "Player 1, human, 9 pieces, your turn",
+         "Player 2, robot level 1, 0 pieces, had to pass"},
+        {"player 1 wins", GAME_OVER, 0, 40, 24, 0, 3, false, "Player 1, human, 40 pieces, won",
+         "Player 2, robot level 3, 24 pieces, lost"},
+        {"tie", GAME_OVER, 0, 32, 32, 2, 3, false, "Player 1, robot level 2, 32 pieces, tied",
+         "Player 2, robot level 3, 32 pieces, tied"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetGame(c.side, c.moveCount, c.count1, c.count2);
+        game.kinds[0] = c.kind1;
+        game.kinds[1] = c.kind2;
+        panel1.SetLevel(c.kind1);
+        panel2.SetLevel(c.kind2);
+        game.robotPassed = c.robotPassed;
+        EXPECT_EQ(panel1.Text(), QString::fromUtf8(c.text1));
+        EXPECT_EQ(panel2.Text(), QString::fromUtf8(c.text2));
+    }
+}
+
+// The kind is the one the badge shows, which follows the game's kind only at
+// the next turn update.
+TEST_F(PanelTest, TextNamesTheKindOfTheBadge)
+{
+    SetGame(2);
+    game.kinds[0] = 5;
+    EXPECT_EQ(panel1.Text(), QStringLiteral("Player 1, human, 2 pieces"));
+    panel1.SetLevel(5);
+    EXPECT_EQ(panel1.Text(), QStringLiteral("Player 1, robot level 5, 2 pieces"));
+}
+
+TEST_F(PanelTest, AccessiblePanelIsStaticTextWhereThePanelIs)
+{
+    QWidget host;
+    host.setGeometry(40, 30, 500, 320);
+    host.show();
+    SetGame(1);
+    LayOutBoth();
+    AccessiblePanel accessible(panel1, &host);
+    EXPECT_EQ(accessible.role(), QAccessible::StaticText);
+    EXPECT_EQ(accessible.text(QAccessible::Name), QStringLiteral("Player 1, human, 2 pieces, your turn"));
+    EXPECT_EQ(accessible.rect(), QRect(host.mapToGlobal(QPoint(310, 22)), QSize(107, 75)));
+    EXPECT_EQ(accessible.childCount(), 0);
+    EXPECT_FALSE(accessible.state().invisible);
+    host.hide();
+    EXPECT_TRUE(accessible.state().invisible);
+}

@@ -1,0 +1,310 @@
+#include "board/board_accessible.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "engine/board_position.h"
+#include "game/square_picture.h"
+
+namespace {
+
+namespace code = square_picture;
+using engine::NO_MOVE;
+
+QString Translate(const char* text)
+{
+    return QCoreApplication::translate("AccessibleBoard", text);
+}
+
+// The edge-on frame of a disc turning over; the frames before it show the
+// dark face, those after it the light one.
+constexpr int EDGE_ON = code::FIRST_TURNING + code::TURNING_STEPS / 2;
+
+// What a square shows, in words.
+QString Content(int pictureCode)
+{
+    if (pictureCode == code::EMPTY)
+        return Translate("empty");
+    int side = 0;
+    if (code::IsTurning(pictureCode)) {
+        if (pictureCode == EDGE_ON)
+            return Translate("turning disc");
+        side = pictureCode < EDGE_ON ? 1 : 2;
+    } else {
+        side = code::SideOf(pictureCode);
+    }
+    return side == 1 ? Translate("dark disc") : Translate("light disc");
+}
+
+bool IsLegalMove(const GameState& game, int square)
+{
+    const int count = game.MoveCount();
+    for (int i = 0; i < count && i < 48; ++i)
+        if (game.LegalMove(i) == square)
+            return true;
+    return false;
+}
+
+// One square of the board table.
+class AccessibleCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    AccessibleCell(const AccessibleBoard& board, int square) : board_(board), square_(square) {}
+
+    bool isValid() const override { return board_.isValid(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return board_.window(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return const_cast<AccessibleBoard*>(&board_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? board_.CellName(square_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return board_.SquareRect(square_); }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = true;
+        state.focused = board_.View().KeyboardCursor() == square_;
+        state.readOnly = true;
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return engine::columnOf(square_); }
+    int rowIndex() const override { return engine::rowOf(square_); }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
+
+private:
+    const AccessibleBoard& board_;
+    const int square_;
+};
+
+}  // namespace
+
+QString SquareCoordinate(int square)
+{
+    return QString(QChar(u'A' + engine::columnOf(square))) + QString::number(engine::rowOf(square) + 1);
+}
+
+AccessibleBoard::AccessibleBoard(const BoardView& view, const GameState& game, QWidget* host)
+    : view_(view), game_(game), host_(host)
+{
+}
+
+AccessibleBoard::~AccessibleBoard()
+{
+    for (QAccessible::Id id : cells_)
+        if (id != 0)
+            QAccessible::deleteAccessibleInterface(id);
+}
+
+QAccessibleInterface* AccessibleBoard::Cell(int square) const
+{
+    if (square < 0 || square >= 64)
+        return nullptr;
+    QAccessible::Id& id = cells_[static_cast<size_t>(square)];
+    if (id == 0)
+        id = QAccessible::registerAccessibleInterface(new AccessibleCell(*this, square));
+    return QAccessible::accessibleInterface(id);
+}
+
+QString AccessibleBoard::CellName(int square) const
+{
+    const int pictureCode = game_.SquareCode(square);
+    QStringList parts{SquareCoordinate(square), Content(pictureCode)};
+    // The marks as the board draws them: the hub on the disc of the last
+    // move, the crosses on the legal moves while they are shown.
+    if (code::IsDisc(pictureCode) && square == game_.LastMove())
+        parts << Translate("last move");
+    else if (pictureCode == code::EMPTY && view_.marksShown && IsLegalMove(game_, square))
+        parts << Translate("legal move");
+    return parts.join(QStringLiteral(", "));
+}
+
+QRect AccessibleBoard::SquareRect(int square) const
+{
+    if (!host_ || view_.lineWidth == 0)
+        return {};
+    const QRect local = view_.PictureRect(square).ToQRect();
+    return QRect(host_->mapToGlobal(local.topLeft()), local.size());
+}
+
+bool AccessibleBoard::isValid() const
+{
+    return !host_.isNull();
+}
+
+QObject* AccessibleBoard::object() const
+{
+    return nullptr;
+}
+
+QWindow* AccessibleBoard::window() const
+{
+    return host_ ? host_->window()->windowHandle() : nullptr;
+}
+
+QAccessibleInterface* AccessibleBoard::focusChild() const
+{
+    return Cell(view_.KeyboardCursor());
+}
+
+QAccessibleInterface* AccessibleBoard::childAt(int x, int y) const
+{
+    if (!host_)
+        return nullptr;
+    const QPoint local = host_->mapFromGlobal(QPoint(x, y));
+    return Cell(view_.SquareAt(local.x(), local.y()));
+}
+
+QAccessibleInterface* AccessibleBoard::parent() const
+{
+    return host_ ? QAccessible::queryAccessibleInterface(host_.data()) : nullptr;
+}
+
+QAccessibleInterface* AccessibleBoard::child(int index) const
+{
+    return Cell(index);
+}
+
+int AccessibleBoard::childCount() const
+{
+    return 64;
+}
+
+int AccessibleBoard::indexOfChild(const QAccessibleInterface* child) const
+{
+    if (child == nullptr)
+        return -1;
+    const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
+    for (size_t square = 0; square < cells_.size(); ++square)
+        if (cells_[square] == id)
+            return static_cast<int>(square);
+    return -1;
+}
+
+QString AccessibleBoard::text(QAccessible::Text t) const
+{
+    return t == QAccessible::Name ? Translate("Board") : QString();
+}
+
+void AccessibleBoard::setText(QAccessible::Text, const QString&) {}
+
+QRect AccessibleBoard::rect() const
+{
+    if (!host_ || view_.lineWidth == 0)
+        return {};
+    const QRect local = view_.BoardRect().ToQRect();
+    return QRect(host_->mapToGlobal(local.topLeft()), local.size());
+}
+
+QAccessible::Role AccessibleBoard::role() const
+{
+    return QAccessible::Table;
+}
+
+QAccessible::State AccessibleBoard::state() const
+{
+    QAccessible::State state;
+    state.readOnly = true;
+    state.invisible = !host_ || !host_->isVisible();
+    return state;
+}
+
+void* AccessibleBoard::interface_cast(QAccessible::InterfaceType type)
+{
+    return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this) : nullptr;
+}
+
+QAccessibleInterface* AccessibleBoard::caption() const
+{
+    return nullptr;
+}
+QAccessibleInterface* AccessibleBoard::summary() const
+{
+    return nullptr;
+}
+QAccessibleInterface* AccessibleBoard::cellAt(int row, int column) const
+{
+    if (row < 0 || row >= 8 || column < 0 || column >= 8)
+        return nullptr;
+    return Cell(engine::squareAt(row, column));
+}
+int AccessibleBoard::selectedCellCount() const
+{
+    return 0;
+}
+QList<QAccessibleInterface*> AccessibleBoard::selectedCells() const
+{
+    return {};
+}
+QString AccessibleBoard::columnDescription(int column) const
+{
+    return QString(QChar(u'A' + column));
+}
+QString AccessibleBoard::rowDescription(int row) const
+{
+    return QString::number(row + 1);
+}
+int AccessibleBoard::selectedColumnCount() const
+{
+    return 0;
+}
+int AccessibleBoard::selectedRowCount() const
+{
+    return 0;
+}
+int AccessibleBoard::columnCount() const
+{
+    return 8;
+}
+int AccessibleBoard::rowCount() const
+{
+    return 8;
+}
+QList<int> AccessibleBoard::selectedColumns() const
+{
+    return {};
+}
+QList<int> AccessibleBoard::selectedRows() const
+{
+    return {};
+}
+bool AccessibleBoard::isColumnSelected(int) const
+{
+    return false;
+}
+bool AccessibleBoard::isRowSelected(int) const
+{
+    return false;
+}
+bool AccessibleBoard::selectRow(int)
+{
+    return false;
+}
+bool AccessibleBoard::selectColumn(int)
+{
+    return false;
+}
+bool AccessibleBoard::unselectRow(int)
+{
+    return false;
+}
+bool AccessibleBoard::unselectColumn(int)
+{
+    return false;
+}
+void AccessibleBoard::modelChange(QAccessibleTableModelChangeEvent*) {}
