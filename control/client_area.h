@@ -18,6 +18,11 @@ public:
     // Has the next paint run the paint steps into the back buffer again, not
     // just copy it.
     void InvalidateAll();
+    // Sizes the back buffer for the client area on a screen of `ratio`, lays
+    // everything out again and has it all painted anew; with a new ratio the
+    // cursors and the icon follow. At every resize and whenever the window
+    // comes to a screen of another ratio.
+    void Refit(qreal ratio);
 
 protected:
     bool event(QEvent* event) override;
