@@ -27,7 +27,7 @@ void ClientArea::Refit(qreal ratio)
     const bool newRatio = ratio != surface_.Ratio();
     {
         std::lock_guard lock(window_->Game().DrawingLock());
-        surface_.Resize(size(), ratio);
+        surface_.Resize(size(), ratio, Origin());
     }
     if (newRatio)
         window_->LoadScreenResources();
@@ -46,6 +46,14 @@ bool ClientArea::event(QEvent* event)
 void ClientArea::resizeEvent(QResizeEvent* /*event*/)
 {
     Refit(devicePixelRatio());
+}
+
+void ClientArea::moveEvent(QMoveEvent* /*event*/)
+{
+    // Between two screen pixels, where the client area starts decides how
+    // many of them it covers.
+    if (platform::WindowSurface::DeviceSize(size(), surface_.Ratio(), Origin()) != surface_.Size())
+        Refit(surface_.Ratio());
 }
 
 void ClientArea::paintEvent(QPaintEvent* event)
@@ -76,7 +84,7 @@ void ClientArea::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         // The board works in device pixels: the one the screen shows under
         // the pointer.
-        const QPoint point = surface_.DevicePoint(event->scenePosition(), mapTo(window(), QPoint(0, 0)));
+        const QPoint point = surface_.DevicePoint(event->scenePosition(), Origin());
         window_->Board().HandleClick(point.x(), point.y());
     }
 }

@@ -28,9 +28,13 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // Where the client area's top-left corner lies in the window.
+    QPoint Origin() const { return mapTo(window(), QPoint(0, 0)); }
+
     GameWindow* window_;
     platform::WindowSurface surface_;
     bool paintStepsPending_ = true;

@@ -330,7 +330,7 @@ void GameWindow::SavePlayerKinds() const
 
 platform::Rect GameWindow::ClientRect() const
 {
-    const QSize size = platform::WindowSurface::DeviceSize(client_->size(), client_->Surface().Ratio());
+    const QSize size = client_->Surface().Size();
     return {0, 0, size.width(), size.height()};
 }
 

@@ -9,13 +9,23 @@
 
 namespace platform {
 
-void WindowSurface::Resize(QSize logicalSize, qreal ratio)
+QSize WindowSurface::DeviceSize(QSize size, qreal ratio, QPoint origin)
+{
+    if (size.isEmpty())
+        return {0, 0};
+    const auto extent = [ratio](int start, int length) {
+        return qRound((start + length) * ratio) - qRound(start * ratio);
+    };
+    return {extent(origin.x(), size.width()), extent(origin.y(), size.height())};
+}
+
+void WindowSurface::Resize(QSize size, qreal ratio, QPoint origin)
 {
     ratio_ = ratio;
-    const QSize size = DeviceSize(logicalSize, ratio);
-    if (image_.size() == size)
+    size_ = DeviceSize(size, ratio, origin);
+    if (image_.size() == size_)
         return;
-    image_ = size.isEmpty() ? QImage() : QImage(size, QImage::Format_RGB32);
+    image_ = size_.isEmpty() ? QImage() : QImage(size_, QImage::Format_RGB32);
     if (!image_.isNull())
         image_.fill(Qt::black);
 }

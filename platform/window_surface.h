@@ -26,14 +26,17 @@ public:
     QImage& Image() { return image_; }
     // Device pixels per logical pixel of the screen the back buffer is for.
     qreal Ratio() const { return ratio_; }
+    // The back buffer's size in device pixels (read on the window thread).
+    QSize Size() const { return size_; }
 
-    // The back buffer of a client area of `logicalSize` on a screen of
-    // `ratio`, rounded as the window system rounds the window's own buffer.
-    static QSize DeviceSize(QSize logicalSize, qreal ratio) { return logicalSize * ratio; }
-    // Gives the back buffer a client area of `logicalSize` on a screen of
-    // `ratio`, keeping nothing of its content. The caller holds the drawing
-    // lock.
-    void Resize(QSize logicalSize, qreal ratio = 1.0);
+    // The device pixels that a widget of `size` whose top-left corner lies at
+    // `origin` of its top-level window covers on a screen of `ratio`: the
+    // window's own buffer has each edge of the widget at the nearest device
+    // pixel.
+    static QSize DeviceSize(QSize size, qreal ratio, QPoint origin = QPoint());
+    // Gives the back buffer those device pixels, keeping nothing of its
+    // content. The caller holds the drawing lock.
+    void Resize(QSize size, qreal ratio = 1.0, QPoint origin = QPoint());
 
     // The device pixel of the back buffer that the screen shows under the
     // point `windowPoint` of the top-level window, for a widget whose
@@ -61,6 +64,7 @@ private:
     QWidget* const widget_;
     QImage image_;
     qreal ratio_ = 1.0;
+    QSize size_;
 };
 
 }  // namespace platform
