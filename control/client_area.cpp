@@ -84,7 +84,7 @@ void ClientArea::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         // The board works in device pixels: the one the screen shows under
         // the pointer.
-        const QPoint point = surface_.DevicePoint(event->scenePosition(), Origin());
+        const QPoint point = surface_.DevicePoint(event->position(), Origin());
         window_->Board().HandleClick(point.x(), point.y());
     }
 }

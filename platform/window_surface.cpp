@@ -30,12 +30,12 @@ void WindowSurface::Resize(QSize size, qreal ratio, QPoint origin)
         image_.fill(Qt::black);
 }
 
-QPoint WindowSurface::DevicePoint(QPointF windowPoint, QPoint origin) const
+QPoint WindowSurface::DevicePoint(QPointF point, QPoint origin) const
 {
-    const auto toDevice = [this](qreal point, int originPoint) {
-        return static_cast<int>(std::floor(point * ratio_ + 0.5)) - qRound(originPoint * ratio_);
+    const auto toDevice = [this](qreal along, int start) {
+        return static_cast<int>(std::floor((start + along) * ratio_ + 0.5)) - qRound(start * ratio_);
     };
-    return {toDevice(windowPoint.x(), origin.x()), toDevice(windowPoint.y(), origin.y())};
+    return {toDevice(point.x(), origin.x()), toDevice(point.y(), origin.y())};
 }
 
 QRect WindowSurface::ToLogical(const QRect& device) const

@@ -39,11 +39,11 @@ public:
     void Resize(QSize size, qreal ratio = 1.0, QPoint origin = QPoint());
 
     // The device pixel of the back buffer that the screen shows under the
-    // point `windowPoint` of the top-level window, for a widget whose
-    // top-left corner lies at `origin` in that window. The screen places the
-    // widget at its origin rounded to a device pixel, and a point at a
-    // logical pixel's corner means the device pixel that starts nearest it.
-    QPoint DevicePoint(QPointF windowPoint, QPoint origin) const;
+    // point `point` of a widget whose top-left corner lies at `origin` of its
+    // top-level window. The screen places the widget at its origin rounded to
+    // a device pixel, and a point at a logical pixel's corner means the
+    // device pixel that starts nearest it.
+    QPoint DevicePoint(QPointF point, QPoint origin) const;
     // A rectangle of device pixels as logical pixels, each edge rounded to
     // the nearest: where a child widget goes to sit over it.
     QRect ToLogical(const QRect& device) const;
