@@ -75,8 +75,8 @@ QFont FontByCharacterHeight(const QString& face, QFont::StyleHint family, int he
 
 PlayerPanel::PlayerPanel(int player, const GameState& game, DrawingTarget target, QColor background)
     : baseRaisedColour(player == 1 ? QColor(0x94, 0x94, 0x94) : QColor(0xF0, 0xF0, 0xF0)),
-      baseFlatColour(player == 1 ? QColor(0x80, 0x80, 0x80) : QColor(0xE0, 0xE0, 0xE0)), player(player), game_(game),
-      target_(target), background_(background)
+      baseFlatColour(player == 1 ? QColor(0x80, 0x80, 0x80) : QColor(0xE0, 0xE0, 0xE0)), player(player),
+      game_(game), target_(target), background_(background)
 {
 }
 
@@ -204,9 +204,8 @@ void PlayerPanel::Paint(platform::DrawingContext* context)
 
     if (game_.SideToMove() != engine::NO_GAME) {
         const int count = game_.DiscCount(player);
-        const QString text = count == 1
-                                 ? LoadString(StringId::OnePiece)
-                                 : LoadString(StringId::Pieces).replace(QStringLiteral("%d"), QString::number(count));
+        const QString text = count == 1 ? LoadString(StringId::OnePiece)
+                                        : LoadString(StringId::Pieces).replace(QStringLiteral("%d"), QString::number(count));
         const int height = (9 * w) / 75;
         if (height > 0)
             context->Text(discLeft + discSize + w / 20, discTop + w / 67, text,
