@@ -1,6 +1,7 @@
 #include "board/board_view.h"
 
 #include "engine/board_position.h"
+#include "platform/resources.h"
 
 using engine::BoardPosition;
 using engine::NO_MOVE;
@@ -11,10 +12,31 @@ using engine::NO_MOVE;
 namespace code = square_picture;
 
 constexpr int CANVAS_SIZE = 120;
-constexpr platform::Rect CANVAS_RECT{0, 0, CANVAS_SIZE, CANVAS_SIZE};
 // The 113 x 113 arrow and hub pictures sit 4 pixels in from the canvas's
 // left and top edges.
 constexpr platform::Rect OVERLAY_RECT{4, 4, 117, 117};
+// The legal-move cross: two arms five pixels across, one pixel thick.
+constexpr int MARK_SIZE = 5;
+
+// Where a square picture is composed: the canvas and the place of the arrow
+// or hub on it. The pictures drawn at double resolution go on a canvas of
+// twice the size, at twice the offsets.
+struct Canvas {
+    bool doubleResolution;
+    int size;
+    platform::Rect rect;
+    platform::Rect overlay;
+};
+Canvas CanvasFor(qreal ratio)
+{
+    const bool doubled = platform::UsesDoubleResolution(ratio);
+    const int k = doubled ? 2 : 1;
+    const platform::Rect& o = OVERLAY_RECT;
+    return {doubled,
+            k * CANVAS_SIZE,
+            {0, 0, k * CANVAS_SIZE, k * CANVAS_SIZE},
+            {k * o.left, k * o.top, k * o.right, k * o.bottom}};
+}
 
 const QColor BOARD_GREEN(0x69, 0xBD, 0x8C);
 const QColor LINE_COLOUR(0x26, 0x27, 0x26);
@@ -49,9 +71,11 @@ BoardView::BoardView(const GameState& game, DrawingTarget target, SquareClicked 
 {
 }
 
-void BoardView::Relayout([[maybe_unused]] platform::DrawingContext* context, const platform::Rect& boardRect)
+void BoardView::Relayout([[maybe_unused]] platform::DrawingContext* context, const platform::Rect& boardRect,
+                         qreal ratio)
 {
     boardRect_ = boardRect;
+    ratio_ = ratio;
     const int width = boardRect.Width();
     lineWidth = width / 160 <= 1 ? 1 : width / 160;
     pictureSize = (width + lineWidth) / 10;
@@ -189,6 +213,15 @@ void BoardView::SetKeyboardCursorObserver(std::function<void(int square)> observ
     keyboardCursorObserver_ = std::move(observer);
 }
 
+platform::Rect BoardView::MarkRect(int square) const
+{
+    int x = 0, y = 0;
+    SquareCentre(square, x, y);
+    const int size = platform::ScaledLength(MARK_SIZE, ratio_);
+    const int left = x - (size - 1) / 2, top = y - (size - 1) / 2;
+    return {left, top, left + size, top + size};
+}
+
 void BoardView::DrawSquarePicture(platform::DrawingContext* context, const platform::Rect& r, int pictureCode)
 {
     const auto index = static_cast<size_t>(code::PictureIndex(pictureCode));
@@ -201,55 +234,60 @@ void BoardView::BuildSquarePicture([[maybe_unused]] platform::DrawingContext* co
 {
     // Raster operations need a 32-bit RGB target, which is also the format of
     // the window's back buffer, so the result copies 1:1.
-    QImage canvas(CANVAS_SIZE, CANVAS_SIZE, QImage::Format_RGB32);
+    const Canvas c = CanvasFor(ratio_);
+    QImage canvas(c.size, c.size, QImage::Format_RGB32);
     {
         platform::DrawingContext canvasContext(canvas);
         platform::DrawingContext* canvasPointer = &canvasContext;
         const int side = code::SideOf(pictureCode);
         if (code::IsFullSizeDisc(pictureCode)) {
-            canvasContext.FillRect(CANVAS_RECT, boardColour);
-            DrawNamedPicture(canvasContext, CANVAS_RECT, side == 1 ? QStringLiteral("COU0") : QStringLiteral("COU6"));
+            canvasContext.FillRect(c.rect, boardColour);
+            DrawNamedPicture(canvasContext, c.rect, side == 1 ? QStringLiteral("COU0") : QStringLiteral("COU6"),
+                             c.doubleResolution);
         } else if (code::IsTurning(pictureCode)) {
-            canvasContext.FillRect(CANVAS_RECT, boardColour);
-            DrawNamedPicture(canvasContext, CANVAS_RECT, TurningPictureName(pictureCode));
+            canvasContext.FillRect(c.rect, boardColour);
+            DrawNamedPicture(canvasContext, c.rect, TurningPictureName(pictureCode), c.doubleResolution);
         } else {
             // Every other picture is a full-size disc, maybe with an overlay.
-            DrawSquarePicture(canvasPointer, CANVAS_RECT, code::FullSizeDisc(side));
+            DrawSquarePicture(canvasPointer, c.rect, code::FullSizeDisc(side));
             if (code::IsArrow(pictureCode))
-                DrawNamedPicture(canvasContext, OVERLAY_RECT, ArrowPictureName(pictureCode));
+                DrawNamedPicture(canvasContext, c.overlay, ArrowPictureName(pictureCode), c.doubleResolution);
             else if (code::IsLastMoveMark(pictureCode))
-                DrawNamedPicture(canvasContext, OVERLAY_RECT, QStringLiteral("CENTER"));
+                DrawNamedPicture(canvasContext, c.overlay, QStringLiteral("CENTER"), c.doubleResolution);
         }
     }
-    const int size = code::IsFullSizeDisc(pictureCode) ? CANVAS_SIZE : pictureSize;
+    const int size = code::IsFullSizeDisc(pictureCode) ? c.size : pictureSize;
     const auto index = static_cast<size_t>(code::PictureIndex(pictureCode));
-    MakeScaledCopy(squarePictures.pictures[index], {0, 0, size, size}, canvas, CANVAS_RECT);
+    MakeScaledCopy(squarePictures.pictures[index], {0, 0, size, size}, canvas, c.rect);
     squarePictures.built[index] = true;
 }
 
 void BoardView::DrawMarks(platform::DrawingContext* context)
 {
     DrawingContextGuard guard(context, target_);
-    ForEachMarkCentre([context](int x, int y) {
-        // A cross of two five-pixel arms meeting at the centre.
-        context->Line(x - 2, y - 2, x + 3, y + 3, MARK_COLOUR);
-        context->Line(x - 2, y + 2, x + 3, y - 3, MARK_COLOUR);
+    // On a screen of a higher ratio the arms are thicker as well as longer:
+    // each is `stroke` diagonals side by side, mirrored left to right.
+    const int stroke = platform::ScaledLength(1, ratio_);
+    ForEachMarkRect([context, stroke](const platform::Rect& box) {
+        // A cross of two arms from corner to corner of the box, meeting at
+        // the centre.
+        for (int j = 0; j < stroke; ++j) {
+            context->Line(box.left + j, box.top, box.right, box.bottom - j, MARK_COLOUR);
+            context->Line(box.left, box.bottom - 1 - j, box.right - j, box.top - 1, MARK_COLOUR);
+        }
     });
 }
 
 void BoardView::EraseMarks(platform::DrawingContext* context)
 {
     DrawingContextGuard guard(context, target_);
-    ForEachMarkCentre([this, context](int x, int y) { context->FillRect({x - 2, y - 2, x + 3, y + 3}, boardColour); });
+    ForEachMarkRect([this, context](const platform::Rect& box) { context->FillRect(box, boardColour); });
 }
 
 template <typename Action>
-void BoardView::ForEachMarkCentre(Action action) const
+void BoardView::ForEachMarkRect(Action action) const
 {
     const int count = game_.MoveCount();
-    for (int i = 0; i < count && i < 48; ++i) {
-        int x = 0, y = 0;
-        SquareCentre(game_.LegalMove(i), x, y);
-        action(x, y);
-    }
+    for (int i = 0; i < count && i < 48; ++i)
+        action(MarkRect(game_.LegalMove(i)));
 }

@@ -25,9 +25,10 @@ public:
 
     BoardView(const GameState& game, DrawingTarget target, SquareClicked squareClicked);
 
-    // Takes the board rectangle and the sizes and colours that follow from it,
-    // and drops every prepared picture. Called under the drawing lock.
-    void Relayout(platform::DrawingContext* context, const platform::Rect& boardRect);
+    // Takes the board rectangle, in device pixels of a screen of `ratio`, and
+    // the sizes and colours that follow from it, and drops every prepared
+    // picture. Called under the drawing lock.
+    void Relayout(platform::DrawingContext* context, const platform::Rect& boardRect, qreal ratio = 1.0);
     // Draws the whole board without the marks.
     void PaintBoard(platform::DrawingContext* context);
     // The board and, when shown, the marks.
@@ -35,16 +36,21 @@ public:
     // Draws one square from its code in the game.
     void DrawSquare(platform::DrawingContext* context, int square);
     void SetMarksShown(bool shown);
-    // A left click at client point (x, y): reports the square under it, if any.
+    // A left click at device pixel (x, y) of the client area: reports the
+    // square under it, if any.
     void HandleClick(int x, int y);
-    // The square under client point (x, y), or NO_MOVE on a grid line,
+    // The square under device pixel (x, y), or NO_MOVE on a grid line,
     // outside the board, or before the first layout.
     int SquareAt(int x, int y) const;
 
     const platform::Rect& BoardRect() const { return boardRect_; }
+    // The device pixel ratio of the last layout.
+    qreal Ratio() const { return ratio_; }
     // The picture rectangle of a square, and the centre where its mark goes.
     platform::Rect PictureRect(int square) const;
     void SquareCentre(int square, int& x, int& y) const;
+    // The square box that the legal-move mark of a square covers.
+    platform::Rect MarkRect(int square) const;
 
     // The square of the keyboard cursor, NO_MOVE while it is hidden.
     int KeyboardCursor() const { return keyboardCursor_; }
@@ -66,9 +72,10 @@ private:
     void BuildSquarePicture(platform::DrawingContext* context, int code);
     void DrawMarks(platform::DrawingContext* context);
     void EraseMarks(platform::DrawingContext* context);
-    // Calls action(x, y) with the centre of every legal move of the side to move.
+    // Calls action(box) with the mark box of every legal move of the side to
+    // move.
     template <typename Action>
-    void ForEachMarkCentre(Action action) const;
+    void ForEachMarkRect(Action action) const;
 
     const GameState& game_;
     const DrawingTarget target_;
@@ -76,4 +83,5 @@ private:
     platform::Rect boardRect_;
     int keyboardCursor_ = engine::NO_MOVE;
     std::function<void(int square)> keyboardCursorObserver_;
+    qreal ratio_ = 1.0;
 };

@@ -8,11 +8,11 @@ void CopyPicture(platform::DrawingContext& target, const platform::Rect& r, cons
 }
 
 void DrawMaskedPicture(platform::DrawingContext& target, const platform::Rect& r, const QString& pictureName,
-                       const QString& maskName)
+                       const QString& maskName, bool doubleResolution)
 {
     // Both pictures live only for this call; nothing of them stays in memory.
-    const QImage mask = platform::LoadNamedPicture(maskName);
-    const QImage picture = platform::LoadNamedPicture(pictureName);
+    const QImage mask = platform::LoadNamedPicture(maskName, doubleResolution);
+    const QImage picture = platform::LoadNamedPicture(pictureName, doubleResolution);
     // target | ~mask: the opaque part (black in the mask) turns white, the
     // transparent part (white in the mask) keeps its colour.
     target.Combine(r, mask, QPainter::RasterOp_NotSourceOrDestination);
@@ -21,9 +21,10 @@ void DrawMaskedPicture(platform::DrawingContext& target, const platform::Rect& r
     target.Combine(r, picture, QPainter::RasterOp_SourceAndDestination);
 }
 
-void DrawNamedPicture(platform::DrawingContext& target, const platform::Rect& r, const QString& name)
+void DrawNamedPicture(platform::DrawingContext& target, const platform::Rect& r, const QString& name,
+                      bool doubleResolution)
 {
-    DrawMaskedPicture(target, r, name + QStringLiteral("BIT"), name + QStringLiteral("MASK"));
+    DrawMaskedPicture(target, r, name + QStringLiteral("BIT"), name + QStringLiteral("MASK"), doubleResolution);
 }
 
 void MakeScaledCopy(QImage& receiver, const platform::Rect& size, const QImage& source,

@@ -13,13 +13,16 @@
 void CopyPicture(platform::DrawingContext& target, const platform::Rect& r, const QImage& picture);
 
 // Composites a named picture through its mask into r (which has the picture's
-// own size): target = (target OR NOT mask) AND picture.
+// own size): target = (target OR NOT mask) AND picture. With
+// doubleResolution, the pair drawn at twice the size is used, into an r
+// of that size.
 void DrawMaskedPicture(platform::DrawingContext& target, const platform::Rect& r, const QString& pictureName,
-                       const QString& maskName);
+                       const QString& maskName, bool doubleResolution = false);
 
 // The same for a pair named by its common name: "COU0" draws "COU0BIT"
 // through "COU0MASK".
-void DrawNamedPicture(platform::DrawingContext& target, const platform::Rect& r, const QString& name);
+void DrawNamedPicture(platform::DrawingContext& target, const platform::Rect& r, const QString& name,
+                      bool doubleResolution = false);
 
 // Makes `receiver` a new picture of size's width and height holding the
 // source rectangle of `source`, stretched by dropping or repeating whole rows

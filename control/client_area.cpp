@@ -25,23 +25,46 @@ void ClientArea::InvalidateAll()
     update();
 }
 
+void ClientArea::Refit(qreal ratio)
+{
+    const bool newRatio = ratio != surface_.Ratio();
+    {
+        std::lock_guard lock(window_->Game().DrawingLock());
+        surface_.Resize(size(), ratio, Origin());
+    }
+    if (newRatio)
+        window_->LoadScreenResources();
+    window_->UpdateLayout();
+    InvalidateAll();
+}
+
 bool ClientArea::event(QEvent* event)
 {
+    // The window has come to another screen, whose ratio may differ.
+    if (event->type() == QEvent::ScreenChangeInternal && devicePixelRatio() != surface_.Ratio())
+        Refit(devicePixelRatio());
     return surface_.HandleRepaintRequest(event) || QWidget::event(event);
 }
 
 void ClientArea::resizeEvent(QResizeEvent* /*event*/)
 {
-    {
-        std::lock_guard lock(window_->Game().DrawingLock());
-        surface_.Resize(size());
-    }
-    window_->UpdateLayout();
-    InvalidateAll();
+    Refit(devicePixelRatio());
+}
+
+void ClientArea::moveEvent(QMoveEvent* /*event*/)
+{
+    // Between two screen pixels, where the client area starts decides how
+    // many of them it covers.
+    if (platform::WindowSurface::DeviceSize(size(), surface_.Ratio(), Origin()) != surface_.Size())
+        Refit(surface_.Ratio());
 }
 
 void ClientArea::paintEvent(QPaintEvent* event)
 {
+    // A ratio that changed without word: the back buffer is made for the
+    // ratio it is shown at before anything is copied.
+    if (devicePixelRatio() != surface_.Ratio())
+        Refit(devicePixelRatio());
     window_->PlaceForPaint();
     {
         // Under the drawing lock no other thread is halfway through a frame,
@@ -53,8 +76,8 @@ void ClientArea::paintEvent(QPaintEvent* event)
             window_->PaintClientArea(context);
         }
         QPainter screen(this);
-        const QRect area = event->rect();
-        screen.drawImage(area.topLeft(), surface_.Image(), area);
+        for (const QRect& area : event->region())
+            surface_.CopyToScreen(screen, area);
     }
     window_->ShowButtons();
 }
@@ -62,7 +85,9 @@ void ClientArea::paintEvent(QPaintEvent* event)
 void ClientArea::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        const QPoint point = event->position().toPoint();
+        // The board works in device pixels: the one the screen shows under
+        // the pointer.
+        const QPoint point = surface_.DevicePoint(event->position(), Origin());
         window_->Board().HandleClick(point.x(), point.y());
     }
 }

@@ -19,6 +19,11 @@ public:
     // Has the next paint run the paint steps into the back buffer again, not
     // just copy it.
     void InvalidateAll();
+    // Sizes the back buffer for the client area on a screen of `ratio`, lays
+    // everything out again and has it all painted anew; with a new ratio the
+    // cursors and the icon follow. At every resize and whenever the window
+    // comes to a screen of another ratio.
+    void Refit(qreal ratio);
 
     // What assistive technology is shown of the game drawn here, while there
     // is such a view.
@@ -29,9 +34,13 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // Where the client area's top-left corner lies in the window.
+    QPoint Origin() const { return mapTo(window(), QPoint(0, 0)); }
+
     GameWindow* window_;
     platform::WindowSurface surface_;
     bool paintStepsPending_ = true;

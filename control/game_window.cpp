@@ -64,10 +64,7 @@ GameWindow::GameWindow(uint32_t robotSeed)
       panel2_(2, game_, DrawingTarget{&game_.DrawingLock(), &client_->Surface()}, backgroundColour_)
 {
     game_.Attach(*this, boardView_, panel1_, panel2_);
-    blackCursor_ = platform::LoadCursorResource(QStringLiteral("BLACKCUR"));
-    whiteCursor_ = platform::LoadCursorResource(QStringLiteral("WHITECUR"));
-
-    setWindowIcon(platform::LoadProgramIcon());
+    LoadScreenResources();
     setWindowTitle(LoadString(StringId::ProgramName));
     QPalette palette = client_->palette();
     palette.setColor(QPalette::Window, backgroundColour_);
@@ -270,6 +267,16 @@ void GameWindow::SetCursorMode(int mode)
     ApplyCursor();
 }
 
+void GameWindow::LoadScreenResources()
+{
+    const bool doubled = platform::UsesDoubleResolution(Surface().Ratio());
+    blackCursor_ = platform::LoadCursorResource(QStringLiteral("BLACKCUR"), doubled);
+    whiteCursor_ = platform::LoadCursorResource(QStringLiteral("WHITECUR"), doubled);
+    setWindowIcon(platform::LoadProgramIcon(doubled));
+    if (cursorMode_ == CURSOR_PLAYER1 || cursorMode_ == CURSOR_PLAYER2)
+        ApplyCursor();
+}
+
 void GameWindow::ApplyCursor()
 {
     // The cursor belongs to the client area only: over the buttons, the frame
@@ -331,24 +338,28 @@ void GameWindow::SavePlayerKinds() const
 
 platform::Rect GameWindow::ClientRect() const
 {
-    return platform::Rect::FromQRect(client_->rect());
+    const QSize size = client_->Surface().Size();
+    return {0, 0, size.width(), size.height()};
 }
 
 void GameWindow::PlaceButtons(const WindowLayout& layout)
 {
-    startClearButton_->setGeometry(layout.startClearButton.ToQRect());
-    passButton_->setGeometry(layout.passButton.ToQRect());
+    // The buttons are widgets: they go where their device rectangles show.
+    const platform::WindowSurface& surface = client_->Surface();
+    startClearButton_->setGeometry(surface.ToLogical(layout.startClearButton.ToQRect()));
+    passButton_->setGeometry(surface.ToLogical(layout.passButton.ToQRect()));
 }
 
 void GameWindow::UpdateLayout()
 {
     platform::DrawingContext* context = nullptr;
     DrawingContextGuard guard(context, DrawingTarget{&game_.DrawingLock(), &client_->Surface()});
+    const qreal ratio = client_->Surface().Ratio();
     layout_ = ComputeWindowLayout(ClientRect());
     PlaceButtons(layout_);
-    boardView_.Relayout(context, layout_.board);
-    panel1_.Layout(context, layout_.panel1);
-    panel2_.Layout(context, layout_.panel2);
+    boardView_.Relayout(context, layout_.board, ratio);
+    panel1_.Layout(context, layout_.panel1, ratio);
+    panel2_.Layout(context, layout_.panel2, ratio);
 }
 
 void GameWindow::PlaceForPaint()

@@ -69,7 +69,11 @@ public:
     platform::WindowSurface& Surface();
 
     // --- Layout and painting (window thread) ---
+    // Lays out the board, the panels and the buttons for the client area in
+    // device pixels of the back buffer's ratio.
     void UpdateLayout();
+    // The cursors and the icon for the back buffer's ratio.
+    void LoadScreenResources();
     // The first paint step: the layout again from the current client size,
     // with both buttons moved to their places.
     void PlaceForPaint();
@@ -96,6 +100,7 @@ private:
     void ShowAbout();
     void ShowHelp();
     void PlaceButtons(const WindowLayout& layout);
+    // The client area in device pixels.
     platform::Rect ClientRect() const;
 
     const QColor backgroundColour_{0x80, 0x60, 0x40};

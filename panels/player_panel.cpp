@@ -87,9 +87,10 @@ PlayerPanel::PlayerPanel(int player, const GameState& game, DrawingTarget target
 {
 }
 
-void PlayerPanel::Layout(platform::DrawingContext* context, const platform::Rect& rect)
+void PlayerPanel::Layout(platform::DrawingContext* context, const platform::Rect& rect, qreal ratio)
 {
     homeRect = rect;
+    ratio_ = ratio;
     const int w = rect.Width();
     stateRect.left = rect.left + w / 20;
     stateRect.right = stateRect.left + (18 * w) / 20;
@@ -214,7 +215,10 @@ void PlayerPanel::Paint(platform::DrawingContext* context)
     const int L = home.left, T = home.top, R = home.right, B = home.bottom;
     const QColor background = platform::DrawingContext::Nearest(background_);
 
-    context->BorderedRect(home, raised ? raisedColour : flatColour, QColor(0, 0, 0), std::max(s1, 1));
+    // The border and the disc's outline are at least one pixel of the
+    // screen's ratio wide.
+    const int thinnest = platform::ScaledLength(1, ratio_);
+    context->BorderedRect(home, raised ? raisedColour : flatColour, QColor(0, 0, 0), std::max(s1, thinnest));
 
     // Between them, the raised and the flat look cover the same area
     // (L - d, T - d)-(R + s1, B + s1) of the home rectangle, so switching
@@ -235,7 +239,7 @@ void PlayerPanel::Paint(platform::DrawingContext* context)
     // The player's disc in the top-left corner.
     const int discLeft = L + w / 20, discTop = T + w / 20, discSize = (16 * w) / 100;
     context->Ellipse({discLeft, discTop, discLeft + discSize, discTop + discSize}, QColor(0, 0, 0),
-                     player == 1 ? QColor(0, 0, 0) : QColor(0xFF, 0xFF, 0xFF));
+                     player == 1 ? QColor(0, 0, 0) : QColor(0xFF, 0xFF, 0xFF), thinnest);
 
     DrawPicture(context, badge, raised ? ActiveBadge : IdleBadge);
 
@@ -282,13 +286,17 @@ void PlayerPanel::BuildPicture([[maybe_unused]] platform::DrawingContext* contex
         name[3] = QLatin1Char(static_cast<char>('0' + level));
 
     // A 32-bit RGB canvas, the format of the back buffer, as the raster
-    // operations of the masked drawing need.
-    QImage canvas = badge ? QImage(BADGE_CANVAS_SIZE, BADGE_CANVAS_SIZE, QImage::Format_RGB32)
-                          : QImage(STATE_CANVAS_WIDTH, STATE_CANVAS_HEIGHT, QImage::Format_RGB32);
+    // operations of the masked drawing need. The pictures drawn at double
+    // resolution go on a canvas of twice the size, at twice the offsets.
+    const bool doubled = platform::UsesDoubleResolution(ratio_);
+    const int k = doubled ? 2 : 1;
+    QImage canvas = badge ? QImage(k * BADGE_CANVAS_SIZE, k * BADGE_CANVAS_SIZE, QImage::Format_RGB32)
+                          : QImage(k * STATE_CANVAS_WIDTH, k * STATE_CANVAS_HEIGHT, QImage::Format_RGB32);
     {
         platform::DrawingContext canvasContext(canvas);
         canvasContext.FillRect(platform::Rect::FromQRect(canvas.rect()), placement.raised ? raisedColour : flatColour);
-        DrawNamedPicture(canvasContext, placement.rect, name);
+        const platform::Rect& at = placement.rect;
+        DrawNamedPicture(canvasContext, {k * at.left, k * at.top, k * at.right, k * at.bottom}, name, doubled);
     }
     const platform::Rect& target = badge ? badgeRect : stateRect;
     MakeScaledCopy(pictures.pictures[type], {0, 0, target.Width(), target.Height()}, canvas,

@@ -39,7 +39,9 @@ public:
     // `target`, clearing around itself in the window's `background` colour.
     PlayerPanel(int player, const GameState& game, DrawingTarget target, QColor background);
 
-    void Layout(platform::DrawingContext* context, const platform::Rect& rect);
+    // Takes the panel's rectangle, in device pixels of a screen of `ratio`,
+    // and builds the pictures the next paint shows.
+    void Layout(platform::DrawingContext* context, const platform::Rect& rect, qreal ratio = 1.0);
     void SetLevel(int kind);
     void Paint(platform::DrawingContext* context);
     void EnableAndPaint(platform::DrawingContext* context);
@@ -69,6 +71,7 @@ private:
     const GameState& game_;
     const DrawingTarget target_;
     const QColor background_;
+    qreal ratio_ = 1.0;
 
     // Whether this panel's player is the side to move.
     bool IsToMove() const;

@@ -67,10 +67,19 @@ void DrawingContext::Line(int x1, int y1, int x2, int y2, QColor colour)
     }
 }
 
-void DrawingContext::Ellipse(const Rect& box, QColor outline, QColor fill)
+void DrawingContext::Ellipse(const Rect& box, QColor outline, QColor fill, int outlineWidth)
 {
     if (box.Width() < 2 || box.Height() < 2 || !painter_.isActive())
         return;
+    if (outlineWidth > 1) {
+        // A wider outline: the whole ellipse in the outline's colour, then the
+        // fill inside it with its own one-pixel outline, outlineWidth - 1 in.
+        const int inset = outlineWidth - 1;
+        Ellipse(box, outline, outline);
+        if (box.Width() - 2 * inset >= 2 && box.Height() - 2 * inset >= 2)
+            Ellipse({box.left + inset, box.top + inset, box.right - inset, box.bottom - inset}, outline, fill);
+        return;
+    }
     painter_.setPen(QPen(outline, 1));
     painter_.setBrush(fill);
     // An aliased outline of QRect(x, y, w, h) covers w + 1 columns.

@@ -39,9 +39,9 @@ public:
     void BorderedRect(const Rect& r, QColor fill, QColor border, int borderWidth);
     // A one-pixel line from (x1, y1) towards (x2, y2), the end point excluded.
     void Line(int x1, int y1, int x2, int y2, QColor colour);
-    // A filled ellipse with a one-pixel outline inside the box, without the
-    // box's right column and bottom row.
-    void Ellipse(const Rect& box, QColor outline, QColor fill);
+    // A filled ellipse with an outline `outlineWidth` pixels wide inside the
+    // box, without the box's right column and bottom row.
+    void Ellipse(const Rect& box, QColor outline, QColor fill, int outlineWidth = 1);
     // Text with a transparent background, its top-left corner at (x, y).
     void Text(int x, int y, const QString& text, const QFont& font, QColor colour);
     // Copies the block of r's size from the top-left of `source` to r, unchanged.

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QRect>
+#include <QtGlobal>
+#include <algorithm>
 #include <cstdint>
 
 namespace platform {
@@ -22,5 +24,14 @@ struct Rect {
     static Rect FromQRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
     bool operator==(const Rect&) const = default;
 };
+
+// A length that the drawing rules give in fixed pixels (a line one pixel
+// wide, a cross five pixels across), on a screen of `ratio` device pixels per
+// logical pixel: multiplied by the ratio and rounded, and never less than one
+// pixel, so that it looks as large as on a screen of ratio 1.
+inline int ScaledLength(int pixels, qreal ratio)
+{
+    return pixels <= 0 ? 0 : std::max(1, qRound(pixels * ratio));
+}
 
 }  // namespace platform

@@ -2,18 +2,67 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QRectF>
+#include <cmath>
 
 #include "platform/thread_handover.h"
 
 namespace platform {
 
-void WindowSurface::Resize(QSize size)
+QSize WindowSurface::DeviceSize(QSize size, qreal ratio, QPoint origin)
 {
-    if (image_.size() == size)
+    if (size.isEmpty())
+        return {0, 0};
+    const auto extent = [ratio](int start, int length) {
+        return qRound((start + length) * ratio) - qRound(start * ratio);
+    };
+    return {extent(origin.x(), size.width()), extent(origin.y(), size.height())};
+}
+
+void WindowSurface::Resize(QSize size, qreal ratio, QPoint origin)
+{
+    ratio_ = ratio;
+    size_ = DeviceSize(size, ratio, origin);
+    if (image_.size() == size_)
         return;
-    image_ = size.isEmpty() ? QImage() : QImage(size, QImage::Format_RGB32);
+    image_ = size_.isEmpty() ? QImage() : QImage(size_, QImage::Format_RGB32);
     if (!image_.isNull())
         image_.fill(Qt::black);
+}
+
+QPoint WindowSurface::DevicePoint(QPointF point, QPoint origin) const
+{
+    const auto toDevice = [this](qreal along, int start) {
+        return static_cast<int>(std::floor((start + along) * ratio_ + 0.5)) - qRound(start * ratio_);
+    };
+    return {toDevice(point.x(), origin.x()), toDevice(point.y(), origin.y())};
+}
+
+QRect WindowSurface::ToLogical(const QRect& device) const
+{
+    const auto edge = [this](int pixel) {
+        return qRound(pixel / ratio_);
+    };
+    const int left = edge(device.left()), top = edge(device.top());
+    return QRect(left, top, edge(device.left() + device.width()) - left, edge(device.top() + device.height()) - top);
+}
+
+void WindowSurface::CopyToScreen(QPainter& screen, const QRect& area) const
+{
+    if (image_.isNull() || area.isEmpty())
+        return;
+    if (ratio_ == 1.0) {
+        screen.drawImage(area.topLeft(), image_, area);
+        return;
+    }
+    // The whole back buffer over the whole widget, whatever the area: then
+    // every copy puts each device pixel on the same pixel of the screen, even
+    // when the widget starts in the middle of one. The clip keeps the work to
+    // the area, and the painter draws aliased, so nothing is blended.
+    screen.save();
+    screen.setClipRect(area, Qt::IntersectClip);
+    screen.drawImage(QRectF(QPointF(0, 0), QSizeF(image_.size()) / ratio_), image_, QRectF(image_.rect()));
+    screen.restore();
 }
 
 namespace {
@@ -47,8 +96,21 @@ bool WindowSurface::HandleRepaintRequest(QEvent* event)
     TakeOver(event);  // before reading it: the event may come from another thread
     if (event->type() != RepaintRequest::Type())
         return false;
-    if (QWidget* widget = widget_)
-        widget->update(static_cast<RepaintRequest*>(event)->rect);
+    QWidget* widget = widget_;
+    if (widget == nullptr)
+        return true;
+    const QRect device = static_cast<RepaintRequest*>(event)->rect;
+    if (ratio_ == 1.0) {
+        widget->update(device);
+        return true;
+    }
+    // Every logical pixel that shows part of the rectangle, and one more on
+    // each side for a widget that starts in the middle of a device pixel.
+    const int left = static_cast<int>(std::floor(device.left() / ratio_)) - 1;
+    const int top = static_cast<int>(std::floor(device.top() / ratio_)) - 1;
+    const int right = static_cast<int>(std::ceil((device.left() + device.width()) / ratio_)) + 1;
+    const int bottom = static_cast<int>(std::ceil((device.top() + device.height()) / ratio_)) + 1;
+    widget->update(QRect(left, top, right - left, bottom - top) & widget->rect());
     return true;
 }
 

@@ -1,10 +1,18 @@
 // The window's persistent picture: a back buffer the size of the client
-// area. Any thread may draw into it while holding the window's drawing lock;
-// the widget's paint handler copies it to the screen.
+// area in device pixels. Any thread may draw into it while holding the
+// window's drawing lock; the widget's paint handler copies it to the screen.
+//
+// Everything is drawn into the back buffer in device pixels: the image itself
+// keeps a device pixel ratio of 1, so that a painter on it works in device
+// pixels, and the surface keeps the screen's ratio beside it for the copy to
+// the screen, for clicks and for repaint requests.
 #pragma once
 
 #include <QEvent>
 #include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
@@ -16,11 +24,37 @@ public:
     explicit WindowSurface(QWidget* widget) : widget_(widget) {}
 
     QImage& Image() { return image_; }
-    // Gives the back buffer a new size, keeping nothing of its content. The
-    // caller holds the drawing lock.
-    void Resize(QSize size);
-    // Asks the window thread to show `rect` of the back buffer on the screen.
-    // Safe to call from any thread.
+    // Device pixels per logical pixel of the screen the back buffer is for.
+    qreal Ratio() const { return ratio_; }
+    // The back buffer's size in device pixels (read on the window thread).
+    QSize Size() const { return size_; }
+
+    // The device pixels that a widget of `size` whose top-left corner lies at
+    // `origin` of its top-level window covers on a screen of `ratio`: the
+    // window's own buffer has each edge of the widget at the nearest device
+    // pixel.
+    static QSize DeviceSize(QSize size, qreal ratio, QPoint origin = QPoint());
+    // Gives the back buffer those device pixels, keeping nothing of its
+    // content. The caller holds the drawing lock.
+    void Resize(QSize size, qreal ratio = 1.0, QPoint origin = QPoint());
+
+    // The device pixel of the back buffer that the screen shows under the
+    // point `point` of a widget whose top-left corner lies at `origin` of its
+    // top-level window. The screen places the widget at its origin rounded to
+    // a device pixel, and a point at a logical pixel's corner means the
+    // device pixel that starts nearest it.
+    QPoint DevicePoint(QPointF point, QPoint origin) const;
+    // A rectangle of device pixels as logical pixels, each edge rounded to
+    // the nearest: where a child widget goes to sit over it.
+    QRect ToLogical(const QRect& device) const;
+
+    // Copies the back buffer to the widget's screen painter, within the
+    // logical rectangle `area`, one device pixel of the back buffer to one
+    // pixel of the screen.
+    void CopyToScreen(QPainter& screen, const QRect& area) const;
+
+    // Asks the window thread to show `rect` of the back buffer (device
+    // pixels) on the screen. Safe to call from any thread.
     void RequestRepaint(QRect rect) const;
     // The widget's event handler passes every event here first: a repaint
     // request is carried out and reported as handled.
@@ -29,6 +63,8 @@ public:
 private:
     QWidget* const widget_;
     QImage image_;
+    qreal ratio_ = 1.0;
+    QSize size_;
 };
 
 }  // namespace platform

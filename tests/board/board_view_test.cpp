@@ -498,3 +498,51 @@ TEST_F(ClickTest, ClickOutsideOrOnALineIsDropped)
 }
 
 }  // namespace
+
+// On a screen of a higher ratio the board keeps the look it has at ratio 1:
+// the cross as large (five pixels times the ratio, arms a scaled pixel thick,
+// mirrored) and the discs drawn from pictures of twice the resolution rather
+// than blown up.
+class RatioTest : public BoardViewTest, public testing::WithParamInterface<qreal> {};
+
+TEST_P(RatioTest, TheMarkAndTheDiscsFollowTheRatio)
+{
+    const qreal ratio = GetParam();
+    view.Relayout(nullptr, {L, T, L + 400, T + 400}, ratio);
+    QImage& buffer = BackBuffer(460, 460);
+    game.position.setStartPosition();
+    view.PaintBoard(nullptr);
+    view.SetMarksShown(true);
+    const Rect box = view.MarkRect(19);
+    const int size = platform::ScaledLength(5, ratio), stroke = platform::ScaledLength(1, ratio);
+    EXPECT_EQ(box.Width(), size);
+    int topRow = 0;
+    for (int y = box.top - 3; y < box.bottom + 3; ++y)
+        for (int x = box.left - 3; x < box.right + 3; ++x)
+            if (buffer.pixel(x, y) == BLACK) {
+                EXPECT_TRUE(box.Contains(x, y)) << x << "," << y;
+                EXPECT_EQ(buffer.pixel(box.left + box.right - 1 - x, y), BLACK) << x << "," << y;
+                topRow += y == box.top;
+            }
+    EXPECT_EQ(topRow, 2 * stroke);
+    for (const int corner : {box.left, box.right - 1})
+        EXPECT_EQ(buffer.pixel(corner, box.bottom - 1), BLACK);
+    view.SetMarksShown(false);
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x)
+            ASSERT_EQ(buffer.pixel(x, y), GROUND) << x << "," << y;
+
+    const QImage& disc = view.squarePictures.pictures[41];  // the dark disc at the size it is composed at
+    const int w = disc.width();
+    ASSERT_EQ(w, ratio > 1 ? 240 : 120);
+    EXPECT_TRUE(IsDark(disc.pixel(w / 2, w / 2)) && IsDark(disc.pixel((3 * w) / 4, (3 * w) / 4)));
+    EXPECT_EQ(disc.pixel(1, 1), GROUND);
+    bool blocky = true;  // as a picture of half the size blown up would be
+    for (int y = 0; y < w; y += 2)
+        for (int x = 0; x < w; x += 2)
+            blocky = blocky && disc.pixel(x, y) == disc.pixel(x + 1, y) && disc.pixel(x, y) == disc.pixel(x, y + 1) &&
+                     disc.pixel(x, y) == disc.pixel(x + 1, y + 1);
+    EXPECT_FALSE(blocky);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, RatioTest, testing::Values(1.0, 1.25, 1.5, 2.0, 3.0));

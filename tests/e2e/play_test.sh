@@ -177,6 +177,32 @@ read_board
 initial=$shot
 [ "$bare" = 64 ] && [ "$marks" = 0 ] || fail "the board is not empty at start-up ($dark dark, $light light, $bare bare)"
 
+# The board where the layout puts it, and its seven lines each way exactly
+# lineWidth wide. Everything above is in the screen's own pixels, so this
+# holds at any QT_SCALE_FACTOR. Reads the row or column of `length` pixels
+# from (x, y) that starts one pixel before the board and ends one after it.
+board_line_is_exact() {
+  convert "$shot" -crop "${3}x${4}+$1+$2" +repage txt:- | awk -v t="$lineWidth" -v n="$boardWidth" '
+    function board(c) { return c == "#69BD8C" || c == "#262726" }
+    NR > 1 { c[NR - 2] = $3 }
+    END {
+      if (board(c[0]) || board(c[n + 1])) exit 1
+      runs = 0; width = 0
+      for (i = 1; i <= n; i++) {
+        if (!board(c[i])) exit 1
+        if (c[i] == "#262726") { width++; continue }
+        if (width && width != t) exit 1
+        if (width) runs++
+        width = 0
+      }
+      exit runs != 7
+    }'
+}
+board_line_is_exact $((boardLeft - 1)) $((boardTop + 2)) $((boardWidth + 2)) 1 ||
+  fail "along the board's top row, the board is not at x = $boardLeft to $boardRight with seven lines $lineWidth pixels wide"
+board_line_is_exact $((boardLeft + 2)) $((boardTop - 1)) 1 $((boardWidth + 2)) ||
+  fail "down the board's left column, the board is not at y = $boardTop to $boardBottom with seven lines $lineWidth pixels wide"
+
 # --- Start a game ------------------------------------------------------------
 
 click "$startButtonX" "$startButtonY"

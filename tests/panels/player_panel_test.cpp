@@ -593,3 +593,27 @@ TEST_F(PanelTest, AccessiblePanelIsStaticTextWhereThePanelIs)
     host.hide();
     EXPECT_TRUE(accessible.state().invisible);
 }
+// On a screen of a higher ratio the panel's border and its disc's outline
+// are at least a scaled pixel wide, so that they look as at ratio 1.
+class PanelRatioTest : public PanelTest, public testing::WithParamInterface<qreal> {};
+
+TEST_P(PanelRatioTest, BorderAndDiscOutlineAreAScaledPixelWide)
+{
+    const int thinnest = platform::ScaledLength(1, GetParam());
+    SetGame(2);
+    {
+        platform::DrawingContext context(image);
+        panel2.Layout(&context, PANEL2, GetParam());
+    }
+    Paint(panel2);
+    // Raised by a pixel: the border from x = 309, the white disc's outline
+    // from x = 314 along its middle row.
+    for (int k = 0; k < thinnest; ++k) {
+        EXPECT_EQ(At(309 + k, 150), BLACK) << k;
+        EXPECT_EQ(At(314 + k, 123), BLACK) << k;
+    }
+    EXPECT_EQ(At(309 + thinnest, 150), qRgb(0xF0, 0xF0, 0xF0));
+    EXPECT_EQ(At(314 + thinnest, 123), WHITE);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, PanelRatioTest, testing::Values(1.0, 1.5, 2.0));
