@@ -99,8 +99,9 @@ QString SquareCoordinate(int square)
     return QString(QChar(u'A' + engine::columnOf(square))) + QString::number(engine::rowOf(square) + 1);
 }
 
-AccessibleBoard::AccessibleBoard(const BoardView& view, const GameState& game, QWidget* host)
-    : view_(view), game_(game), host_(host)
+AccessibleBoard::AccessibleBoard(const BoardView& view, const GameState& game, QWidget* host,
+                                 const platform::WindowSurface& surface)
+    : view_(view), game_(game), host_(host), surface_(surface)
 {
 }
 
@@ -138,8 +139,7 @@ QRect AccessibleBoard::SquareRect(int square) const
 {
     if (!host_ || view_.lineWidth == 0)
         return {};
-    const QRect local = view_.PictureRect(square).ToQRect();
-    return QRect(host_->mapToGlobal(local.topLeft()), local.size());
+    return surface_.ToScreen(view_.PictureRect(square).ToQRect());
 }
 
 bool AccessibleBoard::isValid() const
@@ -166,8 +166,8 @@ QAccessibleInterface* AccessibleBoard::childAt(int x, int y) const
 {
     if (!host_)
         return nullptr;
-    const QPoint local = host_->mapFromGlobal(QPoint(x, y));
-    return Cell(view_.SquareAt(local.x(), local.y()));
+    const QPoint device = surface_.FromScreen(QPoint(x, y));
+    return Cell(view_.SquareAt(device.x(), device.y()));
 }
 
 QAccessibleInterface* AccessibleBoard::parent() const
@@ -207,8 +207,7 @@ QRect AccessibleBoard::rect() const
 {
     if (!host_ || view_.lineWidth == 0)
         return {};
-    const QRect local = view_.BoardRect().ToQRect();
-    return QRect(host_->mapToGlobal(local.topLeft()), local.size());
+    return surface_.ToScreen(view_.BoardRect().ToQRect());
 }
 
 QAccessible::Role AccessibleBoard::role() const

@@ -16,14 +16,16 @@
 
 #include "board/board_view.h"
 #include "game/game_state.h"
+#include "platform/window_surface.h"
 
 // "A1" to "H8".
 QString SquareCoordinate(int square);
 
 class AccessibleBoard : public QAccessibleInterface, public QAccessibleTableInterface {
 public:
-    // The board that `view` draws of `game` in `host`.
-    AccessibleBoard(const BoardView& view, const GameState& game, QWidget* host);
+    // The board that `view` draws of `game` in `host`, whose back buffer
+    // `surface` places the board's device pixels on the screen.
+    AccessibleBoard(const BoardView& view, const GameState& game, QWidget* host, const platform::WindowSurface& surface);
     // Drops the cells it handed out.
     ~AccessibleBoard() override;
     AccessibleBoard(const AccessibleBoard&) = delete;
@@ -83,6 +85,7 @@ private:
     const BoardView& view_;
     const GameState& game_;
     QPointer<QWidget> host_;
+    const platform::WindowSurface& surface_;
     // Registered with Qt's accessibility cache, which owns them; removed
     // from it by the destructor.
     mutable std::array<QAccessible::Id, 64> cells_{};

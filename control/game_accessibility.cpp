@@ -150,9 +150,9 @@ void GameAccessibility::MakeParts()
         return;
     made_ = true;
     ClientArea* host = window_.Client();
-    board_ = QAccessible::registerAccessibleInterface(new AccessibleBoard(window_.Board(), window_.Game(), host));
+    board_ = QAccessible::registerAccessibleInterface(new AccessibleBoard(window_.Board(), window_.Game(), host, window_.Surface()));
     for (int side = 1; side <= 2; ++side)
-        panels_[side - 1] = QAccessible::registerAccessibleInterface(new AccessiblePanel(window_.Panel(side), host));
+        panels_[side - 1] = QAccessible::registerAccessibleInterface(new AccessiblePanel(window_.Panel(side), host, window_.Surface()));
     announcement_ = QAccessible::registerAccessibleInterface(new AccessibleAnnouncement(host));
 
     // From here on every change is reported against what is read now.

@@ -2,7 +2,10 @@
 
 #include <QAccessible>
 
-AccessiblePanel::AccessiblePanel(const PlayerPanel& panel, QWidget* host) : panel_(panel), host_(host) {}
+AccessiblePanel::AccessiblePanel(const PlayerPanel& panel, QWidget* host, const platform::WindowSurface& surface)
+    : panel_(panel), host_(host), surface_(surface)
+{
+}
 
 bool AccessiblePanel::isValid() const
 {
@@ -55,8 +58,7 @@ QRect AccessiblePanel::rect() const
 {
     if (!host_)
         return {};
-    const QRect local = panel_.homeRect.ToQRect();
-    return QRect(host_->mapToGlobal(local.topLeft()), local.size());
+    return surface_.ToScreen(panel_.homeRect.ToQRect());
 }
 
 QAccessible::Role AccessiblePanel::role() const

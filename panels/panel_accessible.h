@@ -9,11 +9,13 @@
 #include <QWidget>
 
 #include "panels/player_panel.h"
+#include "platform/window_surface.h"
 
 class AccessiblePanel : public QAccessibleInterface {
 public:
-    // The panel drawn in `host`.
-    AccessiblePanel(const PlayerPanel& panel, QWidget* host);
+    // The panel drawn in `host`, whose back buffer `surface` places the
+    // panel's device pixels on the screen.
+    AccessiblePanel(const PlayerPanel& panel, QWidget* host, const platform::WindowSurface& surface);
 
     const PlayerPanel& Panel() const { return panel_; }
 
@@ -35,4 +37,5 @@ public:
 private:
     const PlayerPanel& panel_;
     QPointer<QWidget> host_;
+    const platform::WindowSurface& surface_;
 };

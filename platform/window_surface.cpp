@@ -47,6 +47,21 @@ QRect WindowSurface::ToLogical(const QRect& device) const
     return QRect(left, top, edge(device.left() + device.width()) - left, edge(device.top() + device.height()) - top);
 }
 
+QRect WindowSurface::ToScreen(const QRect& device) const
+{
+    const QRect logical = ToLogical(device);
+    if (widget_ == nullptr)
+        return logical;
+    return QRect(widget_->mapToGlobal(logical.topLeft()), logical.size());
+}
+
+QPoint WindowSurface::FromScreen(QPoint global) const
+{
+    if (widget_ == nullptr)
+        return DevicePoint(QPointF(global), QPoint());
+    return DevicePoint(widget_->mapFromGlobal(QPointF(global)), widget_->mapTo(widget_->window(), QPoint(0, 0)));
+}
+
 void WindowSurface::CopyToScreen(QPainter& screen, const QRect& area) const
 {
     if (image_.isNull() || area.isEmpty())

@@ -47,6 +47,11 @@ public:
     // A rectangle of device pixels as logical pixels, each edge rounded to
     // the nearest: where a child widget goes to sit over it.
     QRect ToLogical(const QRect& device) const;
+    // The same on the screen, in its global logical coordinates, and the
+    // device pixel under a global point: where assistive technology is told
+    // that things are, and what it points at.
+    QRect ToScreen(const QRect& device) const;
+    QPoint FromScreen(QPoint global) const;
 
     // Copies the back buffer to the widget's screen painter, within the
     // logical rectangle `area`, one device pixel of the back buffer to one

@@ -29,8 +29,9 @@ protected:
 
     FakeGame game;
     QWidget host;
+    platform::WindowSurface hostSurface{&host};
     BoardView view{game, game.Target(), nullptr};
-    AccessibleBoard board{view, game, &host};
+    AccessibleBoard board{view, game, &host, hostSurface};
 };
 
 struct CellCase {
@@ -117,12 +118,19 @@ TEST_F(BoardAccessibleTest, CellsLieOnTheirSquaresOnTheScreen)
     EXPECT_EQ(board.childAt(inColumn1.x(), inColumn1.y()), board.Cell(1));
     const QPoint onLine = Global(30 + 48, 20 + 10);
     EXPECT_EQ(board.childAt(onLine.x(), onLine.y()), nullptr);
+
+    // On a screen of ratio 2 the board's device pixels take half as many
+    // logical ones, both ways.
+    hostSurface.Resize(QSize(920, 880), 2.0);
+    EXPECT_EQ(board.Cell(0)->rect(), QRect(Global(17, 12), QSize(20, 20)));
+    const QPoint halfway = Global((30 + 50) / 2, (20 + 10) / 2);
+    EXPECT_EQ(board.childAt(halfway.x(), halfway.y()), board.Cell(1));
 }
 
 TEST_F(BoardAccessibleTest, NoPlaceBeforeTheFirstLayout)
 {
     BoardView fresh(game, game.Target(), nullptr);
-    AccessibleBoard unlaid(fresh, game, &host);
+    AccessibleBoard unlaid(fresh, game, &host, hostSurface);
     EXPECT_TRUE(unlaid.rect().isNull());
     EXPECT_TRUE(unlaid.Cell(0)->rect().isNull());
     EXPECT_EQ(unlaid.Cell(27)->text(QAccessible::Name), QStringLiteral("D4, light disc"));
@@ -131,7 +139,8 @@ TEST_F(BoardAccessibleTest, NoPlaceBeforeTheFirstLayout)
 TEST_F(BoardAccessibleTest, WithoutItsWidgetTheBoardIsGone)
 {
     auto widget = std::make_unique<QWidget>();
-    AccessibleBoard orphan(view, game, widget.get());
+    const platform::WindowSurface widgetSurface(widget.get());
+    AccessibleBoard orphan(view, game, widget.get(), widgetSurface);
     QAccessibleInterface* cell = orphan.Cell(5);
     EXPECT_TRUE(orphan.isValid());
     widget.reset();

@@ -584,15 +584,21 @@ TEST_F(PanelTest, AccessiblePanelIsStaticTextWhereThePanelIs)
     host.show();
     SetGame(1);
     LayOutBoth();
-    AccessiblePanel accessible(panel1, &host);
+    platform::WindowSurface hostSurface(&host);
+    AccessiblePanel accessible(panel1, &host, hostSurface);
     EXPECT_EQ(accessible.role(), QAccessible::StaticText);
     EXPECT_EQ(accessible.text(QAccessible::Name), QStringLiteral("Player 1, human, 2 pieces, your turn"));
     EXPECT_EQ(accessible.rect(), QRect(host.mapToGlobal(QPoint(310, 22)), QSize(107, 75)));
     EXPECT_EQ(accessible.childCount(), 0);
     EXPECT_FALSE(accessible.state().invisible);
+    // On a screen of ratio 2 the panel's device pixels take half as many
+    // logical ones.
+    hostSurface.Resize(QSize(500, 320), 2.0);
+    EXPECT_EQ(accessible.rect(), QRect(host.mapToGlobal(QPoint(155, 11)), QSize(54, 38)));
     host.hide();
     EXPECT_TRUE(accessible.state().invisible);
 }
+
 // On a screen of a higher ratio the panel's border and its disc's outline
 // are at least a scaled pixel wide, so that they look as at ratio 1.
 class PanelRatioTest : public PanelTest, public testing::WithParamInterface<qreal> {};
