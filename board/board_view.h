@@ -34,16 +34,42 @@ public:
     // Draws one square from its code in the game.
     void DrawSquare(platform::DrawingContext* context, int square);
     void SetMarksShown(bool shown);
-    // A left click at client point (x, y): reports the square under it, if any.
+    // A left click at client point (x, y): hides the keyboard cursor if the
+    // click lands on the board, and reports the square under it, if any.
     void HandleClick(int x, int y);
     // The square under client point (x, y), or NO_MOVE on a grid line,
     // outside the board, or before the first layout.
     int SquareAt(int x, int y) const;
 
+    // --- The keyboard cursor (window thread) ---
+    // A frame around one square's picture, in the margin between the picture
+    // and the grid lines, so that nothing drawn on the square touches it.
+    // NO_MOVE while hidden.
+    int KeyboardCursor() const { return keyboardCursor_; }
+    // Told the cursor's square whenever the cursor appears, moves or
+    // disappears (NO_MOVE then).
+    void SetKeyboardCursorObserver(std::function<void(int square)> observer);
+    // While hidden: shows the cursor on the last move, or on square 27 before
+    // any move. Otherwise moves it one square, stopping at the edges.
+    void MoveKeyboardCursor(int rowStep, int columnStep);
+    void HideKeyboardCursor();
+
+    // --- The hint's disc (window thread) ---
+    // The plain disc of `side` on the square, whatever the square holds.
+    void DrawDisc(platform::DrawingContext* context, int square, int side);
+    // The square's picture rectangle as the game shows it: the ground, the
+    // square's picture and, while the marks are shown, its legal-move mark.
+    void RestoreSquare(platform::DrawingContext* context, int square);
+
     const platform::Rect& BoardRect() const { return boardRect_; }
+    // The part of a square between the grid lines.
+    platform::Rect SquareRect(int square) const;
     // The picture rectangle of a square, and the centre where its mark goes.
     platform::Rect PictureRect(int square) const;
     void SquareCentre(int square, int& x, int& y) const;
+    // The keyboard cursor's frame on a square: the pixels inside `outer` and
+    // outside `inner`; both are empty where the square leaves no room.
+    void CursorFrame(int square, platform::Rect& outer, platform::Rect& inner) const;
 
     QColor boardColour;
     int lineWidth = 0;
@@ -55,7 +81,17 @@ private:
     void DrawSquarePicture(platform::DrawingContext* context, const platform::Rect& r, int code);
     void BuildSquarePicture(platform::DrawingContext* context, int code);
     void DrawMarks(platform::DrawingContext* context);
+    static void DrawMark(platform::DrawingContext* context, int x, int y);
     void EraseMarks(platform::DrawingContext* context);
+    // The four dots where the second and sixth grid lines cross.
+    void DrawDots(platform::DrawingContext* context);
+    // The bare board within `area` of one square: the ground and any part of
+    // a dot, exactly as the whole board was painted.
+    void PaintGround(platform::DrawingContext* context, const platform::Rect& area);
+    void SetKeyboardCursor(int square);
+    // Draws the keyboard cursor's frame on a square, or paints the ground
+    // over it again.
+    void DrawCursorFrame(platform::DrawingContext* context, int square, bool shown);
     // Calls action(x, y) with the centre of every legal move of the side to move.
     template <typename Action>
     void ForEachMarkCentre(Action action) const;
@@ -64,4 +100,6 @@ private:
     const DrawingTarget target_;
     const SquareClicked squareClicked_;
     platform::Rect boardRect_;
+    int keyboardCursor_;
+    std::function<void(int square)> keyboardCursorObserver_;
 };

@@ -64,7 +64,9 @@ protected:
 
     FakeGame game;
     std::vector<int> clicked;
-    BoardView view{game, game.Target(), [this](int square) { clicked.push_back(square); }};
+    BoardView view{game, game.Target(), [this](int square) {
+                       clicked.push_back(square);
+                   }};
     QImage image;
 };
 
@@ -495,6 +497,164 @@ TEST_F(ClickTest, ClickOutsideOrOnALineIsDropped)
     view.HandleClick(x19, T + 148);
     view.HandleClick(x19, T + 149);
     EXPECT_TRUE(clicked.empty());
+}
+
+// --- The keyboard cursor and the hint's disc ---------------------------------
+
+const QRgb CURSOR = qRgb(0x10, 0x40, 0xFF);
+
+// Each row: the last move, then the steps of the arrow keys (U, D, L, R); the
+// square the cursor ends on.
+struct CursorWalk {
+    int lastMove;
+    const char* keys;
+    int square;
+};
+
+void PrintTo(const CursorWalk& walk, std::ostream* out)
+{
+    *out << "last move " << walk.lastMove << ", keys " << walk.keys;
+}
+
+class CursorWalkTest : public BoardViewTest, public testing::WithParamInterface<CursorWalk> {};
+
+TEST_P(CursorWalkTest, TheFirstKeyShowsTheCursorAndTheOthersMoveItUpToTheEdge)
+{
+    const CursorWalk walk = GetParam();
+    LayOut(400);
+    BackBuffer(image.width(), image.height());
+    game.position.setStartPosition();
+    game.lastMove = walk.lastMove;
+    std::vector<int> seen;
+    view.SetKeyboardCursorObserver([&seen](int square) { seen.push_back(square); });
+    EXPECT_EQ(view.KeyboardCursor(), NO_MOVE);
+    int expectedReports = 0;
+    int previous = NO_MOVE;
+    for (const char* key = walk.keys; *key != 0; ++key) {
+        const int rowStep = *key == 'U' ? -1 : *key == 'D' ? 1 : 0;
+        const int columnStep = *key == 'L' ? -1 : *key == 'R' ? 1 : 0;
+        view.MoveKeyboardCursor(rowStep, columnStep);
+        // The observer hears of every square the cursor takes, and of nothing else.
+        expectedReports += view.KeyboardCursor() != previous;
+        previous = view.KeyboardCursor();
+    }
+    EXPECT_EQ(view.KeyboardCursor(), walk.square);
+    ASSERT_EQ(static_cast<int>(seen.size()), expectedReports);
+    EXPECT_EQ(seen.back(), walk.square);
+}
+
+INSTANTIATE_TEST_SUITE_P(Walks, CursorWalkTest,
+                         testing::Values(CursorWalk{NO_MOVE, "U", 27}, CursorWalk{NO_MOVE, "UU", 19},
+                                         CursorWalk{NO_MOVE, "LLLLLL", 24}, CursorWalk{NO_MOVE, "DDDDDRRRRR", 63},
+                                         CursorWalk{NO_MOVE, "RUUUUUU", 3}, CursorWalk{44, "D", 44},
+                                         CursorWalk{44, "DL", 43}, CursorWalk{0, "LUUL", 0}, CursorWalk{63, "RRDD", 63},
+                                         CursorWalk{7, "RUDL", 14}));
+
+// The frame lies in the margin between the picture and the grid lines, on
+// every board size; hiding it leaves every pixel as it was, the dots that
+// reach into some squares included.
+class CursorFrameTest : public BoardViewTest, public testing::WithParamInterface<int> {
+protected:
+    // Shows the cursor and walks it to `square` with the arrow keys' steps.
+    void MoveCursorTo(int square)
+    {
+        auto sign = [](int v) {
+            return (v > 0) - (v < 0);
+        };
+        view.MoveKeyboardCursor(0, 0);
+        while (view.KeyboardCursor() != square) {
+            const int cursor = view.KeyboardCursor();
+            view.MoveKeyboardCursor(sign(engine::rowOf(square) - engine::rowOf(cursor)),
+                                    sign(engine::columnOf(square) - engine::columnOf(cursor)));
+        }
+    }
+};
+
+TEST_P(CursorFrameTest, TheFrameTouchesOnlyTheMarginAndLeavesNoTrace)
+{
+    const int width = GetParam();
+    LayOut(width);
+    QImage& buffer = BackBuffer(image.width(), image.height());
+    game.position.setStartPosition();
+    game.lastMove = 28;
+    view.PaintBoard(nullptr);
+    view.SetMarksShown(true);
+    const QImage before = buffer.copy();
+    // Squares near each of the four dots, on discs, marks and the edges.
+    const int squares[] = {0, 9, 10, 17, 18, 19, 28, 45, 46, 53, 54, 63};
+    for (int square : squares) {
+        SCOPED_TRACE(testing::Message() << "width " << width << ", square " << square);
+        MoveCursorTo(square);
+        Rect outer, inner;
+        view.CursorFrame(square, outer, inner);
+        const Rect cell = view.SquareRect(square), picture = view.PictureRect(square);
+        ASSERT_GE(inner.left - outer.left, 1);
+        ASSERT_TRUE(outer.left >= cell.left && outer.top >= cell.top && outer.right <= cell.right &&
+                    outer.bottom <= cell.bottom);
+        ASSERT_TRUE(inner.left <= picture.left && inner.top <= picture.top && inner.right >= picture.right &&
+                    inner.bottom >= picture.bottom);
+        for (int y = 0; y < buffer.height(); ++y)
+            for (int x = 0; x < buffer.width(); ++x) {
+                const bool frame = outer.Contains(x, y) && !inner.Contains(x, y);
+                ASSERT_EQ(buffer.pixel(x, y), frame ? CURSOR : before.pixel(x, y)) << x << "," << y;
+            }
+        view.HideKeyboardCursor();
+        ASSERT_TRUE(buffer == before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BoardWidths, CursorFrameTest, testing::Values(288, 400, 517, 1140));
+
+TEST_F(BoardViewTest, TheFrameIsPaintedWithTheBoardAndAClickOnTheBoardHidesIt)
+{
+    LayOut(400);
+    QImage& buffer = BackBuffer(image.width(), image.height());
+    game.position.setStartPosition();
+    std::vector<int> seen;
+    view.SetKeyboardCursorObserver([&seen](int square) { seen.push_back(square); });
+    view.MoveKeyboardCursor(-1, 0);
+    buffer.fill(UNTOUCHED);
+    view.PaintBoard(nullptr);
+    Rect outer, inner;
+    view.CursorFrame(27, outer, inner);
+    EXPECT_EQ(buffer.pixel(outer.left, outer.top + 10), CURSOR);
+
+    view.HandleClick(L - 1, T + 10);  // beside the board: the cursor stays
+    EXPECT_EQ(view.KeyboardCursor(), 27);
+    view.HandleClick(L + 48, T + 10);  // on a grid line: still a click on the board
+    EXPECT_EQ(view.KeyboardCursor(), NO_MOVE);
+    EXPECT_EQ(buffer.pixel(outer.left, outer.top + 10), GROUND);
+    EXPECT_EQ(seen, (std::vector<int>{27, NO_MOVE}));
+    EXPECT_TRUE(clicked.empty());
+}
+
+// The hint shows the plain disc of the side to move on an empty square and
+// then gives the square back exactly: its ground, its mark, its dot.
+TEST_F(BoardViewTest, TheHintsDiscGoesAndLeavesTheSquareAsItWas)
+{
+    for (int width : {288, 400, 1140}) {
+        LayOut(width);
+        QImage& buffer = BackBuffer(image.width(), image.height());
+        game.position.setStartPosition();
+        game.lastMove = 27;
+        view.marksShown = false;
+        view.PaintBoard(nullptr);
+        view.SetMarksShown(true);
+        const QImage before = buffer.copy();
+        for (int square : {19, 26, 37, 44, 27, 18}) {
+            SCOPED_TRACE(testing::Message() << "width " << width << ", square " << square);
+            for (int side : {1, 2}) {
+                view.DrawDisc(nullptr, square, side);
+                int x = 0, y = 0;
+                view.SquareCentre(square, x, y);
+                // The plain disc: no mark, no hub of the last move.
+                EXPECT_EQ(IsDark(buffer.pixel(x, y)), side == 1);
+                EXPECT_FALSE(IsReddish(buffer.pixel(x, y)));
+                view.RestoreSquare(nullptr, square);
+                ASSERT_TRUE(buffer == before);
+            }
+        }
+    }
 }
 
 }  // namespace
