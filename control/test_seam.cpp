@@ -7,6 +7,7 @@
 namespace {
 std::atomic<double> timeScale{1.0};
 std::atomic<TestSeam::PauseObserver> pauseObserver{nullptr};
+std::atomic<TestSeam::BlinkObserver> blinkObserver{nullptr};
 std::atomic<bool> threadCreationFails{false};
 }  // namespace
 
@@ -26,6 +27,15 @@ void TestSeam::SetPauseObserver(PauseObserver observer)
 TestSeam::PauseObserver TestSeam::CurrentPauseObserver()
 {
     return pauseObserver.load();
+}
+
+void TestSeam::SetBlinkObserver(BlinkObserver observer)
+{
+    blinkObserver.store(observer);
+}
+TestSeam::BlinkObserver TestSeam::CurrentBlinkObserver()
+{
+    return blinkObserver.load();
 }
 
 void TestSeam::SetThreadCreationFails(bool fails)

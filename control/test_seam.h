@@ -23,6 +23,13 @@ public:
     static void SetPauseObserver(PauseObserver observer);
     static PauseObserver CurrentPauseObserver();
 
+    // Called on the window thread at every step of the hint's blink: the
+    // square and whether its disc is now shown, for `ms` nominal
+    // milliseconds; the end with NO_MOVE and 0.
+    using BlinkObserver = void (*)(int square, bool discShown, int ms);
+    static void SetBlinkObserver(BlinkObserver observer);
+    static BlinkObserver CurrentBlinkObserver();
+
     // Makes the next thread creations fail, as if the system had no threads
     // left.
     static void SetThreadCreationFails(bool fails);
