@@ -4,9 +4,11 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <array>
 
 #include "control/about_dialog.h"
@@ -91,10 +93,13 @@ GameWindow::GameWindow(uint32_t robotSeed)
     game_.SetPlayerKind(1, kinds[0]);
     game_.SetPlayerKind(2, kinds[1]);
     game_.UpdateTurn();
+
+    QApplication::instance()->installEventFilter(this);
 }
 
 GameWindow::~GameWindow()
 {
+    QApplication::instance()->removeEventFilter(this);
     // The views and the panels go before the game: stop every task first,
     // so that no animation draws through them any more.
     game_.AbandonAll();
@@ -128,8 +133,13 @@ void GameWindow::BuildMenus()
     QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
     addCommand(game, ID_START_GAME, QStringLiteral("&Start Game\tF2"), QKeySequence(Qt::Key_F2));
     addCommand(game, ID_CLEAR_GAME, QStringLiteral("&Clear Game\tCtrl-F2"), QKeySequence(Qt::CTRL | Qt::Key_F2));
+    addCommand(game, ID_UNDO_MOVE, QStringLiteral("&Undo Move\tCtrl+Z"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    addCommand(game, ID_HINT, QStringLiteral("&Hint\tH"), QKeySequence(Qt::Key_H));
     game->addSeparator();
     addCommand(game, ID_EXIT, QStringLiteral("E&xit"));
+    // A second key for Exit, which the menu does not show.
+    auto* exitKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(exitKey, &QShortcut::activated, this, [this] { OnCommand(ID_EXIT); });
     // The enable rules are evaluated whenever the menu opens.
     connect(game, &QMenu::aboutToShow, this, &GameWindow::RefreshCommandStates);
 
@@ -156,17 +166,23 @@ bool GameWindow::IsCommandEnabled(int id) const
         return game_.CanStartGame();
     if (id == ID_CLEAR_GAME)
         return game_.CanClearGame();
+    if (id == ID_UNDO_MOVE)
+        return game_.CanUndoMove();
+    if (id == ID_HINT)
+        return game_.CanShowHint();
     return true;
 }
 
 void GameWindow::RefreshCommandStates()
 {
-    for (int id : {ID_START_GAME, ID_CLEAR_GAME})
+    for (int id : {ID_START_GAME, ID_CLEAR_GAME, ID_UNDO_MOVE, ID_HINT})
         commands_[id]->setEnabled(IsCommandEnabled(id));
 }
 
 void GameWindow::OnCommand(int id)
 {
+    // Any command ends the hint's blink at once.
+    game_.EndHintBlink();
     if (!IsCommandEnabled(id))
         return;
     if (id >= ID_PLAYER1_FIRST && id < 500) {
@@ -189,6 +205,12 @@ void GameWindow::OnCommand(int id)
         break;
     case ID_CLEAR_GAME:
         game_.ClearGame();
+        break;
+    case ID_UNDO_MOVE:
+        game_.UndoMove();
+        break;
+    case ID_HINT:
+        game_.ShowHint();
         break;
     case ID_ABOUT:
         ShowAbout();
@@ -219,6 +241,71 @@ void GameWindow::ShowAbout()
 void GameWindow::ShowHelp()
 {
     HelpWindow::ShowFor(this);
+}
+
+// ---------------------------------------------------------------------------
+// Keys and clicks
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::ShortcutOverride:
+        // A key is matched with the commands' keys after this: the rules
+        // decide first whether each command is on.
+        RefreshCommandStates();
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        game_.EndHintBlink();
+        break;
+    case QEvent::KeyPress:
+        game_.EndHintBlink();
+        if (BoardKeysActive() && HandleBoardKey(*static_cast<QKeyEvent*>(e))) {
+            e->accept();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+bool GameWindow::BoardKeysActive() const
+{
+    // A menu bar that the keyboard walks (after Alt) has the focus.
+    return isActiveWindow() && QApplication::activePopupWidget() == nullptr &&
+           QApplication::activeModalWidget() == nullptr &&
+           qobject_cast<QMenuBar*>(QApplication::focusWidget()) == nullptr;
+}
+
+bool GameWindow::HandleBoardKey(const QKeyEvent& key)
+{
+    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    switch (key.key()) {
+    case Qt::Key_Up:
+        boardView_.MoveKeyboardCursor(-1, 0);
+        return true;
+    case Qt::Key_Down:
+        boardView_.MoveKeyboardCursor(1, 0);
+        return true;
+    case Qt::Key_Left:
+        boardView_.MoveKeyboardCursor(0, -1);
+        return true;
+    case Qt::Key_Right:
+        boardView_.MoveKeyboardCursor(0, 1);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Without the cursor the keys keep their usual meaning.
+        if (boardView_.KeyboardCursor() == engine::NO_MOVE)
+            return false;
+        game_.HandleSquareClick(boardView_.KeyboardCursor());
+        return true;
+    default:
+        return false;
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -313,7 +400,8 @@ void GameWindow::StopTasksAndSave()
 
 void GameWindow::SavePlayerKinds() const
 {
-    const platform::SettingInt kinds[2] = {{SETTING_NAMES[0], game_.PlayerKind(1)}, {SETTING_NAMES[1], game_.PlayerKind(2)}};
+    const platform::SettingInt kinds[2] = {{SETTING_NAMES[0], game_.PlayerKind(1)},
+                                           {SETTING_NAMES[1], game_.PlayerKind(2)}};
     platform::WriteSettingInts(platform::SettingsFilePath(), SETTINGS_SECTION, kinds);
 }
 
