@@ -503,53 +503,6 @@ TEST_F(ClickTest, ClickOutsideOrOnALineIsDropped)
 
 const QRgb CURSOR = qRgb(0x10, 0x40, 0xFF);
 
-// Each row: the last move, then the steps of the arrow keys (U, D, L, R); the
-// square the cursor ends on.
-struct CursorWalk {
-    int lastMove;
-    const char* keys;
-    int square;
-};
-
-void PrintTo(const CursorWalk& walk, std::ostream* out)
-{
-    *out << "last move " << walk.lastMove << ", keys " << walk.keys;
-}
-
-class CursorWalkTest : public BoardViewTest, public testing::WithParamInterface<CursorWalk> {};
-
-TEST_P(CursorWalkTest, TheFirstKeyShowsTheCursorAndTheOthersMoveItUpToTheEdge)
-{
-    const CursorWalk walk = GetParam();
-    LayOut(400);
-    BackBuffer(image.width(), image.height());
-    game.position.setStartPosition();
-    game.lastMove = walk.lastMove;
-    std::vector<int> seen;
-    view.SetKeyboardCursorObserver([&seen](int square) { seen.push_back(square); });
-    EXPECT_EQ(view.KeyboardCursor(), NO_MOVE);
-    int expectedReports = 0;
-    int previous = NO_MOVE;
-    for (const char* key = walk.keys; *key != 0; ++key) {
-        const int rowStep = *key == 'U' ? -1 : *key == 'D' ? 1 : 0;
-        const int columnStep = *key == 'L' ? -1 : *key == 'R' ? 1 : 0;
-        view.MoveKeyboardCursor(rowStep, columnStep);
-        // The observer hears of every square the cursor takes, and of nothing else.
-        expectedReports += view.KeyboardCursor() != previous;
-        previous = view.KeyboardCursor();
-    }
-    EXPECT_EQ(view.KeyboardCursor(), walk.square);
-    ASSERT_EQ(static_cast<int>(seen.size()), expectedReports);
-    EXPECT_EQ(seen.back(), walk.square);
-}
-
-INSTANTIATE_TEST_SUITE_P(Walks, CursorWalkTest,
-                         testing::Values(CursorWalk{NO_MOVE, "U", 27}, CursorWalk{NO_MOVE, "UU", 19},
-                                         CursorWalk{NO_MOVE, "LLLLLL", 24}, CursorWalk{NO_MOVE, "DDDDDRRRRR", 63},
-                                         CursorWalk{NO_MOVE, "RUUUUUU", 3}, CursorWalk{44, "D", 44},
-                                         CursorWalk{44, "DL", 43}, CursorWalk{0, "LUUL", 0}, CursorWalk{63, "RRDD", 63},
-                                         CursorWalk{7, "RUDL", 14}));
-
 // The frame lies in the margin between the picture and the grid lines, on
 // every board size; hiding it leaves every pixel as it was, the dots that
 // reach into some squares included.
