@@ -97,6 +97,20 @@ protected:
     std::unique_ptr<GameWindow> window;
 };
 
+// Puts `p` on the board of a started game as if play had reached it, drawn
+// as the game draws it; a pass the side to move must make is already applied
+// to the next position.
+inline void ShowOnBoard(GameWindow& w, const engine::BoardPosition& p)
+{
+    engine::BoardPosition next = p;
+    if (p.sideToMove >= 1 && p.moveCount == 0)
+        next.applyMove(engine::NO_MOVE);
+    w.Board().SetMarksShown(false);
+    TestSeam::SetPositions(w.Game(), p, next);
+    w.Board().PaintBoard(nullptr);
+    w.Game().UpdateTurn();
+}
+
 // Colour 1 (X) cannot move; colour 2 (O) can play square 2, which ends the game.
 inline const char* const X_MUST_PASS = "OX......"
                                        "........"

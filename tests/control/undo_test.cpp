@@ -20,13 +20,7 @@ void Show(GameWindow& w, const char* text, bool applyNextPass = false)
     BoardPosition p = positionFromText(text);
     if (applyNextPass)
         p.applyMove(NO_MOVE);
-    BoardPosition next = p;
-    if (p.sideToMove >= 1 && p.moveCount == 0)
-        next.applyMove(NO_MOVE);
-    w.Board().SetMarksShown(false);
-    TestSeam::SetPositions(w.Game(), p, next);
-    w.Board().PaintBoard(nullptr);
-    w.Game().UpdateTurn();
+    ShowOnBoard(w, p);
 }
 
 // What the player sees: the board and the panels pixel by pixel, and what
