@@ -501,68 +501,56 @@ TEST_F(ClickTest, ClickOutsideOrOnALineIsDropped)
 
 // --- The keyboard cursor and the hint's disc ---------------------------------
 
-const QRgb CURSOR = qRgb(0x10, 0x40, 0xFF);
+// The keyboard cursor's frame lies in the margin between the picture and the
+// grid lines, the hint's disc in the picture; each goes again leaving every
+// pixel as painted, the dots that reach into some squares included.
+class MarginTest : public BoardViewTest, public testing::WithParamInterface<int> {};
 
-// The frame lies in the margin between the picture and the grid lines, on
-// every board size; hiding it leaves every pixel as it was, the dots that
-// reach into some squares included.
-class CursorFrameTest : public BoardViewTest, public testing::WithParamInterface<int> {
-protected:
-    // Shows the cursor and walks it to `square` with the arrow keys' steps.
-    void MoveCursorTo(int square)
-    {
-        auto sign = [](int v) {
-            return (v > 0) - (v < 0);
-        };
-        view.MoveKeyboardCursor(0, 0);
-        while (view.KeyboardCursor() != square) {
-            const int cursor = view.KeyboardCursor();
-            view.MoveKeyboardCursor(sign(engine::rowOf(square) - engine::rowOf(cursor)),
-                                    sign(engine::columnOf(square) - engine::columnOf(cursor)));
-        }
-    }
-};
-
-TEST_P(CursorFrameTest, TheFrameTouchesOnlyTheMarginAndLeavesNoTrace)
+TEST_P(MarginTest, TheCursorFrameAndTheHintsDiscLeaveNoTrace)
 {
-    const int width = GetParam();
-    LayOut(width);
+    LayOut(GetParam());
     QImage& buffer = BackBuffer(image.width(), image.height());
     game.position.setStartPosition();
-    game.lastMove = 28;
+    game.lastMove = 27;
     view.PaintBoard(nullptr);
     view.SetMarksShown(true);
     const QImage before = buffer.copy();
-    // Squares near each of the four dots, on discs, marks and the edges.
-    const int squares[] = {0, 9, 10, 17, 18, 19, 28, 45, 46, 53, 54, 63};
-    for (int square : squares) {
-        SCOPED_TRACE(testing::Message() << "width " << width << ", square " << square);
-        MoveCursorTo(square);
+    for (int square : {0, 9, 10, 18, 19, 27, 45, 54, 63}) {
+        SCOPED_TRACE(testing::Message() << "width " << GetParam() << ", square " << square);
+        view.MoveKeyboardCursor(0, 0);  // shown on the last move, 27
+        view.MoveKeyboardCursor(engine::rowOf(square) - 3, engine::columnOf(square) - 3);
         Rect outer, inner;
         view.CursorFrame(square, outer, inner);
         const Rect cell = view.SquareRect(square), picture = view.PictureRect(square);
         ASSERT_GE(inner.left - outer.left, 1);
         ASSERT_TRUE(outer.left >= cell.left && outer.top >= cell.top && outer.right <= cell.right &&
-                    outer.bottom <= cell.bottom);
-        ASSERT_TRUE(inner.left <= picture.left && inner.top <= picture.top && inner.right >= picture.right &&
-                    inner.bottom >= picture.bottom);
+                    outer.bottom <= cell.bottom && inner.left <= picture.left && inner.top <= picture.top &&
+                    inner.right >= picture.right && inner.bottom >= picture.bottom);
         for (int y = 0; y < buffer.height(); ++y)
-            for (int x = 0; x < buffer.width(); ++x) {
-                const bool frame = outer.Contains(x, y) && !inner.Contains(x, y);
-                ASSERT_EQ(buffer.pixel(x, y), frame ? CURSOR : before.pixel(x, y)) << x << "," << y;
-            }
+            for (int x = 0; x < buffer.width(); ++x)
+                ASSERT_EQ(buffer.pixel(x, y),
+                          outer.Contains(x, y) && !inner.Contains(x, y) ? qRgb(0x10, 0x40, 0xFF) : before.pixel(x, y))
+                    << x << "," << y;
         view.HideKeyboardCursor();
         ASSERT_TRUE(buffer == before);
+        for (int side : {1, 2}) {
+            view.DrawDisc(nullptr, square, side);
+            int x = 0, y = 0;
+            view.SquareCentre(square, x, y);
+            EXPECT_EQ(IsDark(buffer.pixel(x, y)), side == 1);  // the plain disc: no mark, no hub
+            EXPECT_FALSE(IsReddish(buffer.pixel(x, y)));
+            view.RestoreSquare(nullptr, square);
+            ASSERT_TRUE(buffer == before);
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BoardWidths, CursorFrameTest, testing::Values(288, 400, 517, 1140));
+INSTANTIATE_TEST_SUITE_P(BoardWidths, MarginTest, testing::Values(288, 400, 517, 1140));
 
-TEST_F(BoardViewTest, TheFrameIsPaintedWithTheBoardAndAClickOnTheBoardHidesIt)
+TEST_F(BoardViewTest, TheCursorIsPaintedWithTheBoardAndAClickOnTheBoardHidesIt)
 {
     LayOut(400);
     QImage& buffer = BackBuffer(image.width(), image.height());
-    game.position.setStartPosition();
     std::vector<int> seen;
     view.SetKeyboardCursorObserver([&seen](int square) { seen.push_back(square); });
     view.MoveKeyboardCursor(-1, 0);
@@ -570,44 +558,11 @@ TEST_F(BoardViewTest, TheFrameIsPaintedWithTheBoardAndAClickOnTheBoardHidesIt)
     view.PaintBoard(nullptr);
     Rect outer, inner;
     view.CursorFrame(27, outer, inner);
-    EXPECT_EQ(buffer.pixel(outer.left, outer.top + 10), CURSOR);
-
-    view.HandleClick(L - 1, T + 10);  // beside the board: the cursor stays
-    EXPECT_EQ(view.KeyboardCursor(), 27);
-    view.HandleClick(L + 48, T + 10);  // on a grid line: still a click on the board
-    EXPECT_EQ(view.KeyboardCursor(), NO_MOVE);
+    EXPECT_EQ(buffer.pixel(outer.left, outer.top + 10), qRgb(0x10, 0x40, 0xFF));
+    view.HandleClick(L - 1, T + 10);   // beside the board: it stays
+    view.HandleClick(L + 48, T + 10);  // on a grid line, which is the board's
     EXPECT_EQ(buffer.pixel(outer.left, outer.top + 10), GROUND);
     EXPECT_EQ(seen, (std::vector<int>{27, NO_MOVE}));
-    EXPECT_TRUE(clicked.empty());
-}
-
-// The hint shows the plain disc of the side to move on an empty square and
-// then gives the square back exactly: its ground, its mark, its dot.
-TEST_F(BoardViewTest, TheHintsDiscGoesAndLeavesTheSquareAsItWas)
-{
-    for (int width : {288, 400, 1140}) {
-        LayOut(width);
-        QImage& buffer = BackBuffer(image.width(), image.height());
-        game.position.setStartPosition();
-        game.lastMove = 27;
-        view.marksShown = false;
-        view.PaintBoard(nullptr);
-        view.SetMarksShown(true);
-        const QImage before = buffer.copy();
-        for (int square : {19, 26, 37, 44, 27, 18}) {
-            SCOPED_TRACE(testing::Message() << "width " << width << ", square " << square);
-            for (int side : {1, 2}) {
-                view.DrawDisc(nullptr, square, side);
-                int x = 0, y = 0;
-                view.SquareCentre(square, x, y);
-                // The plain disc: no mark, no hub of the last move.
-                EXPECT_EQ(IsDark(buffer.pixel(x, y)), side == 1);
-                EXPECT_FALSE(IsReddish(buffer.pixel(x, y)));
-                view.RestoreSquare(nullptr, square);
-                ASSERT_TRUE(buffer == before);
-            }
-        }
-    }
 }
 
 }  // namespace

@@ -21,18 +21,6 @@ using engine::NO_MOVE;
 using HintTest = GameFixture;
 using KeyboardTest = GameFixture;
 
-QImage BackBuffer(GameWindow& w)
-{
-    std::lock_guard lock(w.Game().DrawingLock());
-    return w.Surface().Image().copy();
-}
-
-void Press(GameWindow& w, QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-{
-    QApplication::setActiveWindow(&w);
-    QTest::keyClick(target, key, modifiers);
-}
-
 // Every step of the blink, with what its square showed at that step.
 struct BlinkStep {
     int square;
@@ -53,7 +41,8 @@ void RecordBlink(int square, bool discShown, int ms)
     const int shown = square == NO_MOVE ? steps.front().square : square;
     int x = 0, y = 0;
     blinking->Board().SquareCentre(shown, x, y);
-    const bool dark = qGray(now.pixel(x - 5, y))<0x40, light = qGray(now.pixel(x - 5, y))> 0xC0;
+    const int grey = qGray(now.pixel(x - 5, y));
+    const bool dark = grey<0x40, light = grey> 0xC0;
     if (discShown && (blinkSide == 1 ? !dark : !light))
         blinkFaults.push_back("no disc of the side to move at step " + std::to_string(steps.size()));
     if (!discShown && now != beforeBlink)
@@ -93,7 +82,7 @@ TEST_P(HintPositions, TheEnginesHintBlinksThreeTimesAndTheBoardIsAsBefore)
     EXPECT_EQ(w.Game().RobotRandom().seed(), seed) << "the hint drew the robot's random numbers";
 }
 
-INSTANTIATE_TEST_SUITE_P(Positions, HintPositions, testing::Values(0, 9, 22, 35, 48));
+INSTANTIATE_TEST_SUITE_P(Positions, HintPositions, testing::Values(0, 22, 35));
 
 // A click, a key or a command ends the blink at once and gives the square
 // back exactly.
