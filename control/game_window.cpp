@@ -400,8 +400,7 @@ void GameWindow::StopTasksAndSave()
 
 void GameWindow::SavePlayerKinds() const
 {
-    const platform::SettingInt kinds[2] = {{SETTING_NAMES[0], game_.PlayerKind(1)},
-                                           {SETTING_NAMES[1], game_.PlayerKind(2)}};
+    const platform::SettingInt kinds[2] = {{SETTING_NAMES[0], game_.PlayerKind(1)}, {SETTING_NAMES[1], game_.PlayerKind(2)}};
     platform::WriteSettingInts(platform::SettingsFilePath(), SETTINGS_SECTION, kinds);
 }
 

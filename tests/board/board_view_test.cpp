@@ -64,9 +64,7 @@ protected:
 
     FakeGame game;
     std::vector<int> clicked;
-    BoardView view{game, game.Target(), [this](int square) {
-                       clicked.push_back(square);
-                   }};
+    BoardView view{game, game.Target(), [this](int square) { clicked.push_back(square); }};
     QImage image;
 };
 
