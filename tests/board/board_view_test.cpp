@@ -64,7 +64,9 @@ protected:
 
     FakeGame game;
     std::vector<int> clicked;
-    BoardView view{game, game.Target(), [this](int square) { clicked.push_back(square); }};
+    BoardView view{game, game.Target(), [this](int square) {
+                       clicked.push_back(square);
+                   }};
     QImage image;
 };
 
@@ -529,7 +531,10 @@ TEST_P(MarginTest, TheCursorFrameAndTheHintsDiscLeaveNoTrace)
                 ASSERT_EQ(buffer.pixel(x, y),
                           outer.Contains(x, y) && !inner.Contains(x, y) ? qRgb(0x10, 0x40, 0xFF) : before.pixel(x, y))
                     << x << "," << y;
-        view.HideKeyboardCursor();
+        const QImage framed = buffer.copy();
+        view.Repaint(nullptr);  // the frame is part of the board
+        ASSERT_TRUE(buffer == framed);
+        view.HandleClick(outer.left, outer.top);  // a click on the board hides it
         ASSERT_TRUE(buffer == before);
         for (int side : {1, 2}) {
             view.DrawDisc(nullptr, square, side);
@@ -544,23 +549,5 @@ TEST_P(MarginTest, TheCursorFrameAndTheHintsDiscLeaveNoTrace)
 }
 
 INSTANTIATE_TEST_SUITE_P(BoardWidths, MarginTest, testing::Values(288, 400, 517, 1140));
-
-TEST_F(BoardViewTest, TheCursorIsPaintedWithTheBoardAndAClickOnTheBoardHidesIt)
-{
-    LayOut(400);
-    QImage& buffer = BackBuffer(image.width(), image.height());
-    std::vector<int> seen;
-    view.SetKeyboardCursorObserver([&seen](int square) { seen.push_back(square); });
-    view.MoveKeyboardCursor(-1, 0);
-    buffer.fill(UNTOUCHED);
-    view.PaintBoard(nullptr);
-    Rect outer, inner;
-    view.CursorFrame(27, outer, inner);
-    EXPECT_EQ(buffer.pixel(outer.left, outer.top + 10), qRgb(0x10, 0x40, 0xFF));
-    view.HandleClick(L - 1, T + 10);   // beside the board: it stays
-    view.HandleClick(L + 48, T + 10);  // on a grid line, which is the board's
-    EXPECT_EQ(buffer.pixel(outer.left, outer.top + 10), GROUND);
-    EXPECT_EQ(seen, (std::vector<int>{27, NO_MOVE}));
-}
 
 }  // namespace

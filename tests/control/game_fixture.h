@@ -60,6 +60,7 @@ protected:
         qputenv("XDG_CONFIG_HOME", savedConfigHome);
         TestSeam::SetTimeScale(1);
         TestSeam::SetPauseObserver(nullptr);
+        TestSeam::SetBlinkObserver(nullptr);
     }
 
     // Makes the window with the given stored kinds (none: nothing stored),

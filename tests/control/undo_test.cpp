@@ -88,75 +88,65 @@ TEST_P(UndoCases, EverythingIsAsItWasAndPlayGoesOn)
 }
 
 // The steps that lead to a moment, and on from it.
-void Start(GameWindow& w)
-{
-    w.Game().StartGame();
-}
-void PlayFirstMove(GameWindow& w)
-{
-    w.Game().PlayMove(w.Game().DisplayedPosition().moves[0]);
-    ASSERT_TRUE(GameFixture::RunUntil([&] { return !w.Game().IsAnimating() && !w.Game().IsRobotThinking(); }));
-}
-void StartAndPlay(GameWindow& w)
-{
-    Start(w);
-    PlayFirstMove(w);
-}
-// Until a human is to move, or a robot game has made a few moves.
-void StartAndLetTheRobotsPlay(GameWindow& w)
-{
-    Start(w);
-    ASSERT_TRUE(GameFixture::RunUntil([&] {
-        const BoardPosition& p = w.Game().DisplayedPosition();
-        return platform::LoadShared(p.discCount1) + platform::LoadShared(p.discCount2) > 8 ||
-               (!w.Game().IsAnimating() && !w.Game().IsRobotThinking());
-    }));
-}
-void PlayAndUndoAtOnce(GameWindow& w)
-{
-    TestSeam::SetTimeScale(1);
-    w.Game().PlayMove(19);
-}
-void MustPass(GameWindow& w)
-{
-    Show(w, X_MUST_PASS);
-}
-void Pass(GameWindow& w)
-{
-    w.Game().PassTurn();
-}
-void LastMoveToPlay(GameWindow& w)
-{
-    Show(w, X_MUST_PASS, true);
-}
-void RobotHasPassed(GameWindow& w)
-{
-    Show(w, O_PASSES_AFTER_56);
-    w.Game().PlayMove(56);
-}
+struct Step {
+    static void Start(GameWindow& w) { w.Game().StartGame(); }
+    static void PlayFirstMove(GameWindow& w)
+    {
+        w.Game().PlayMove(w.Game().DisplayedPosition().moves[0]);
+        ASSERT_TRUE(GameFixture::RunUntil([&] { return !w.Game().IsAnimating() && !w.Game().IsRobotThinking(); }));
+    }
+    static void StartAndPlay(GameWindow& w)
+    {
+        Start(w);
+        PlayFirstMove(w);
+    }
+    // Until a human is to move, or a robot game has made a few moves.
+    static void StartAndLetTheRobotsPlay(GameWindow& w)
+    {
+        Start(w);
+        ASSERT_TRUE(GameFixture::RunUntil([&] {
+            const BoardPosition& p = w.Game().DisplayedPosition();
+            return platform::LoadShared(p.discCount1) + platform::LoadShared(p.discCount2) > 8 ||
+                   (!w.Game().IsAnimating() && !w.Game().IsRobotThinking());
+        }));
+    }
+    static void PlayAndUndoAtOnce(GameWindow& w)
+    {
+        TestSeam::SetTimeScale(1);
+        w.Game().PlayMove(19);
+    }
+    static void MustPass(GameWindow& w) { Show(w, X_MUST_PASS); }
+    static void Pass(GameWindow& w) { w.Game().PassTurn(); }
+    static void LastMoveToPlay(GameWindow& w) { Show(w, X_MUST_PASS, true); }
+    static void RobotHasPassed(GameWindow& w)
+    {
+        Show(w, O_PASSES_AFTER_56);
+        w.Game().PlayMove(56);
+    }
+    static void Nothing(GameWindow&) {}
+    static void ClearAfterAMove(GameWindow& w)
+    {
+        StartAndPlay(w);
+        GameFixture::AnswerNextQuestion(QMessageBox::Ok);
+        w.Game().ClearGame();
+    }
+    static void StartAfterAGame(GameWindow& w)
+    {
+        LastMoveToPlay(w);
+        PlayFirstMove(w);
+        w.OnCommand(ID_START_GAME);
+    }
+};
 
 INSTANTIATE_TEST_SUITE_P(
     Moments, UndoCases,
-    testing::Values(UndoCase{"against a robot: the human's move and the robot's reply", 0, 1, Start, PlayFirstMove},
-                    UndoCase{"between two humans: one move", 0, 0, StartAndPlay, PlayFirstMove},
-                    UndoCase{"a human's pass, with the robot's reply waiting", 0, 1, MustPass, Pass},
-                    UndoCase{"during the animation", 0, 0, Start, PlayAndUndoAtOnce},
-                    UndoCase{"after the game is over", 0, 0, LastMoveToPlay, PlayFirstMove},
-                    UndoCase{"to a robot's pass, which it tells again", 0, 2, RobotHasPassed, PlayFirstMove}));
-
-void Nothing(GameWindow&) {}
-void ClearAfterAMove(GameWindow& w)
-{
-    StartAndPlay(w);
-    GameFixture::AnswerNextQuestion(QMessageBox::Ok);
-    w.Game().ClearGame();
-}
-void StartAfterAGame(GameWindow& w)
-{
-    LastMoveToPlay(w);
-    PlayFirstMove(w);
-    w.OnCommand(ID_START_GAME);
-}
+    testing::Values(
+        UndoCase{"against a robot: the human's move and the robot's reply", 0, 1, Step::Start, Step::PlayFirstMove},
+        UndoCase{"between two humans: one move", 0, 0, Step::StartAndPlay, Step::PlayFirstMove},
+        UndoCase{"a human's pass, with the robot's reply waiting", 0, 1, Step::MustPass, Step::Pass},
+        UndoCase{"during the animation", 0, 0, Step::Start, Step::PlayAndUndoAtOnce},
+        UndoCase{"after the game is over", 0, 0, Step::LastMoveToPlay, Step::PlayFirstMove},
+        UndoCase{"to a robot's pass, which it tells again", 0, 2, Step::RobotHasPassed, Step::PlayFirstMove}));
 
 // Off on a cleared board, before any human move, in a robot game, and once
 // Clear or Start has forgotten the moves; the key does nothing then.
@@ -168,12 +158,12 @@ TEST_F(UndoTest, IsOffWhenNoHumanMoveCanBeTakenBack)
         void (*setUp)(GameWindow& w);
     };
     const Case cases[] = {
-        {"cleared board", 0, 0, Nothing},
-        {"no move yet", 0, 0, Start},
-        {"robot against robot", 1, 1, StartAndLetTheRobotsPlay},
-        {"the robot moved first", 1, 0, StartAndLetTheRobotsPlay},
-        {"cleared after a move", 0, 0, ClearAfterAMove},
-        {"started again after a game", 0, 0, StartAfterAGame},
+        {"cleared board", 0, 0, Step::Nothing},
+        {"no move yet", 0, 0, Step::Start},
+        {"robot against robot", 1, 1, Step::StartAndLetTheRobotsPlay},
+        {"the robot moved first", 1, 0, Step::StartAndLetTheRobotsPlay},
+        {"cleared after a move", 0, 0, Step::ClearAfterAMove},
+        {"started again after a game", 0, 0, Step::StartAfterAGame},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.state);
