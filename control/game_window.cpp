@@ -16,6 +16,7 @@
 #include "control/help_window.h"
 #include "platform/resources.h"
 #include "platform/settings.h"
+#include "platform/thread_handover.h"
 
 using platform::LoadString;
 using platform::StringId;
@@ -248,6 +249,9 @@ void GameWindow::ShowHelp()
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* e)
 {
+    // Every event passes here, also those that the tasks post from their
+    // threads: take it over before reading it.
+    platform::TakeOver(e);
     switch (e->type()) {
     case QEvent::ShortcutOverride:
         // A key is matched with the commands' keys after this: the rules
