@@ -1,5 +1,7 @@
 #include "board/board_view.h"
 
+#include <algorithm>
+
 #include "engine/board_position.h"
 #include "platform/resources.h"
 
@@ -41,6 +43,12 @@ Canvas CanvasFor(qreal ratio)
 const QColor BOARD_GREEN(0x69, 0xBD, 0x8C);
 const QColor LINE_COLOUR(0x26, 0x27, 0x26);
 const QColor MARK_COLOUR(0x00, 0x00, 0x00);
+// The keyboard cursor's frame: a strong blue, which no picture of the board
+// uses, dark against the green ground and the light disc and bright against
+// the dark disc.
+const QColor CURSOR_COLOUR(0x10, 0x40, 0xFF);
+// Where the keyboard cursor appears before any move has been made.
+constexpr int FIRST_CURSOR_SQUARE = 27;
 
 // Grey levels of the bevelled frame by ring position p = 20 * ring / rings:
 // the light edge (left and top) and the dark edge (right and bottom).
@@ -107,14 +115,7 @@ void BoardView::PaintBoard(platform::DrawingContext* context)
         context->FillRect({left, y - t, right, y}, lineColour);
     }
 
-    // The four dots where the second and sixth lines cross, each spreading r
-    // pixels beyond the line.
-    const int r = width / 80;
-    const int dotX[2] = {left + pitch / 4, left + (3 * pitch) / 4};
-    const int dotY[2] = {top + rowPitch / 4, top + (3 * rowPitch) / 4};
-    for (int y : dotY)
-        for (int x : dotX)
-            context->Ellipse({x - t - r, y - t - r, x + r, y + r}, lineColour, lineColour);
+    DrawDots(context);
 
     // The bevelled frame, ring 0 next to the board. Each ring is four
     // one-pixel lines without their end points, so the top-left and
@@ -134,6 +135,34 @@ void BoardView::PaintBoard(platform::DrawingContext* context)
     for (int square = 0; square < 64; ++square)
         if (game_.SquareCode(square) != code::EMPTY)
             DrawSquare(context, square);
+    if (keyboardCursor_ != NO_MOVE)
+        DrawCursorFrame(context, keyboardCursor_, true);
+}
+
+void BoardView::DrawDots(platform::DrawingContext* context)
+{
+    // The four dots where the second and sixth lines cross, each spreading r
+    // pixels beyond the line.
+    const platform::Rect board = boardRect_;
+    const int t = lineWidth;
+    const int pitch = board.Width() + t;
+    const int rowPitch = board.Height() + t;
+    const int r = board.Width() / 80;
+    const QColor lineColour = platform::DrawingContext::Nearest(LINE_COLOUR);
+    const int dotX[2] = {board.left + pitch / 4, board.left + (3 * pitch) / 4};
+    const int dotY[2] = {board.top + rowPitch / 4, board.top + (3 * rowPitch) / 4};
+    for (int y : dotY)
+        for (int x : dotX)
+            context->Ellipse({x - t - r, y - t - r, x + r, y + r}, lineColour, lineColour);
+}
+
+void BoardView::PaintGround(platform::DrawingContext* context, const platform::Rect& area)
+{
+    // A dot may reach into a square, so it is drawn again, clipped to the area.
+    context->SetClip(area);
+    context->FillRect(area, boardColour);
+    DrawDots(context);
+    context->ClearClip();
 }
 
 void BoardView::Repaint(platform::DrawingContext* context)
@@ -184,9 +213,20 @@ int BoardView::SquareAt(int x, int y) const
 
 void BoardView::HandleClick(int x, int y)
 {
+    if (boardRect_.Contains(x, y))
+        HideKeyboardCursor();
     const int square = SquareAt(x, y);
     if (square != NO_MOVE && squareClicked_)
         squareClicked_(square);
+}
+
+platform::Rect BoardView::SquareRect(int square) const
+{
+    const platform::Rect board = boardRect_;
+    const int pitch = board.Width() + lineWidth;
+    const int column = engine::columnOf(square), row = engine::rowOf(square);
+    return {board.left + (column * pitch) / 8, board.top + (row * pitch) / 8,
+            board.left + ((column + 1) * pitch) / 8 - lineWidth, board.top + ((row + 1) * pitch) / 8 - lineWidth};
 }
 
 platform::Rect BoardView::PictureRect(int square) const
@@ -208,9 +248,102 @@ void BoardView::SquareCentre(int square, int& x, int& y) const
     y = board.top + ((row * pitch) / 8 + ((row + 1) * pitch) / 8 - lineWidth) / 2;
 }
 
+void BoardView::CursorFrame(int square, platform::Rect& outer, platform::Rect& inner) const
+{
+    const platform::Rect cell = SquareRect(square);
+    const platform::Rect picture = PictureRect(square);
+    // The frame keeps the same distance from the picture on every side, as
+    // much as the narrowest side of the margin allows, and is about as thick
+    // as a grid line.
+    const int margin = std::min(
+        {picture.left - cell.left, picture.top - cell.top, cell.right - picture.right, cell.bottom - picture.bottom});
+    if (lineWidth == 0 || margin < 1) {
+        outer = inner = {};
+        return;
+    }
+    const int thickness = std::min(margin, lineWidth + 1);
+    outer = {picture.left - margin, picture.top - margin, picture.right + margin, picture.bottom + margin};
+    inner = {outer.left + thickness, outer.top + thickness, outer.right - thickness, outer.bottom - thickness};
+}
+
+void BoardView::DrawCursorFrame(platform::DrawingContext* context, int square, bool shown)
+{
+    platform::Rect outer, inner;
+    CursorFrame(square, outer, inner);
+    if (outer.IsEmpty())
+        return;
+    const platform::Rect bars[4] = {{outer.left, outer.top, outer.right, inner.top},
+                                    {outer.left, inner.bottom, outer.right, outer.bottom},
+                                    {outer.left, inner.top, inner.left, inner.bottom},
+                                    {inner.right, inner.top, outer.right, inner.bottom}};
+    for (const platform::Rect& bar : bars) {
+        if (shown)
+            context->FillRect(bar, platform::DrawingContext::Nearest(CURSOR_COLOUR));
+        else
+            PaintGround(context, bar);
+    }
+}
+
 void BoardView::SetKeyboardCursorObserver(std::function<void(int square)> observer)
 {
     keyboardCursorObserver_ = std::move(observer);
+}
+
+void BoardView::MoveKeyboardCursor(int rowStep, int columnStep)
+{
+    if (keyboardCursor_ == NO_MOVE) {
+        const int last = game_.LastMove();
+        SetKeyboardCursor(last != NO_MOVE ? last : FIRST_CURSOR_SQUARE);
+        return;
+    }
+    const int row = std::clamp(engine::rowOf(keyboardCursor_) + rowStep, 0, 7);
+    const int column = std::clamp(engine::columnOf(keyboardCursor_) + columnStep, 0, 7);
+    SetKeyboardCursor(engine::squareAt(row, column));
+}
+
+void BoardView::HideKeyboardCursor()
+{
+    SetKeyboardCursor(NO_MOVE);
+}
+
+void BoardView::SetKeyboardCursor(int square)
+{
+    if (square == keyboardCursor_)
+        return;
+    {
+        platform::DrawingContext* context = nullptr;
+        DrawingContextGuard guard(context, target_);
+        if (keyboardCursor_ != NO_MOVE)
+            DrawCursorFrame(context, keyboardCursor_, false);
+        if (square != NO_MOVE)
+            DrawCursorFrame(context, square, true);
+        keyboardCursor_ = square;
+    }
+    if (keyboardCursorObserver_)
+        keyboardCursorObserver_(square);
+}
+
+void BoardView::DrawDisc(platform::DrawingContext* context, int square, int side)
+{
+    DrawingContextGuard guard(context, target_);
+    if (lineWidth == 0)
+        return;
+    DrawSquarePicture(context, PictureRect(square), code::Disc(side));
+}
+
+void BoardView::RestoreSquare(platform::DrawingContext* context, int square)
+{
+    DrawingContextGuard guard(context, target_);
+    if (lineWidth == 0)
+        return;
+    PaintGround(context, PictureRect(square));
+    DrawSquare(context, square);
+    if (!marksShown)
+        return;
+    const int count = game_.MoveCount();
+    for (int i = 0; i < count && i < 48; ++i)
+        if (game_.LegalMove(i) == square)
+            DrawMark(context, MarkRect(square));
 }
 
 platform::Rect BoardView::MarkRect(int square) const
@@ -265,17 +398,19 @@ void BoardView::BuildSquarePicture([[maybe_unused]] platform::DrawingContext* co
 void BoardView::DrawMarks(platform::DrawingContext* context)
 {
     DrawingContextGuard guard(context, target_);
-    // On a screen of a higher ratio the arms are thicker as well as longer:
-    // each is `stroke` diagonals side by side, mirrored left to right.
+    ForEachMarkRect([this, context](const platform::Rect& box) { DrawMark(context, box); });
+}
+
+void BoardView::DrawMark(platform::DrawingContext* context, const platform::Rect& box) const
+{
+    // A cross of two arms from corner to corner of the box, meeting at the
+    // centre. On a screen of a higher ratio the arms are thicker as well as
+    // longer: each is `stroke` diagonals side by side, mirrored left to right.
     const int stroke = platform::ScaledLength(1, ratio_);
-    ForEachMarkRect([context, stroke](const platform::Rect& box) {
-        // A cross of two arms from corner to corner of the box, meeting at
-        // the centre.
-        for (int j = 0; j < stroke; ++j) {
-            context->Line(box.left + j, box.top, box.right, box.bottom - j, MARK_COLOUR);
-            context->Line(box.left, box.bottom - 1 - j, box.right - j, box.top - 1, MARK_COLOUR);
-        }
-    });
+    for (int j = 0; j < stroke; ++j) {
+        context->Line(box.left + j, box.top, box.right, box.bottom - j, MARK_COLOUR);
+        context->Line(box.left, box.bottom - 1 - j, box.right - j, box.top - 1, MARK_COLOUR);
+    }
 }
 
 void BoardView::EraseMarks(platform::DrawingContext* context)

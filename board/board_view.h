@@ -36,8 +36,9 @@ public:
     // Draws one square from its code in the game.
     void DrawSquare(platform::DrawingContext* context, int square);
     void SetMarksShown(bool shown);
-    // A left click at device pixel (x, y) of the client area: reports the
-    // square under it, if any.
+    // A left click at device pixel (x, y) of the client area: hides the
+    // keyboard cursor if the click lands on the board, and reports the square
+    // under it, if any.
     void HandleClick(int x, int y);
     // The square under device pixel (x, y), or NO_MOVE on a grid line,
     // outside the board, or before the first layout.
@@ -52,11 +53,31 @@ public:
     // The square box that the legal-move mark of a square covers.
     platform::Rect MarkRect(int square) const;
 
-    // The square of the keyboard cursor, NO_MOVE while it is hidden.
+    // The part of a square between the grid lines.
+    platform::Rect SquareRect(int square) const;
+    // The keyboard cursor's frame on a square: the pixels inside `outer` and
+    // outside `inner`; both are empty where the square leaves no room.
+    void CursorFrame(int square, platform::Rect& outer, platform::Rect& inner) const;
+
+    // --- The keyboard cursor (window thread) ---
+    // A frame around one square's picture, in the margin between the picture
+    // and the grid lines, so that nothing drawn on the square touches it.
+    // NO_MOVE while hidden.
     int KeyboardCursor() const { return keyboardCursor_; }
-    // Told the cursor's square (NO_MOVE when it goes) whenever the cursor
-    // appears, moves or disappears.
+    // Told the cursor's square whenever the cursor appears, moves or
+    // disappears (NO_MOVE then).
     void SetKeyboardCursorObserver(std::function<void(int square)> observer);
+    // While hidden: shows the cursor on the last move, or on square 27 before
+    // any move. Otherwise moves it by the steps, stopping at the edges.
+    void MoveKeyboardCursor(int rowStep, int columnStep);
+    void HideKeyboardCursor();
+
+    // --- The hint's disc (window thread) ---
+    // The plain disc of `side` on the square, whatever the square holds.
+    void DrawDisc(platform::DrawingContext* context, int square, int side);
+    // The square's picture rectangle as the game shows it: the ground, the
+    // square's picture and, while the marks are shown, its legal-move mark.
+    void RestoreSquare(platform::DrawingContext* context, int square);
 
     QColor boardColour;
     int lineWidth = 0;
@@ -65,13 +86,21 @@ public:
     bool marksShown = false;
 
 private:
-    // Until keyboard play moves the cursor, the tests move it (TestSeam).
-    friend class TestSeam;
-
     void DrawSquarePicture(platform::DrawingContext* context, const platform::Rect& r, int code);
     void BuildSquarePicture(platform::DrawingContext* context, int code);
     void DrawMarks(platform::DrawingContext* context);
+    // One legal-move mark, in its box.
+    void DrawMark(platform::DrawingContext* context, const platform::Rect& box) const;
     void EraseMarks(platform::DrawingContext* context);
+    // The four dots where the second and sixth grid lines cross.
+    void DrawDots(platform::DrawingContext* context);
+    // The bare board within `area` of one square: the ground and any part of
+    // a dot, exactly as the whole board was painted.
+    void PaintGround(platform::DrawingContext* context, const platform::Rect& area);
+    void SetKeyboardCursor(int square);
+    // Draws the keyboard cursor's frame on a square, or paints the ground
+    // over it again.
+    void DrawCursorFrame(platform::DrawingContext* context, int square, bool shown);
     // Calls action(box) with the mark box of every legal move of the side to
     // move.
     template <typename Action>

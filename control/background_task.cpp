@@ -75,3 +75,22 @@ int RobotTask::Run()
     platform::PostWindowMessage(&game_, WM_ROBOT_MOVE, serial, square);
     return 0;
 }
+
+// ---------------------------------------------------------------------------
+
+HintTask::HintTask(GameController& game, const engine::BoardPosition& start, int reportSerial)
+    : position(start), serial(reportSerial), game_(game)
+{
+    StartThread();
+}
+
+HintTask::~HintTask() = default;
+
+int HintTask::Run()
+{
+    const int square = engine::chooseHint(position, cancelled);
+    if (IsCancelled() || square == engine::NO_MOVE)
+        return 0;
+    platform::PostWindowMessage(&game_, WM_HINT_FOUND, serial, square);
+    return 0;
+}

@@ -13,10 +13,12 @@
 
 class GameController;
 
-// Posted to the game by a finished animation (wParam: its serial) and by a
-// robot that has chosen (wParam: its serial, lParam: the square).
+// Posted to the game by a finished animation (wParam: its serial), by a
+// robot that has chosen (wParam: its serial, lParam: the square) and by a
+// hint that has been found (the same).
 inline constexpr int WM_ANIMATION_DONE = 0x500;
 inline constexpr int WM_ROBOT_MOVE = 0x501;
+inline constexpr int WM_HINT_FOUND = 0x502;
 
 // Thrown by a wait that notices that its task has been cancelled.
 struct InterruptedException {};
@@ -95,6 +97,23 @@ public:
     // with `serial`.
     RobotTask(GameController& game, const engine::BoardPosition& position, int serial);
     ~RobotTask() override;
+    int Run() override;
+
+    const engine::BoardPosition position;
+    const int serial;
+
+private:
+    GameController& game_;
+};
+
+// Finds the hint on its own copy of the position: the best move for the side
+// to move by the exact level-6 values. It draws nothing from the robot's
+// random numbers and never waits for the game.
+class HintTask : public BackgroundTask {
+public:
+    // Starts at once on `position`; reports with `serial`.
+    HintTask(GameController& game, const engine::BoardPosition& position, int serial);
+    ~HintTask() override;
     int Run() override;
 
     const engine::BoardPosition position;

@@ -103,6 +103,11 @@ void GameController::PlayMove(int square)
         return;
     if (square == NO_MOVE ? displayedPosition_.moveCount != 0 : !displayedPosition_.isLegalMove(square))
         return;
+    AbandonHint();
+    // Undo comes back to the moments at which a human acted.
+    const int mover = displayedPosition_.sideToMove;
+    if (mover >= 1 && !IsRobot(PlayerKind(mover)))
+        history_.push_back({displayedPosition_, lastMove_, robotPassed_});
     emit MovePlayed(displayedPosition_.sideToMove, square);
 
     const int previous = lastMove_;
@@ -140,7 +145,12 @@ void GameController::StartRobotIfNeeded()
 
 void GameController::UpdateTurn()
 {
-    robotPassed_ = false;
+    UpdateTurnFrom(false);
+}
+
+void GameController::UpdateTurnFrom(bool robotPassed)
+{
+    robotPassed_ = robotPassed;
     {
         const int side = displayedPosition_.sideToMove;
         if (side >= 1 && displayedPosition_.moveCount == 0 && IsRobot(PlayerKind(side))) {
@@ -191,6 +201,10 @@ bool GameController::event(QEvent* e)
         OnRobotMove(message->wParam, message->lParam);
         return true;
     }
+    if (const auto* message = platform::ReceivedWindowMessage(e, WM_HINT_FOUND)) {
+        OnHintFound(message->wParam, message->lParam);
+        return true;
+    }
     return QObject::event(e);
 }
 
@@ -228,12 +242,25 @@ bool GameController::CanClearGame() const
     return SideToMove() != NO_GAME;
 }
 
+bool GameController::CanUndoMove() const
+{
+    return SideToMove() != NO_GAME && !history_.empty();
+}
+
+bool GameController::CanShowHint() const
+{
+    const int side = SideToMove();
+    return side >= 1 && !IsRobot(PlayerKind(side)) && MoveCount() > 0 && !animationTask_;
+}
+
 void GameController::StartGame()
 {
     AbandonAll();
     StoreShared(lastMove_, NO_MOVE);
     if (displayedPosition_.sideToMove >= 1)
         return;
+    history_.clear();
+    board_->HideKeyboardCursor();
     displayedPosition_.setStartPosition();
     board_->PaintBoard(nullptr);
     idleEvent_.Set();
@@ -249,12 +276,75 @@ void GameController::ClearGame()
     if (SideToMove() >= 1 && !shell_->AskQuestion(StringId::ClearQuestion, StringId::ClearCaption))
         return;
     AbandonAll();
+    history_.clear();
+    board_->HideKeyboardCursor();
     StoreShared(lastMove_, NO_MOVE);
     displayedPosition_.clear();
     board_->PaintBoard(nullptr);
     idleEvent_.Set();
     shell_->SetStartClearCaption(StringId::StartGame);
     UpdateTurn();
+}
+
+void GameController::UndoMove()
+{
+    if (!CanUndoMove())
+        return;
+    AbandonAll();
+    const Moment moment = history_.back();
+    history_.pop_back();
+    // The marks on the board belong to the position being left.
+    board_->SetMarksShown(false);
+    displayedPosition_ = moment.position;
+    StoreShared(lastMove_, moment.lastMove);
+    board_->PaintBoard(nullptr);
+    // As after the move that led to that moment: a pass that the side to
+    // move must make is already applied to the next position, so that a
+    // robot on the other side thinks meanwhile.
+    nextPosition_ = displayedPosition_;
+    if (nextPosition_.sideToMove >= 1 && nextPosition_.moveCount == 0)
+        nextPosition_.applyMove(NO_MOVE);
+    StartRobotIfNeeded();
+    // A robot that had just passed says so again, if it is still a robot.
+    const int side = displayedPosition_.sideToMove;
+    UpdateTurnFrom(moment.robotPassed && side >= 1 && IsRobot(PlayerKind(engine::opponent(side))));
+    // A robot's move waits while the side to move must still pass.
+    if (displayedPosition_.sideToMove >= 1 && displayedPosition_.moveCount == 0)
+        idleEvent_.Reset();
+    else
+        idleEvent_.Set();
+}
+
+void GameController::ShowHint()
+{
+    if (!CanShowHint())
+        return;
+    AbandonHint();
+    hintTask_ = std::make_unique<HintTask>(*this, displayedPosition_, hintSerial_);
+}
+
+void GameController::OnHintFound(int serial, int square)
+{
+    if (serial != hintSerial_)
+        return;
+    CancelAndDelete(hintTask_);
+    // A change of the side's kind starts no move, so it does not abandon the
+    // hint; a hint that arrives for a robot is dropped.
+    if (!CanShowHint() || !displayedPosition_.isLegalMove(square))
+        return;
+    hintBlink_.Start(*board_, square, displayedPosition_.sideToMove);
+}
+
+void GameController::EndHintBlink()
+{
+    hintBlink_.Stop();
+}
+
+void GameController::AbandonHint()
+{
+    ++hintSerial_;
+    CancelAndDelete(hintTask_);
+    hintBlink_.Stop();
 }
 
 void GameController::SetPlayerKind(int side, int kind)
@@ -295,11 +385,16 @@ void GameController::AbandonAll()
 {
     ++animationSerial_;
     ++robotSerial_;
+    ++hintSerial_;
     idleEvent_.Set();
     if (animationTask_)
         animationTask_->Cancel();
     if (robotTask_)
         robotTask_->Cancel();
+    if (hintTask_)
+        hintTask_->Cancel();
     CancelAndDelete(animationTask_);
     CancelAndDelete(robotTask_);
+    CancelAndDelete(hintTask_);
+    hintBlink_.Stop();
 }

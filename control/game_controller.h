@@ -12,8 +12,10 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include "control/background_task.h"
+#include "control/hint_blink.h"
 #include "engine/board_position.h"
 #include "engine/random.h"
 #include "game/game_state.h"
@@ -75,10 +77,22 @@ public:
     void HandleSquareClick(int square);
     void AbandonRobot();
     void AbandonAll();
+    // Takes back the moves since the last moment at which a human moved or
+    // passed, and gives that human the turn again, as things were then.
+    void UndoMove();
+    // Looks for the hint for the human to move on a worker thread; once
+    // found, it blinks on the board.
+    void ShowHint();
+    // Ends the hint's blink at once, giving its square back.
+    void EndHintBlink();
+    // Stops looking for the hint and ends its blink.
+    void AbandonHint();
 
-    // Whether the Start and Clear commands may be carried out now.
+    // Whether the Start, Clear, Undo and Hint commands may be carried out now.
     bool CanStartGame() const;
     bool CanClearGame() const;
+    bool CanUndoMove() const;
+    bool CanShowHint() const;
 
     // --- For the tasks (any thread) ---
     // Stores a picture code in one square of the displayed position and
@@ -110,6 +124,12 @@ public:
     bool IsRobotThinking() const { return robotTask_ != nullptr; }
     int AnimationSerial() const { return animationSerial_; }
     int RobotSerial() const { return robotSerial_; }
+    bool IsLookingForHint() const { return hintTask_ != nullptr; }
+    // The square on which the hint blinks, or NO_MOVE.
+    int HintSquare() const { return hintBlink_.Square(); }
+    bool HintDiscShown() const { return hintBlink_.DiscShown(); }
+    // How many moments an undo can go back to.
+    int UndoDepth() const { return static_cast<int>(history_.size()); }
 
 signals:
     // A move (0..63) or a pass (NO_MOVE) of `side` has been accepted by
@@ -127,6 +147,18 @@ private:
 
     void OnAnimationDone(int serial);
     void OnRobotMove(int serial, int square);
+    void OnHintFound(int serial, int square);
+    // UpdateTurn, starting from whether a robot has just passed.
+    void UpdateTurnFrom(bool robotPassed);
+
+    // A moment at which a human moved or passed, as the board and the panels
+    // showed it just before: the position at rest, its last move, and
+    // whether the other side, a robot, had just passed.
+    struct Moment {
+        engine::BoardPosition position;
+        int32_t lastMove;
+        bool robotPassed;
+    };
 
     GameShell* shell_ = nullptr;
     BoardView* board_ = nullptr;
@@ -145,4 +177,8 @@ private:
     std::unique_ptr<RobotTask> robotTask_;
     std::unique_ptr<AnimationTask> animationTask_;
     engine::Random robotRandom_;
+    std::vector<Moment> history_;
+    int32_t hintSerial_ = 0;
+    std::unique_ptr<HintTask> hintTask_;
+    HintBlink hintBlink_;
 };

@@ -4,9 +4,11 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <array>
 
 #include "control/about_dialog.h"
@@ -15,6 +17,7 @@
 #include "control/help_window.h"
 #include "platform/resources.h"
 #include "platform/settings.h"
+#include "platform/thread_handover.h"
 
 using platform::LoadString;
 using platform::StringId;
@@ -91,10 +94,13 @@ GameWindow::GameWindow(uint32_t robotSeed)
     game_.SetPlayerKind(2, kinds[1]);
     game_.UpdateTurn();
     accessibility_ = std::make_unique<GameAccessibility>(*this);
+
+    QApplication::instance()->installEventFilter(this);
 }
 
 GameWindow::~GameWindow()
 {
+    QApplication::instance()->removeEventFilter(this);
     // The views and the panels go before the game: stop every task first,
     // so that no animation draws through them any more. What assistive
     // technology reads of them goes too.
@@ -133,8 +139,13 @@ void GameWindow::BuildMenus()
     addCommand(game, ID_START_GAME, tr("&Start Game\tF2"), QKeySequence(Qt::Key_F2));
     //: After the tab: the key, as the keyboards of your language name it.
     addCommand(game, ID_CLEAR_GAME, tr("&Clear Game\tCtrl-F2"), QKeySequence(Qt::CTRL | Qt::Key_F2));
+    addCommand(game, ID_UNDO_MOVE, tr("&Undo Move\tCtrl+Z"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    addCommand(game, ID_HINT, tr("&Hint\tH"), QKeySequence(Qt::Key_H));
     game->addSeparator();
     addCommand(game, ID_EXIT, tr("E&xit"));
+    // A second key for Exit, which the menu does not show.
+    auto* exitKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(exitKey, &QShortcut::activated, this, [this] { OnCommand(ID_EXIT); });
     // The enable rules are evaluated whenever the menu opens.
     connect(game, &QMenu::aboutToShow, this, &GameWindow::RefreshCommandStates);
 
@@ -161,17 +172,23 @@ bool GameWindow::IsCommandEnabled(int id) const
         return game_.CanStartGame();
     if (id == ID_CLEAR_GAME)
         return game_.CanClearGame();
+    if (id == ID_UNDO_MOVE)
+        return game_.CanUndoMove();
+    if (id == ID_HINT)
+        return game_.CanShowHint();
     return true;
 }
 
 void GameWindow::RefreshCommandStates()
 {
-    for (int id : {ID_START_GAME, ID_CLEAR_GAME})
+    for (int id : {ID_START_GAME, ID_CLEAR_GAME, ID_UNDO_MOVE, ID_HINT})
         commands_[id]->setEnabled(IsCommandEnabled(id));
 }
 
 void GameWindow::OnCommand(int id)
 {
+    // Any command ends the hint's blink at once.
+    game_.EndHintBlink();
     if (!IsCommandEnabled(id))
         return;
     if (id >= ID_PLAYER1_FIRST && id < 500) {
@@ -194,6 +211,12 @@ void GameWindow::OnCommand(int id)
         break;
     case ID_CLEAR_GAME:
         game_.ClearGame();
+        break;
+    case ID_UNDO_MOVE:
+        game_.UndoMove();
+        break;
+    case ID_HINT:
+        game_.ShowHint();
         break;
     case ID_ABOUT:
         ShowAbout();
@@ -224,6 +247,74 @@ void GameWindow::ShowAbout()
 void GameWindow::ShowHelp()
 {
     HelpWindow::ShowFor(this);
+}
+
+// ---------------------------------------------------------------------------
+// Keys and clicks
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* e)
+{
+    // Every event passes here, also those that the tasks post from their
+    // threads: take it over before reading it.
+    platform::TakeOver(e);
+    switch (e->type()) {
+    case QEvent::ShortcutOverride:
+        // A key is matched with the commands' keys after this: the rules
+        // decide first whether each command is on.
+        RefreshCommandStates();
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        game_.EndHintBlink();
+        break;
+    case QEvent::KeyPress:
+        game_.EndHintBlink();
+        if (BoardKeysActive() && HandleBoardKey(*static_cast<QKeyEvent*>(e))) {
+            e->accept();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+bool GameWindow::BoardKeysActive() const
+{
+    // A menu bar that the keyboard walks (after Alt) has the focus.
+    return isActiveWindow() && QApplication::activePopupWidget() == nullptr &&
+           QApplication::activeModalWidget() == nullptr &&
+           qobject_cast<QMenuBar*>(QApplication::focusWidget()) == nullptr;
+}
+
+bool GameWindow::HandleBoardKey(const QKeyEvent& key)
+{
+    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    switch (key.key()) {
+    case Qt::Key_Up:
+        boardView_.MoveKeyboardCursor(-1, 0);
+        return true;
+    case Qt::Key_Down:
+        boardView_.MoveKeyboardCursor(1, 0);
+        return true;
+    case Qt::Key_Left:
+        boardView_.MoveKeyboardCursor(0, -1);
+        return true;
+    case Qt::Key_Right:
+        boardView_.MoveKeyboardCursor(0, 1);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Without the cursor the keys keep their usual meaning.
+        if (boardView_.KeyboardCursor() == engine::NO_MOVE)
+            return false;
+        game_.HandleSquareClick(boardView_.KeyboardCursor());
+        return true;
+    default:
+        return false;
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -18,6 +18,7 @@
 
 class QAction;
 class QActionGroup;
+class QKeyEvent;
 class QPushButton;
 class ClientArea;
 class GameAccessibility;
@@ -26,6 +27,8 @@ class GameAccessibility;
 inline constexpr int ID_EXIT = 100;
 inline constexpr int ID_START_GAME = 101;
 inline constexpr int ID_CLEAR_GAME = 102;
+inline constexpr int ID_UNDO_MOVE = 103;
+inline constexpr int ID_HINT = 104;
 inline constexpr int ID_ABOUT = 190;
 inline constexpr int ID_START_CLEAR_BUTTON = 200;
 inline constexpr int ID_PASS_BUTTON = 201;
@@ -58,8 +61,8 @@ public:
     // --- Commands and cursors ---
     void OnCommand(int id);
     bool IsCommandEnabled(int id) const;
-    // Greys or enables Start Game and Clear Game by their rules, so that a
-    // greyed command's key does nothing either.
+    // Greys or enables Start Game, Clear Game, Undo Move and Hint by their
+    // rules, so that a greyed command's key does nothing either.
     void RefreshCommandStates();
     QAction* CommandAction(int id) const;
     int CursorMode() const { return cursorMode_; }
@@ -83,9 +86,17 @@ public:
     // The last paint step: both buttons shown.
     void ShowButtons();
 
+    // The keys of the board, whichever child has the focus: the arrow keys
+    // move the keyboard cursor, Return and Enter play the square under it
+    // while it is shown. Whether the key was used.
+    bool HandleBoardKey(const QKeyEvent& key);
+
 protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    // Sees every key and click of the program: the board's keys, the end of
+    // the hint's blink, and the command states checked as a key is pressed.
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     // GameShell
@@ -96,6 +107,8 @@ private:
     bool AskQuestion(platform::StringId text, platform::StringId caption) override;
 
     void BuildMenus();
+    // The main window is active and no menu or dialog is open.
+    bool BoardKeysActive() const;
     void ApplyCursor();
     void ShowAbout();
     void ShowHelp();

@@ -29,6 +29,24 @@ the colour of your discs.</li>
 <li>Every move is shown turning: an arrow looks round the new disc and the captured discs turn over.</li>
 <li><b>Clear Board</b> (or Ctrl+F2) ends the game. Your choice of players is remembered for next time.</li>
 </ul>
+<h3>Undo, hint and the keyboard</h3>
+<ul>
+<li><b>Undo Move</b> in the Game menu (or Ctrl+Z) takes back your last move, or your last pass, and every
+robot move since, and gives you the turn again as it was. Between two humans it takes back one move. Undo
+again to go further back. The robots may answer differently the second time.</li>
+<li><b>Hint</b> (or H): on your turn, a disc of your colour blinks three times on the square that looks best,
+seen as far ahead as the level&nbsp;6 robot sees. Any key or click stops the blinking.</li>
+<li>The arrow keys show a blue frame on the board, first on the last move (or in the middle before any
+move), and move it one square at a time. Return or Enter plays the framed square, as a click there would.
+A click on the board hides the frame.</li>
+<li>Ctrl+Q ends the program, as <b>Exit</b> does.</li>
+</ul>
+<h3>Screen readers</h3>
+<p>A screen reader, such as Orca, reads the board as a table of 64 cells: each cell is read as its square,
+then what is on it, then what marks it, for example "D3, empty, legal move", "E4, dark disc" or "C5, light
+disc, last move". The columns are A to H from the left and the rows 1 to 8 from the top. The cell under the
+keyboard frame has the focus. Each player's panel reads as text, for example "Player 1, human, 2 pieces,
+your turn", and moves, passes and the end of the game are announced.</p>
 <h3>Robot levels</h3>
 <p>A robot of level <i>n</i> looks <i>n</i> moves ahead. It values discs that can never be turned again
 most, then having more moves to choose from than its opponent, then the number of discs. It does not

@@ -8,6 +8,7 @@
 namespace {
 std::atomic<double> timeScale{1.0};
 std::atomic<TestSeam::PauseObserver> pauseObserver{nullptr};
+std::atomic<TestSeam::BlinkObserver> blinkObserver{nullptr};
 std::atomic<bool> threadCreationFails{false};
 std::atomic<TestSeam::AccessibilityObserver> accessibilityObserver{nullptr};
 }  // namespace
@@ -37,6 +38,14 @@ void TestSeam::SetAccessibilityObserver(AccessibilityObserver observer)
 TestSeam::AccessibilityObserver TestSeam::CurrentAccessibilityObserver()
 {
     return accessibilityObserver.load();
+}
+void TestSeam::SetBlinkObserver(BlinkObserver observer)
+{
+    blinkObserver.store(observer);
+}
+TestSeam::BlinkObserver TestSeam::CurrentBlinkObserver()
+{
+    return blinkObserver.load();
 }
 
 void TestSeam::SetThreadCreationFails(bool fails)
@@ -70,9 +79,3 @@ const RobotTask* TestSeam::RobotOf(const GameController& game)
     return game.robotTask_.get();
 }
 
-void TestSeam::SetKeyboardCursor(BoardView& board, int square)
-{
-    board.keyboardCursor_ = square;
-    if (board.keyboardCursorObserver_)
-        board.keyboardCursorObserver_(square);
-}

@@ -32,6 +32,13 @@ public:
     static void SetAccessibilityObserver(AccessibilityObserver observer);
     static AccessibilityObserver CurrentAccessibilityObserver();
 
+    // Called on the window thread at every step of the hint's blink: the
+    // square and whether its disc is now shown, for `ms` nominal
+    // milliseconds; the end with NO_MOVE and 0.
+    using BlinkObserver = void (*)(int square, bool discShown, int ms);
+    static void SetBlinkObserver(BlinkObserver observer);
+    static BlinkObserver CurrentBlinkObserver();
+
     // Makes the next thread creations fail, as if the system had no threads
     // left.
     static void SetThreadCreationFails(bool fails);
@@ -46,8 +53,4 @@ public:
     static const RobotTask* RobotOf(const GameController& game);
     // Makes `square` the last move, whose disc carries the mark.
     static void SetLastMove(GameController& game, int square);
-    // Puts the keyboard cursor on `square` (NO_MOVE hides it) and tells the
-    // board's observer, as the arrow keys and a click will once keyboard
-    // play moves the cursor itself.
-    static void SetKeyboardCursor(BoardView& board, int square);
 };

@@ -115,4 +115,19 @@ void DrawingContext::Combine(const Rect& r, const QImage& source, QPainter::Comp
     Touch(r.ToQRect());
 }
 
+void DrawingContext::SetClip(const Rect& r)
+{
+    clipping_ = true;
+    clip_ = r.ToQRect();
+    if (painter_.isActive())
+        painter_.setClipRect(clip_);
+}
+
+void DrawingContext::ClearClip()
+{
+    clipping_ = false;
+    if (painter_.isActive())
+        painter_.setClipping(false);
+}
+
 }  // namespace platform

@@ -50,12 +50,18 @@ public:
     // a bitwise raster operation.
     void Combine(const Rect& r, const QImage& source, QPainter::CompositionMode operation);
 
+    // Until ClearClip, every operation changes only the pixels inside r.
+    void SetClip(const Rect& r);
+    void ClearClip();
+
 private:
-    void Touch(const QRect& r) { touched_ |= r; }
+    void Touch(const QRect& r) { touched_ |= clipping_ ? r & clip_ : r; }
 
     QImage& target_;
     QPainter painter_;
     QRect touched_;
+    bool clipping_ = false;
+    QRect clip_;
 };
 
 }  // namespace platform

@@ -64,7 +64,9 @@ protected:
 
     FakeGame game;
     std::vector<int> clicked;
-    BoardView view{game, game.Target(), [this](int square) { clicked.push_back(square); }};
+    BoardView view{game, game.Target(), [this](int square) {
+                       clicked.push_back(square);
+                   }};
     QImage image;
 };
 
@@ -496,6 +498,57 @@ TEST_F(ClickTest, ClickOutsideOrOnALineIsDropped)
     view.HandleClick(x19, T + 149);
     EXPECT_TRUE(clicked.empty());
 }
+
+// --- The keyboard cursor and the hint's disc ---------------------------------
+
+// The keyboard cursor's frame lies in the margin between the picture and the
+// grid lines, the hint's disc in the picture; each goes again leaving every
+// pixel as painted, the dots that reach into some squares included.
+class MarginTest : public BoardViewTest, public testing::WithParamInterface<int> {};
+
+TEST_P(MarginTest, TheCursorFrameAndTheHintsDiscLeaveNoTrace)
+{
+    LayOut(GetParam());
+    QImage& buffer = BackBuffer(image.width(), image.height());
+    game.position.setStartPosition();
+    game.lastMove = 27;
+    view.PaintBoard(nullptr);
+    view.SetMarksShown(true);
+    const QImage before = buffer.copy();
+    for (int square : {0, 9, 10, 18, 19, 27, 45, 54, 63}) {
+        SCOPED_TRACE(testing::Message() << "width " << GetParam() << ", square " << square);
+        view.MoveKeyboardCursor(0, 0);  // shown on the last move, 27
+        view.MoveKeyboardCursor(engine::rowOf(square) - 3, engine::columnOf(square) - 3);
+        Rect outer, inner;
+        view.CursorFrame(square, outer, inner);
+        const Rect cell = view.SquareRect(square), picture = view.PictureRect(square);
+        ASSERT_GE(inner.left - outer.left, 1);
+        ASSERT_TRUE(outer.left >= cell.left && outer.top >= cell.top && outer.right <= cell.right &&
+                    outer.bottom <= cell.bottom && inner.left <= picture.left && inner.top <= picture.top &&
+                    inner.right >= picture.right && inner.bottom >= picture.bottom);
+        for (int y = 0; y < buffer.height(); ++y)
+            for (int x = 0; x < buffer.width(); ++x)
+                ASSERT_EQ(buffer.pixel(x, y),
+                          outer.Contains(x, y) && !inner.Contains(x, y) ? qRgb(0x10, 0x40, 0xFF) : before.pixel(x, y))
+                    << x << "," << y;
+        const QImage framed = buffer.copy();
+        view.Repaint(nullptr);  // the frame is part of the board
+        ASSERT_TRUE(buffer == framed);
+        view.HandleClick(outer.left, outer.top);  // a click on the board hides it
+        ASSERT_TRUE(buffer == before);
+        for (int side : {1, 2}) {
+            view.DrawDisc(nullptr, square, side);
+            int x = 0, y = 0;
+            view.SquareCentre(square, x, y);
+            EXPECT_EQ(IsDark(buffer.pixel(x, y)), side == 1);  // the plain disc: no mark, no hub
+            EXPECT_FALSE(IsReddish(buffer.pixel(x, y)));
+            view.RestoreSquare(nullptr, square);
+            ASSERT_TRUE(buffer == before);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BoardWidths, MarginTest, testing::Values(288, 400, 517, 1140));
 
 }  // namespace
 

@@ -248,10 +248,15 @@ TEST_F(AccessibilityTest, KeyboardCursorIsTheFocusedCell)
     w.Client()->setFocus();
     EventRecorder recorder;
 
-    for (int square : {27, 19}) {
-        SCOPED_TRACE(square);
-        TestSeam::SetKeyboardCursor(w.Board(), square);
-        QAccessibleInterface* cell = board->child(square);
+    // The first press shows the cursor on 27; Up moves it to 19.
+    const struct {
+        int rowStep;
+        int square;
+    } steps[] = {{0, 27}, {-1, 19}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.square);
+        w.Board().MoveKeyboardCursor(step.rowStep, 0);
+        QAccessibleInterface* cell = board->child(step.square);
         EXPECT_TRUE(cell->state().focused);
         EXPECT_EQ(board->focusChild(), cell);
         EXPECT_EQ(client->focusChild(), cell);
@@ -261,7 +266,7 @@ TEST_F(AccessibilityTest, KeyboardCursorIsTheFocusedCell)
     }
     EXPECT_FALSE(board->child(27)->state().focused);
 
-    TestSeam::SetKeyboardCursor(w.Board(), NO_MOVE);
+    w.Board().HideKeyboardCursor();
     EXPECT_FALSE(board->child(19)->state().focused);
     EXPECT_EQ(board->focusChild(), nullptr);
     EXPECT_NE(client->focusChild(), board->child(19));

@@ -28,6 +28,15 @@ public:
         return QTest::qWaitFor(done, boundMs);
     }
 
+    // Answers the next OK/Cancel question as soon as it is asked.
+    static void AnswerNextQuestion(QMessageBox::StandardButton answer)
+    {
+        QTimer::singleShot(0, [answer] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(answer)->click();
+        });
+    }
+
 protected:
     void SetUp() override
     {
@@ -51,6 +60,7 @@ protected:
         qputenv("XDG_CONFIG_HOME", savedConfigHome);
         TestSeam::SetTimeScale(1);
         TestSeam::SetPauseObserver(nullptr);
+        TestSeam::SetBlinkObserver(nullptr);
     }
 
     // Makes the window with the given stored kinds (none: nothing stored),
@@ -83,19 +93,38 @@ protected:
     // No task left and nothing more to come: the game rests.
     bool Resting() const { return !window->Game().IsAnimating() && !window->Game().IsRobotThinking(); }
 
-    // Answers the next OK/Cancel question as soon as it is asked.
-    static void AnswerNextQuestion(QMessageBox::StandardButton answer)
-    {
-        QTimer::singleShot(0, [answer] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                box->button(answer)->click();
-        });
-    }
-
     QTemporaryDir settingsDir;
     QByteArray savedConfigHome;
     std::unique_ptr<GameWindow> window;
 };
+
+// Puts `p` on the board of a started game as if play had reached it, drawn
+// as the game draws it; a pass the side to move must make is already applied
+// to the next position.
+inline void ShowOnBoard(GameWindow& w, const engine::BoardPosition& p)
+{
+    engine::BoardPosition next = p;
+    if (p.sideToMove >= 1 && p.moveCount == 0)
+        next.applyMove(engine::NO_MOVE);
+    w.Board().SetMarksShown(false);
+    TestSeam::SetPositions(w.Game(), p, next);
+    w.Board().PaintBoard(nullptr);
+    w.Game().UpdateTurn();
+}
+
+// A copy of the window's back buffer: the board and the panels as drawn.
+inline QImage BackBuffer(GameWindow& w)
+{
+    std::lock_guard lock(w.Game().DrawingLock());
+    return w.Surface().Image().copy();
+}
+
+// A key pressed on `target` while the window is the active one.
+inline void Press(GameWindow& w, QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QApplication::setActiveWindow(&w);
+    QTest::keyClick(target, key, modifiers);
+}
 
 // Colour 1 (X) cannot move; colour 2 (O) can play square 2, which ends the game.
 inline const char* const X_MUST_PASS = "OX......"

@@ -212,7 +212,7 @@ TEST_F(EnglishMenus, ReadAsTheyAlwaysHave)
     const platform::Translations translations{QLocale(QLocale::English)};
     const std::vector<QStringList> expected = {
         {"&Game", "Player &1", "Player &2", "&Help"},
-        {"&Start Game\tF2", "&Clear Game\tCtrl-F2", "E&xit"},
+        {"&Start Game\tF2", "&Clear Game\tCtrl-F2", "&Undo Move\tCtrl+Z", "&Hint\tH", "E&xit"},
         {"&Human", "Robot &1 - Beginner", "Robot &2 - Getting better", "Robot &3 - Pretty good", "Robot &4 - Expert",
          "Robot &5 - Wizard", "Robot &6 - Perfectionist"},
         {"&Human", "Robot &1 - Beginner", "Robot &2 - Getting better", "Robot &3 - Pretty good", "Robot &4 - Expert",

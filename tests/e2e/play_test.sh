@@ -2,14 +2,15 @@
 # Plays the real program as a player would: a virtual X display, real mouse
 # clicks and key presses, and checks read from screenshots.
 #
-#   play_test.sh QUELLIX_BINARY OUTPUT_FOLDER
+#   play_test.sh QUELLIX_BINARY OUTPUT_FOLDER ENGINE_TOOL
 #
 # The screenshots of every step are left in OUTPUT_FOLDER. Exit status 77
 # (skipped) only when there is no xvfb-run to make a display with.
 set -uo pipefail
 
-binary=${1:?usage: play_test.sh QUELLIX_BINARY OUTPUT_FOLDER}
-out=${2:?usage: play_test.sh QUELLIX_BINARY OUTPUT_FOLDER}
+binary=${1:?usage: play_test.sh QUELLIX_BINARY OUTPUT_FOLDER ENGINE_TOOL}
+out=${2:?usage: play_test.sh QUELLIX_BINARY OUTPUT_FOLDER ENGINE_TOOL}
+engine=${3:?usage: play_test.sh QUELLIX_BINARY OUTPUT_FOLDER ENGINE_TOOL}
 
 if [ -z "${QUELLIX_E2E_DISPLAY_READY:-}" ]; then
   if ! command -v xvfb-run >/dev/null; then
@@ -218,14 +219,49 @@ fi
 
 # --- Play square 19; the robot (player 2, level 3) replies -------------------
 
-click "$(centreX 19)" "$(centreY 19)"
-dark_moved() { screenshot dark-moved; read_board; [ "${board[19]}" = 1 ] && ((dark + light >= 5)); }
-poll 20 dark_moved ||
-  fatal "after clicking square 19 no dark disc appeared there ($dark dark, $light light)"
-robot_replied() { board_is robot-replied 3 3 any && ((marks > 0)); }
-poll 30 robot_replied ||
-  fatal "the robot's reply did not come, or the dark side did not get the turn back ($dark dark, $light light, $marks crosses)"
-replied=$shot
+play_19() {
+  click "$(centreX 19)" "$(centreY 19)"
+  dark_moved() { screenshot dark-moved; read_board; [ "${board[19]}" = 1 ] && ((dark + light >= 5)); }
+  poll 20 dark_moved ||
+    fatal "after clicking square 19 no dark disc appeared there ($dark dark, $light light)"
+  robot_replied() { board_is robot-replied 3 3 any && ((marks > 0)); }
+  poll 30 robot_replied ||
+    fatal "the robot's reply did not come, or the dark side did not get the turn back ($dark dark, $light light, $marks crosses)"
+  replied=$shot
+}
+play_19
+
+# --- Ctrl+Z takes back the move and the reply --------------------------------
+
+start_marks() {
+  local sq marksAt=""
+  for sq in 19 26 37 44; do marksAt+=${marked[sq]}; done
+  [ "${board[27]}${board[28]}${board[35]}${board[36]}" = 2112 ] && [ "$marksAt" = 1111 ]
+}
+xdotool key --clearmodifiers ctrl+z
+undone() { board_is undone 2 2 4 && start_marks; }
+poll 20 undone ||
+  fail "Ctrl+Z after a move and the robot's reply did not bring back the start position with its four legal-move crosses ($dark dark, $light light, $marks crosses)"
+undone=$shot
+
+# --- H blinks a dark disc on the engine's hint; then the board is as before --
+
+start=...........................OX......XO...........................X
+hint=$("$engine" hint "$start")
+xdotool key h
+blinked() { screenshot hint; read_board; [ "${board[$hint]}" = 1 ]; }
+if poll 10 blinked; then
+  # As before, and still so longer than the blink's 200 ms pauses later.
+  as_before() { screenshot hint-over; same_region "$undone" "$shot" "$boardBox"; }
+  blink_over() { as_before && sleep 0.6 && as_before; }
+  poll 10 blink_over || fail "after the hint's blink the board is not as it was before"
+else
+  fail "H did not blink a dark disc on square $hint, the square quellix-engine hint names"
+fi
+
+# --- Play goes on from the start position -------------------------------------
+
+play_19
 
 # --- Change player 2's level from the keyboard: Alt+2, 1 ---------------------
 
@@ -297,6 +333,43 @@ if [ -f "$conf" ]; then
   xdotool key h
   human_saved() { grep -qx 'Player1Level=0' "$conf"; }
   poll 5 human_saved || fail "choosing Human for player 1 was not saved: $(tr '\n' ' ' < "$conf")"
+
+  # F2, then Up shows the keyboard cursor on square 27, Up moves it to 19, and
+  # Return plays square 19. The cursor is a blue frame between the square's
+  # picture and the grid lines.
+  before=$WIDTH:$HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  [ "$WIDTH:$HEIGHT" = "$before" ] || fail "the window came back at another size ($WIDTH:$HEIGHT, was $before)"
+  xdotool key F2
+  poll 20 board_is keyboard-game 2 2 4 || fail "F2 did not start a game ($dark dark, $light light, $marks crosses)"
+  framed() {
+    local c=$(($1 & 7)) r=$(($1 >> 3))
+    local left=$(( boardLeft + (c * pitch) / 8 )) picture=$(( (boardWidth + lineWidth) / 10 ))
+    local x0=$(( boardLeft + ((c * pitch) / 8 + ((c + 1) * pitch) / 8 - lineWidth - picture) / 2 ))
+    convert "$shot" -crop "$((x0 - left))x1+$left+$(centreY "$1")" +repage txt:- | grep -qi '#1040FF'
+  }
+  xdotool key Up
+  cursor_on() { screenshot "cursor-on-$1"; framed "$1" && ! framed "$2"; }
+  poll 5 cursor_on 27 19 || fail "the first Up did not show the keyboard cursor on square 27 alone"
+  xdotool key Up
+  poll 5 cursor_on 19 27 || fail "the second Up did not move the keyboard cursor to square 19"
+  xdotool key Return
+  keyboard_moved() { screenshot keyboard-moved; read_board; [ "${board[19]}" = 1 ] && ((dark + light >= 5)); }
+  poll 20 keyboard_moved || fail "Return did not play square 19 ($dark dark, $light light)"
+
+  # Ctrl+Q asks the exit question during a game; Cancel keeps the program.
+  xdotool key --clearmodifiers ctrl+q
+  exitQuestion=$(timeout 20 xdotool search --sync --name '^Exit\?$' | head -n 1)
+  if [ -z "$exitQuestion" ]; then
+    fail "Ctrl+Q during a game did not ask \"Exit?\""
+  else
+    timeout 20 xdotool windowfocus --sync "$exitQuestion" || fail "the exit question could not be given the focus"
+    xdotool key Escape
+    question_gone() { ! xdotool search --name '^Exit\?$' >/dev/null; }
+    poll 5 question_gone || fail "Escape did not close the exit question"
+    kill -0 "$pid" 2>/dev/null && screenshot exit-cancelled ||
+      fail "Cancel in the exit question after Ctrl+Q ended the program"
+  fi
   kill -TERM "$pid"
   if poll 3 exited; then
     wait "$pid"
@@ -314,4 +387,4 @@ if ((failures)); then
   echo "$failures check(s) failed; screenshots in $out"
   exit 1
 fi
-echo "PASS: started, played, changed levels, cleared, exited, saved choices at once and ended on SIGTERM; screenshots in $out"
+echo "PASS: started, played, undid, blinked the hint, changed levels, cleared, exited, saved choices at once, played from the keyboard, asked on Ctrl+Q and ended on SIGTERM; screenshots in $out"

@@ -1,7 +1,8 @@
 // Thousands of random user actions against a real window while robots think
 // and moves are animated behind them: clicks anywhere, both buttons, every
-// menu command and accelerator, kind changes, resizes, the About box and the
-// help window, and every question answered at random. Nothing may crash or
+// menu command and accelerator (undo and hint among them), the board's keys,
+// kind changes, resizes, the About box and the help window, and every
+// question answered at random. Nothing may crash or
 // hang, the state must stay consistent after every action, and afterwards the
 // window must still play a whole game correctly.
 //
@@ -187,8 +188,11 @@ protected:
             ASSERT_EQ(std::memcmp(thought.squares, w.Game().NextPosition().squares, sizeof thought.squares), 0)
                 << "the robot thinks about another position than the next one, after " << what;
         }
+        const int cursor = w.Board().KeyboardCursor();
+        ASSERT_TRUE(cursor == engine::NO_MOVE || (cursor >= 0 && cursor < 64)) << "after " << what;
         if (animating) {
             ASSERT_FALSE(w.PassButton()->isEnabled()) << "Pass enabled during an animation, after " << what;
+            ASSERT_EQ(w.Game().HintSquare(), engine::NO_MOVE) << "the hint blinks during an animation, after " << what;
             // The last move's animation ends the game before it ends itself.
             ASSERT_NE(side, NO_GAME) << "an animation runs on a cleared board, after " << what;
             return;
@@ -212,6 +216,9 @@ protected:
         const bool human = side >= 1 && w.Game().PlayerKind(side) == 0;
         const bool robot = side >= 1 && !human;
         const bool humanMustPass = human && p.moveCount == 0;
+        const int hint = w.Game().HintSquare();
+        ASSERT_TRUE(hint == engine::NO_MOVE || (human && p.isLegalMove(hint)))
+            << "the hint blinks on " << hint << ", side " << side << ", after " << what;
         ASSERT_EQ(w.PassButton()->isEnabled(), humanMustPass)
             << "Pass enabled " << w.PassButton()->isEnabled() << ", side " << side << ", kind "
             << (side >= 1 ? w.Game().PlayerKind(side) : -1) << ", moves " << p.moveCount << ", after " << what;
@@ -239,6 +246,7 @@ protected:
     void TriggerCommand(int id, const std::string& what)
     {
         GameWindow& w = *window;
+        Count(id);
         const bool checkable = !w.Game().IsAnimating() && !w.IsCommandEnabled(id);
         const Snapshot before = Take();
         w.CommandAction(id)->trigger();
@@ -251,11 +259,21 @@ protected:
     {
         GameWindow& w = *window;
         QApplication::setActiveWindow(&w);
+        Count(id);
         const bool checkable = !w.Game().IsAnimating() && !w.IsCommandEnabled(id);
         const Snapshot before = Take();
         QTest::keyClick(&w, static_cast<Qt::Key>(key), modifiers);
         if (checkable) {
             ASSERT_TRUE(Take() == before) << "key of disabled command " << id << " changed the game: " << what;
+        }
+    }
+
+    // Undos and hints asked for while they were on.
+    void Count(int id)
+    {
+        if (window->IsCommandEnabled(id)) {
+            undos += id == ID_UNDO_MOVE;
+            hints += id == ID_HINT;
         }
     }
 
@@ -349,8 +367,9 @@ protected:
                 }
             } else if (choice < 56) {
                 // Any menu command, Exit and Help excepted (below).
-                static const int ids[] = {ID_START_GAME, ID_CLEAR_GAME, ID_ABOUT, ID_START_GAME, ID_CLEAR_GAME};
-                const int id = ids[pick(5)];
+                static const int ids[] = {ID_START_GAME, ID_CLEAR_GAME, ID_ABOUT,     ID_START_GAME,
+                                          ID_CLEAR_GAME, ID_UNDO_MOVE,  ID_UNDO_MOVE, ID_HINT};
+                const int id = ids[pick(8)];
                 what += "command " + std::to_string(id);
                 watchdog.Progress(what);
                 TriggerCommand(id, what);
@@ -361,8 +380,10 @@ protected:
                     int id;
                 } keys[] = {{Qt::Key_F2, Qt::NoModifier, ID_START_GAME},
                             {Qt::Key_F2, Qt::ControlModifier, ID_CLEAR_GAME},
-                            {Qt::Key_F1, Qt::NoModifier, ID_HELP_CONTENTS}};
-                const auto& key = keys[pick(3)];
+                            {Qt::Key_F1, Qt::NoModifier, ID_HELP_CONTENTS},
+                            {Qt::Key_Z, Qt::ControlModifier, ID_UNDO_MOVE},
+                            {Qt::Key_H, Qt::NoModifier, ID_HINT}};
+                const auto& key = keys[pick(5)];
                 what += "key for command " + std::to_string(key.id);
                 watchdog.Progress(what);
                 PressKey(key.key, key.modifiers, key.id, what);
@@ -409,6 +430,16 @@ protected:
                 what += "let the robots play";
                 watchdog.Progress(what);
                 RunUntil([this] { return Settled(); }, 1500);
+            } else if (choice < 93) {
+                // The board's keys, to whichever child has the focus.
+                static const Qt::Key keys[] = {Qt::Key_Up,    Qt::Key_Down,   Qt::Key_Left,
+                                               Qt::Key_Right, Qt::Key_Return, Qt::Key_Enter};
+                const Qt::Key key = keys[pick(6)];
+                what += "board key " + QKeySequence(key).toString().toStdString();
+                watchdog.Progress(what);
+                QApplication::setActiveWindow(&w);
+                QWidget* focus = QApplication::focusWidget();
+                QTest::keyClick(focus != nullptr ? focus : &w, key);
             } else {
                 what += "events for a moment";
                 watchdog.Progress(what);
@@ -429,8 +460,9 @@ protected:
             EXPECT_GT(questions, 10) << "the session hardly ever saw a question";
             EXPECT_GT(dialogs, 3) << "the session hardly ever saw the About box";
         }
-        std::printf("%d actions: %d games started, %d finished, %d questions, %d dialogs, %d restarts\n", actions,
-                    started, finished, questions, dialogs, restarts);
+        std::printf("%d actions: %d games started, %d finished, %d questions, %d dialogs, %d restarts, %d undos, "
+                    "%d hints\n",
+                    actions, started, finished, questions, dialogs, restarts, undos, hints);
         PlayCheckedGame(watchdog);
     }
 
@@ -470,6 +502,8 @@ protected:
     int questions = 0;
     int dialogs = 0;
     int restarts = 0;
+    int undos = 0;
+    int hints = 0;
 };
 
 TEST_F(StressTest, RobotAgainstRobotSurvivesRandomActions)
