@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up what is missing on Debian 12, builds Quellix, then plays or tests it.
 #
 #   ./dev.sh play                 build and start the game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of one animation frame on a large screen of ratio 2: the window's
 // back buffer is 3840 x 2160 device pixels (a client area of 1920 x 1080),
 // and a frame is one square drawn into it under the drawing lock, then that

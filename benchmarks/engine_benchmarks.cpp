@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the robot's choice at each level and of the evaluation, over a
 // fixed set of midgame positions reached by robot self-play.
 #include <benchmark/benchmark.h>

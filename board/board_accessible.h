@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board as assistive technology sees it: a table of 8 rows and 8 columns
 // whose cells name their square, what it shows and what marks it ("D3, empty,
 // legal move", "E4, dark disc", "C5, light disc, last move"). Columns are A

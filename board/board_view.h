@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board: green ground, grid, dots, bevelled frame, the picture of every
 // square, the legal-move marks, and the mapping of a click to a square. It
 // shows the game it is handed and reports clicked squares; whether a click

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/drawing_context_guard.h"
 
 DrawingContextGuard::DrawingContextGuard(platform::DrawingContext*& context, const DrawingTarget& target)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way to draw into the window outside painting: under the window's
 // drawing lock, through a drawing context on its back buffer that is flushed
 // to the screen when the drawing operation ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures: named pictures drawn through their masks, scaled copies, and the
 // cache of prepared pictures that the board view and the panels keep.
 #pragma once

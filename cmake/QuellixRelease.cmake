@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # From QUELLIX_RELEASE_DATE (YYYY-MM-DD), the forms of the date that the
 # About box and the Debian changelog show:
 #   QUELLIX_RELEASE_MONTH     "April 2001"

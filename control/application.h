@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the program, and how it ends when asked from outside.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work that runs off the window thread: the robot's thinking and the move
 // animation. A task owns its thread, can be told to stop at any moment, and
 // is deleted by the window thread once its thread has finished.

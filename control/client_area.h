@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's client area: it keeps the back buffer that every thread draws
 // into, copies it to the screen, and reports sizes and clicks to the window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line: --help and --version are answered before any
 // window system is needed; everything else is left to Qt and the game.
 #pragma once

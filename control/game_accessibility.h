@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game as assistive technology sees it. The client area's accessible
 // children are the board table, the two player panels and an announcement,
 // then the buttons. A move, a pass and the end of the game are announced,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/game_controller.h"
 
 #include "board/board_view.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game: the displayed and the next position, the last move, the players'
 // kinds, the serials, the two locks, the idle event, the background tasks and
 // the turn flow by which every move, pass, start, clear and change of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one main window: the Qt shell around the game. It owns the game
 // controller, the board view, the two panels, the buttons, the menus and the
 // cursors; it lays out and paints the client area and asks the questions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own short help: the rules of Reversi, how to play against a
 // robot or a friend, and what the robot levels mean.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hint on the board: the plain disc of the side to move blinks three
 // times on the hinted square, shown about 300 ms and hidden 200 ms each time,
 // and then the square looks as before. It runs on the window thread, on a

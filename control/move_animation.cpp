@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animation of one move: an arrow turns about on the new disc and looks
 // in each of the eight directions; where the move captures, the captured
 // discs turn over one after the other. The animation performs the move on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hooks through which tests run the game at no time, watch its
 // animations, reach failures that are hard to cause, and set up positions.
 // The program itself never calls the setters: everything here defaults to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of Reversi on a BoardPosition: setting up, the legality test,
 // the move list, playing a move with its captures and handing on the turn.
 #include "engine/board_position.h"

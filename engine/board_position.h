@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board position of a game of Reversi and the rules that change it,
 // plus the packed score by which the robot ranks positions.
 #pragma once

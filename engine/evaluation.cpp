@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The packed score of a position: the exact score of a finished game and the
 // heuristic score (stable discs, mobility, discs) used by the search.
 #include "engine/board_position.h"

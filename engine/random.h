@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The robot's random numbers: a linear congruential generator whose whole
 // state is one 32-bit seed, so that the same seed always replays the same
 // choices.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The robot: a depth-limited alpha-beta search over packed scores, and the
 // weighted random choice among the root's moves that depends on the level.
 #include "engine/robot.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The robot: depth-limited search over packed scores and the weighted
 // random choice among the root's moves; and the hint, the best move by the
 // same search without the random choice.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games between two robots, and move-path enumeration from the start.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small arithmetic of the board, written once: sides, squares and the
 // eight directions in which a move captures.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/game_state.h"
 
 #include "engine/board_position.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the board and the panels read of the game: a narrow, read-only view
 // that the game controller implements and the views are handed when they are
 // made. The views show what it says and decide nothing about the rules.

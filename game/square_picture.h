@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Square picture codes: the integer in each square of the displayed
 // position, which says what the board view draws there. Outside an animation
 // it is the square's content; while a move is shown the animation stores the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player panel as assistive technology sees it: a piece of static text
 // beside the board whose name is what the panel shows, in words. The panel is
 // drawn, not a widget, so this is an interface of its own, placed in the

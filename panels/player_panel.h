@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player's panel beside the board: disc, disc count, level badge, and the
 // state picture with its message lines; raised for the player to move.
 #pragma once

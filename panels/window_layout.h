@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the board, the two panels and the two buttons go in a client area:
 // content of shape 24 : 17, as large as fits and centred, every length a
 // fraction of the content height.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawing context: a painter on an image (the window's back buffer or an
 // off-screen canvas) with the drawing operations the game uses. Every
 // operation records the rectangle it touched, so that drawing into the window

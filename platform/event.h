@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A manual-reset event: once set it stays set, waking every waiter, until it
 // is reset.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer rectangles with the left and top edges inclusive and the right and
 // bottom edges exclusive, as all of the game's geometry is written.
 #pragma once

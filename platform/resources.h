@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's named resources: pictures, cursors, icon and string table.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings store: integers by section and entry, in one file in
 // the format QSettings reads and writes. The file is named by the
 // application's organisation and name (QCoreApplication), so on Linux it is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole 32-bit values that one thread writes while another reads them, with
 // no lock: each is written and read in one piece (relaxed atomic access), as
 // the game needs nothing more of their order.

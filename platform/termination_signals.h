@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The signals that ask a program to end (SIGTERM at logout, shutdown or
 // `kill`, SIGHUP when the terminal or session goes away, SIGINT on Ctrl+C),
 // turned into an ordinary call on the window thread, where the program can

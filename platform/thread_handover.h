@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's event queue orders a post on one thread before its delivery on
 // another, but ThreadSanitizer cannot see that ordering inside the Qt
 // libraries, which are not built with it. These two calls tell it: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language the program speaks: its own catalogue for the user's language
 // where it has one, with Qt's catalogue for the same language beside it (the
 // standard buttons, the command line's help). Otherwise it speaks English,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Private window messages that worker threads post to the window thread. Qt
 // delivers posted events to one receiver in the order they were posted.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's persistent picture: a back buffer the size of the client
 // area in device pixels. Any thread may draw into it while holding the
 // window's drawing lock; the widget's paint handler copies it to the screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's pictures in the Qt resource system, as linked in by the
 // quellix_resources library.
 //

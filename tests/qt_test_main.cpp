@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of the test programs that need a QApplication. They run on the
 // offscreen platform unless the environment names another one.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology is shown of a real window: the client area's
 // accessible children and the events that a move, a pass, the end of the
 // game and the keyboard cursor raise.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frames and pauses of a move's animation, recorded at every pause.
 #include "tests/control/game_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: which arguments ask for help or the version, the real
 // program answering them without any display, and the version the About box
 // shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game controller through the real window thread and real task threads:
 // the states of a game, passes, the end, and whole robot games.
 #include "tests/control/game_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A real GameWindow on the offscreen platform, with a settings store of its
 // own, animations at no time, and helpers to drive the window thread.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hint: the engine's square blinked three times, ended by any click, key
 // or command, and nothing taken from the robot. Keyboard play: the cursor's
 // walk, Return under the rules of a click, and when the keys are the board's.

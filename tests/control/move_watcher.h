@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Watches every pause of every animation of a game: the first pause of a task
 // starts a move, the closing 150 ms pause ends it, and the board must then be
 // what the rules make of the position before the move. No move may start

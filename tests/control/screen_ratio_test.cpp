@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on screens of device pixel ratio 1, 2 and 1.5: what it draws,
 // what the screen shows of it, where clicks land, and moving between screens.
 #include "tests/control/game_fixture.h"

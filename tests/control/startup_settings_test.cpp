@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up with the stored players, the choices saved as they are made, and
 // every way the program ends: the close sequence, a stuck settings lock, and
 // the termination signals.

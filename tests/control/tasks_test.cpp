@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Abandoning background work at any moment, stale reports, and the idle event
 // that holds a robot's move back until the board is ready for it.
 #include "tests/control/game_fixture.h"

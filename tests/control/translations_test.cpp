@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program in each language it speaks: catalogues that are complete and
 // keep what their English texts hold, the English exactly as it always was,
 // the plural of the disc count, and menus, buttons and the About box that

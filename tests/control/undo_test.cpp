@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo Move: back to the last moment at which a human moved or passed, with
 // everything the player saw then, pixel for pixel; and when it is off.
 #include "tests/control/game_fixture.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running program over AT-SPI, as a screen reader does.
 
     accessibility_check.py

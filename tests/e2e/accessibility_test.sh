@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads the real program the way a screen reader does: a virtual X display, a
 # D-Bus session with the accessibility bus on it, the program with its
 # accessibility always on, and an AT-SPI client (accessibility_check.py).

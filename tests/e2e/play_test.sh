@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real program as a player would: a virtual X display, real mouse
 # clicks and key presses, and checks read from screenshots.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The discs a move turns, as capturesOf reports them: which runs, in which
 // order, and that they are exactly what playing the move changes.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the engine tests: positions from text and positions
 // reached by random legal play.
 #pragma once

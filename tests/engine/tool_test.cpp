@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built quellix-engine program and checks its output and its
 // handling of bad input.
 #include <gtest/gtest.h>

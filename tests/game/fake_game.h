@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game of the test's own making for the board view and the panels to show,
 // with a back buffer and a drawing lock of its own for the drawing they do
 // outside painting.

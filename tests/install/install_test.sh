@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix and checks what a desktop and a
 # distribution look for: the programs, the menu entry, the icons, the
 # AppStream metainfo and the manual pages. Runs desktop-file-validate and

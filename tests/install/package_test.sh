@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with cpack from the build folder, into a folder
 # of its own, and checks its control fields and contents; where lintian is
 # installed, lintian must find no error in it. Skipped (status 77) where

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The languages the program speaks, for tests that go through all of them:
 // English, its own, and each one whose catalogue the build compiled in.
 #pragma once

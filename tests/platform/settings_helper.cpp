@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Another process for the settings tests, as a second running instance of the
 // program would be:
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file against what a hostile user or a second instance of the
 // program can put in its way: special files in its place, links, a read-only
 // file, a lock that is held or cannot be made, and two writers at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SIGTERM, SIGHUP and SIGINT reach the window thread as ordinary calls,
 // whichever thread the system hands them to.
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The artwork generator: colour reduction, the split into picture and mask,
 // and that the committed pictures are what the generator draws today.
 #include "resources/resources.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's loaders for either kind of screen. CTest runs this program
 // on a screen of ratio 2 (QT_SCALE_FACTOR=2): even there the normal names
 // must give the normal pictures and cursors. (The icon's two sets of sizes

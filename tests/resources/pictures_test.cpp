@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stored pictures as the game finds them in the resource system.
 #include "resources/resources.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of random user actions against a real window while robots think
 // and moves are animated behind them: clicks anywhere, both buttons, every
 // menu command and accelerator (undo and hint among them), the board's keys,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The red pointer that shows which way a move flips discs, and its hub.
 //
 // One vector shape, turned about the frame's centre for each frame. The shape

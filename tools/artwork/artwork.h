@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The artwork generator: every picture of the game is drawn here by code.
 //
 // Named pictures are first drawn as "sheets": QImage::Format_ARGB32 where a

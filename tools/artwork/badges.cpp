@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level badges: a smiling face for a human player, a small computer
 // screen with one to six stars for the robot's level. Hard edges: the badges
 // are shown on the panels' greys.

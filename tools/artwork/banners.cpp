@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state banners of the player panels: a word in bold shaded letters with
 // a dark outline and a drop shadow, filling most of its box. The panels show
 // them on several greys, so the edges are hard, never blended with a ground.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two disc cursors, drawn pixel by pixel: a monochrome cursor has only
 // black, white and transparent pixels.
 #include "artwork.h"

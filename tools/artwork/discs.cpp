@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The disc and its turning frames.
 //
 // The disc is modelled as a short cylinder (diameter 120, thickness 34) with a

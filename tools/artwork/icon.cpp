@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application icon: the four middle squares of the board in a bevelled
 // frame, with the two dark and two light discs of the opening position.
 // Drawn as vectors at every size, so each size is sharp; the scalable icon

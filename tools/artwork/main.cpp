@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quellix-artwork OUTDIR: draws every picture of the game into OUTDIR.
 // quellix-artwork --sheet RESOURCEDIR SHEET.png: a contact sheet of them.
 // quellix-artwork --sheet2x RESOURCEDIR SHEET.png: the same of the pictures

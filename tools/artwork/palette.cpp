@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour reduction and the split of a sheet into colour picture and mask.
 #include "artwork.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A contact sheet for looking at the stored pictures the way the game shows
 // them: every pair composited through its mask (target OR NOT mask, then
 // AND picture) onto the grounds it really appears on, at full size and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quellix-engine: the game engine from the command line, for checking the
 // rules, the evaluation and the robot's choices against expected results.
 #include <atomic>
