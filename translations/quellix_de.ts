@@ -81,6 +81,37 @@
     </message>
 </context>
 <context>
+    <name>AccessibleBoard</name>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turning disc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dark disc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>light disc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>legal move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Reversi on an 8 by 8 board. Each of the two players is a human who plays
@@ -96,6 +127,25 @@ Mensch, der mit der Maus spielt, oder ein Roboter der Stufe 1 bis 6.</translatio
     <message>
         <source>Show the version and exit.</source>
         <translation>Zeigt die Version und beendet das Programm.</translation>
+    </message>
+</context>
+<context>
+    <name>GameAccessibility</name>
+    <message>
+        <source>Player %1 passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player %1 played %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game over, tied, %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game over, Player %1 won, %2 to %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -166,9 +216,21 @@ Mensch, der mit der Maus spielt, oder ein Roboter der Stufe 1 bis 6.</translatio
         <source>&amp;About Quellix</source>
         <translation>Ü&amp;ber Quellix</translation>
     </message>
+    <message>
+        <source>&amp;Undo Move	Ctrl+Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hint	H</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
+    <message>
+        <source>Quellix Help</source>
+        <translation>Quellix-Hilfe</translation>
+    </message>
     <message>
         <source>
 &lt;h2&gt;Quellix&lt;/h2&gt;
@@ -191,6 +253,24 @@ the colour of your discs.&lt;/li&gt;
 &lt;li&gt;Every move is shown turning: an arrow looks round the new disc and the captured discs turn over.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Clear Board&lt;/b&gt; (or Ctrl+F2) ends the game. Your choice of players is remembered for next time.&lt;/li&gt;
 &lt;/ul&gt;
+&lt;h3&gt;Undo, hint and the keyboard&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Undo Move&lt;/b&gt; in the Game menu (or Ctrl+Z) takes back your last move, or your last pass, and every
+robot move since, and gives you the turn again as it was. Between two humans it takes back one move. Undo
+again to go further back. The robots may answer differently the second time.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Hint&lt;/b&gt; (or H): on your turn, a disc of your colour blinks three times on the square that looks best,
+seen as far ahead as the level&amp;nbsp;6 robot sees. Any key or click stops the blinking.&lt;/li&gt;
+&lt;li&gt;The arrow keys show a blue frame on the board, first on the last move (or in the middle before any
+move), and move it one square at a time. Return or Enter plays the framed square, as a click there would.
+A click on the board hides the frame.&lt;/li&gt;
+&lt;li&gt;Ctrl+Q ends the program, as &lt;b&gt;Exit&lt;/b&gt; does.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Screen readers&lt;/h3&gt;
+&lt;p&gt;A screen reader, such as Orca, reads the board as a table of 64 cells: each cell is read as its square,
+then what is on it, then what marks it, for example &quot;D3, empty, legal move&quot;, &quot;E4, dark disc&quot; or &quot;C5, light
+disc, last move&quot;. The columns are A to H from the left and the rows 1 to 8 from the top. The cell under the
+keyboard frame has the focus. Each player&apos;s panel reads as text, for example &quot;Player 1, human, 2 pieces,
+your turn&quot;, and moves, passes and the end of the game are announced.&lt;/p&gt;
 &lt;h3&gt;Robot levels&lt;/h3&gt;
 &lt;p&gt;A robot of level &lt;i&gt;n&lt;/i&gt; looks &lt;i&gt;n&lt;/i&gt; moves ahead. It values discs that can never be turned again
 most, then having more moves to choose from than its opponent, then the number of discs. It does not
@@ -199,43 +279,50 @@ level, the more strongly it favours them. Level 1 is a gentle beginner; level 6 
 away.&lt;/p&gt;
 </source>
         <extracomment>HTML: translate the text, keep the markup. &quot;Player 1&quot;, &quot;Player 2&quot;, &quot;Start Game&quot;, &quot;Pass&quot; and &quot;Clear Board&quot; are the menus&apos; and buttons&apos; texts.</extracomment>
-        <translation>
-&lt;h2&gt;Quellix&lt;/h2&gt;
-&lt;h3&gt;Die Regeln&lt;/h3&gt;
-&lt;p&gt;Zwei Spieler setzen abwechselnd Steine auf ein Brett mit 8 × 8 Feldern: Spieler&amp;nbsp;1 spielt die dunklen
-Steine und beginnt, Spieler&amp;nbsp;2 die hellen. Zu Beginn stehen in der Mitte je zwei Steine jeder Farbe.&lt;/p&gt;
-&lt;p&gt;Jeder Zug muss schlagen: Der neue Stein und ein anderer Stein derselben Farbe müssen in gerader Linie
-(waagerecht, senkrecht oder diagonal) eine lückenlose Reihe gegnerischer Steine einschließen. Jeder
-eingeschlossene Stein wird umgedreht und nimmt die Farbe des Ziehenden an, und zwar in jeder Richtung, in
-der der Zug Steine einschließt.&lt;/p&gt;
-&lt;p&gt;Wer nirgends schlagen kann, muss passen; dann zieht der andere Spieler noch einmal. Das Spiel endet, wenn
-keiner von beiden mehr ziehen kann, meist wenn das Brett voll ist. Wer mehr Steine hat, gewinnt.&lt;/p&gt;
-&lt;h3&gt;So wird gespielt&lt;/h3&gt;
-&lt;ul&gt;
-&lt;li&gt;Wähle in den Menüs &lt;b&gt;Spieler 1&lt;/b&gt; und &lt;b&gt;Spieler 2&lt;/b&gt;, wer welche Farbe spielt: einen Menschen oder
-einen Roboter der Stufe 1 bis 6. Zwei Menschen können an einer Maus gegeneinander spielen; zwei Roboter
-spielen allein.&lt;/li&gt;
-&lt;li&gt;Klicke auf &lt;b&gt;Spiel starten&lt;/b&gt; (oder drücke F2). Die Anzeige des Spielers, der am Zug ist, tritt
-hervor.&lt;/li&gt;
-&lt;li&gt;Bist du am Zug, markieren kleine Kreuze die Felder, auf die du setzen kannst: Klicke eines davon an. Der
-Mauszeiger zeigt die Farbe deiner Steine.&lt;/li&gt;
-&lt;li&gt;Kannst du nicht ziehen, sagt es dir die Anzeige: Klicke auf &lt;b&gt;Passen&lt;/b&gt;.&lt;/li&gt;
-&lt;li&gt;Jeder Zug wird in Bewegung gezeigt: Ein Pfeil schaut sich rund um den neuen Stein um, und die
-geschlagenen Steine drehen sich um.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Brett leeren&lt;/b&gt; (oder Strg+F2) beendet das Spiel. Welche Spieler du gewählt hast, merkt sich das
-Programm für das nächste Mal.&lt;/li&gt;
-&lt;/ul&gt;
-&lt;h3&gt;Roboterstufen&lt;/h3&gt;
-&lt;p&gt;Ein Roboter der Stufe &lt;i&gt;n&lt;/i&gt; rechnet &lt;i&gt;n&lt;/i&gt; Züge voraus. Am meisten zählen für ihn Steine, die nie
-mehr umgedreht werden können, dann, mehr Züge zur Auswahl zu haben als sein Gegner, und dann die Zahl der
-Steine. Er spielt nicht immer seinen besten Zug: Er lost unter seinen Zügen, wobei die besseren größere
-Chancen haben, und je höher die Stufe, desto stärker bevorzugt er sie. Stufe 1 ist ein gutmütiger Anfänger;
-Stufe 6 verschenkt kaum etwas.&lt;/p&gt;
-</translation>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlayerPanel</name>
+    <message>
+        <source>Player %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Quellix Help</source>
-        <translation>Quellix-Hilfe</translation>
+        <source>robot level %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>human</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>can&apos;t move, click Pass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>thinking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>had to pass</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,37 @@
     </message>
 </context>
 <context>
+    <name>AccessibleBoard</name>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turning disc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dark disc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>light disc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>legal move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Reversi on an 8 by 8 board. Each of the two players is a human who plays
@@ -96,6 +127,25 @@ qui joue avec la souris ou un robot de niveau 1 à 6.</translation>
     <message>
         <source>Show the version and exit.</source>
         <translation>Affiche la version et quitte.</translation>
+    </message>
+</context>
+<context>
+    <name>GameAccessibility</name>
+    <message>
+        <source>Player %1 passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player %1 played %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game over, tied, %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game over, Player %1 won, %2 to %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -166,9 +216,21 @@ qui joue avec la souris ou un robot de niveau 1 à 6.</translation>
         <source>&amp;About Quellix</source>
         <translation>À &amp;propos de Quellix</translation>
     </message>
+    <message>
+        <source>&amp;Undo Move	Ctrl+Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hint	H</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
+    <message>
+        <source>Quellix Help</source>
+        <translation>Aide de Quellix</translation>
+    </message>
     <message>
         <source>
 &lt;h2&gt;Quellix&lt;/h2&gt;
@@ -191,6 +253,24 @@ the colour of your discs.&lt;/li&gt;
 &lt;li&gt;Every move is shown turning: an arrow looks round the new disc and the captured discs turn over.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Clear Board&lt;/b&gt; (or Ctrl+F2) ends the game. Your choice of players is remembered for next time.&lt;/li&gt;
 &lt;/ul&gt;
+&lt;h3&gt;Undo, hint and the keyboard&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Undo Move&lt;/b&gt; in the Game menu (or Ctrl+Z) takes back your last move, or your last pass, and every
+robot move since, and gives you the turn again as it was. Between two humans it takes back one move. Undo
+again to go further back. The robots may answer differently the second time.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Hint&lt;/b&gt; (or H): on your turn, a disc of your colour blinks three times on the square that looks best,
+seen as far ahead as the level&amp;nbsp;6 robot sees. Any key or click stops the blinking.&lt;/li&gt;
+&lt;li&gt;The arrow keys show a blue frame on the board, first on the last move (or in the middle before any
+move), and move it one square at a time. Return or Enter plays the framed square, as a click there would.
+A click on the board hides the frame.&lt;/li&gt;
+&lt;li&gt;Ctrl+Q ends the program, as &lt;b&gt;Exit&lt;/b&gt; does.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Screen readers&lt;/h3&gt;
+&lt;p&gt;A screen reader, such as Orca, reads the board as a table of 64 cells: each cell is read as its square,
+then what is on it, then what marks it, for example &quot;D3, empty, legal move&quot;, &quot;E4, dark disc&quot; or &quot;C5, light
+disc, last move&quot;. The columns are A to H from the left and the rows 1 to 8 from the top. The cell under the
+keyboard frame has the focus. Each player&apos;s panel reads as text, for example &quot;Player 1, human, 2 pieces,
+your turn&quot;, and moves, passes and the end of the game are announced.&lt;/p&gt;
 &lt;h3&gt;Robot levels&lt;/h3&gt;
 &lt;p&gt;A robot of level &lt;i&gt;n&lt;/i&gt; looks &lt;i&gt;n&lt;/i&gt; moves ahead. It values discs that can never be turned again
 most, then having more moves to choose from than its opponent, then the number of discs. It does not
@@ -199,45 +279,50 @@ level, the more strongly it favours them. Level 1 is a gentle beginner; level 6 
 away.&lt;/p&gt;
 </source>
         <extracomment>HTML: translate the text, keep the markup. &quot;Player 1&quot;, &quot;Player 2&quot;, &quot;Start Game&quot;, &quot;Pass&quot; and &quot;Clear Board&quot; are the menus&apos; and buttons&apos; texts.</extracomment>
-        <translation>
-&lt;h2&gt;Quellix&lt;/h2&gt;
-&lt;h3&gt;Les règles&lt;/h3&gt;
-&lt;p&gt;Deux joueurs posent à tour de rôle des pions sur un plateau de 8 cases sur 8&amp;nbsp;: le joueur&amp;nbsp;1 joue
-les pions foncés et commence, le joueur&amp;nbsp;2 joue les pions clairs. La partie commence avec deux pions de
-chaque couleur au centre.&lt;/p&gt;
-&lt;p&gt;Chaque coup doit prendre&amp;nbsp;: le nouveau pion et un autre pion de la même couleur doivent encadrer, en
-ligne droite (horizontalement, verticalement ou en diagonale), une rangée continue de pions adverses. Tout
-pion encadré est retourné et prend la couleur du joueur qui vient de jouer, dans chaque direction où le coup
-en encadre.&lt;/p&gt;
-&lt;p&gt;Un joueur qui ne peut prendre nulle part doit passer&amp;nbsp;; l’autre joueur rejoue. La partie se termine
-quand aucun des deux joueurs ne peut plus jouer, le plus souvent quand le plateau est plein. Celui qui a le
-plus de pions gagne.&lt;/p&gt;
-&lt;h3&gt;Comment jouer&lt;/h3&gt;
-&lt;ul&gt;
-&lt;li&gt;Choisissez qui joue chaque couleur dans les menus &lt;b&gt;Joueur 1&lt;/b&gt; et &lt;b&gt;Joueur 2&lt;/b&gt;&amp;nbsp;: un humain ou
-un robot de niveau 1 à 6. Deux humains peuvent s’affronter avec une seule souris&amp;nbsp;; deux robots jouent
-tout seuls.&lt;/li&gt;
-&lt;li&gt;Cliquez sur &lt;b&gt;Commencer&lt;/b&gt; (ou appuyez sur F2). Le panneau du joueur dont c’est le tour
-apparaît en relief.&lt;/li&gt;
-&lt;li&gt;Quand c’est à vous de jouer, de petites croix marquent les cases où vous pouvez poser un pion&amp;nbsp;:
-cliquez sur l’une d’elles. Le pointeur prend la couleur de vos pions.&lt;/li&gt;
-&lt;li&gt;Si vous ne pouvez pas jouer, le panneau vous le dit&amp;nbsp;: cliquez sur &lt;b&gt;Passer&lt;/b&gt;.&lt;/li&gt;
-&lt;li&gt;Chaque coup est montré en mouvement&amp;nbsp;: une flèche fait le tour du nouveau pion, et les pions pris se
-retournent.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Tout effacer&lt;/b&gt; (ou Ctrl+F2) met fin à la partie. Votre choix de joueurs est conservé pour la
-prochaine fois.&lt;/li&gt;
-&lt;/ul&gt;
-&lt;h3&gt;Les niveaux des robots&lt;/h3&gt;
-&lt;p&gt;Un robot de niveau &lt;i&gt;n&lt;/i&gt; calcule &lt;i&gt;n&lt;/i&gt; coups à l’avance. Il accorde le plus de prix aux pions qui
-ne pourront plus jamais être retournés, puis au fait d’avoir plus de coups possibles que son adversaire,
-puis au nombre de pions. Il ne joue pas toujours son meilleur coup&amp;nbsp;: il tire au sort parmi ses coups en
-favorisant les meilleurs, et plus son niveau est élevé, plus il les favorise. Le niveau 1 est un débutant
-bienveillant&amp;nbsp;; le niveau 6 ne laisse presque rien passer.&lt;/p&gt;
-</translation>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlayerPanel</name>
+    <message>
+        <source>Player %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Quellix Help</source>
-        <translation>Aide de Quellix</translation>
+        <source>robot level %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>human</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>can&apos;t move, click Pass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>thinking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>had to pass</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

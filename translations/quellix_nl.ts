@@ -81,6 +81,37 @@
     </message>
 </context>
 <context>
+    <name>AccessibleBoard</name>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turning disc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dark disc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>light disc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>legal move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Reversi on an 8 by 8 board. Each of the two players is a human who plays
@@ -96,6 +127,25 @@ met de muis speelt, of een robot van niveau 1 tot en met 6.</translation>
     <message>
         <source>Show the version and exit.</source>
         <translation>Toont de versie en sluit af.</translation>
+    </message>
+</context>
+<context>
+    <name>GameAccessibility</name>
+    <message>
+        <source>Player %1 passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player %1 played %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game over, tied, %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game over, Player %1 won, %2 to %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -166,9 +216,21 @@ met de muis speelt, of een robot van niveau 1 tot en met 6.</translation>
         <source>&amp;About Quellix</source>
         <translation>&amp;Over Quellix</translation>
     </message>
+    <message>
+        <source>&amp;Undo Move	Ctrl+Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hint	H</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
+    <message>
+        <source>Quellix Help</source>
+        <translation>Help bij Quellix</translation>
+    </message>
     <message>
         <source>
 &lt;h2&gt;Quellix&lt;/h2&gt;
@@ -191,6 +253,24 @@ the colour of your discs.&lt;/li&gt;
 &lt;li&gt;Every move is shown turning: an arrow looks round the new disc and the captured discs turn over.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Clear Board&lt;/b&gt; (or Ctrl+F2) ends the game. Your choice of players is remembered for next time.&lt;/li&gt;
 &lt;/ul&gt;
+&lt;h3&gt;Undo, hint and the keyboard&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Undo Move&lt;/b&gt; in the Game menu (or Ctrl+Z) takes back your last move, or your last pass, and every
+robot move since, and gives you the turn again as it was. Between two humans it takes back one move. Undo
+again to go further back. The robots may answer differently the second time.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Hint&lt;/b&gt; (or H): on your turn, a disc of your colour blinks three times on the square that looks best,
+seen as far ahead as the level&amp;nbsp;6 robot sees. Any key or click stops the blinking.&lt;/li&gt;
+&lt;li&gt;The arrow keys show a blue frame on the board, first on the last move (or in the middle before any
+move), and move it one square at a time. Return or Enter plays the framed square, as a click there would.
+A click on the board hides the frame.&lt;/li&gt;
+&lt;li&gt;Ctrl+Q ends the program, as &lt;b&gt;Exit&lt;/b&gt; does.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Screen readers&lt;/h3&gt;
+&lt;p&gt;A screen reader, such as Orca, reads the board as a table of 64 cells: each cell is read as its square,
+then what is on it, then what marks it, for example &quot;D3, empty, legal move&quot;, &quot;E4, dark disc&quot; or &quot;C5, light
+disc, last move&quot;. The columns are A to H from the left and the rows 1 to 8 from the top. The cell under the
+keyboard frame has the focus. Each player&apos;s panel reads as text, for example &quot;Player 1, human, 2 pieces,
+your turn&quot;, and moves, passes and the end of the game are announced.&lt;/p&gt;
 &lt;h3&gt;Robot levels&lt;/h3&gt;
 &lt;p&gt;A robot of level &lt;i&gt;n&lt;/i&gt; looks &lt;i&gt;n&lt;/i&gt; moves ahead. It values discs that can never be turned again
 most, then having more moves to choose from than its opponent, then the number of discs. It does not
@@ -199,44 +279,50 @@ level, the more strongly it favours them. Level 1 is a gentle beginner; level 6 
 away.&lt;/p&gt;
 </source>
         <extracomment>HTML: translate the text, keep the markup. &quot;Player 1&quot;, &quot;Player 2&quot;, &quot;Start Game&quot;, &quot;Pass&quot; and &quot;Clear Board&quot; are the menus&apos; and buttons&apos; texts.</extracomment>
-        <translation>
-&lt;h2&gt;Quellix&lt;/h2&gt;
-&lt;h3&gt;De regels&lt;/h3&gt;
-&lt;p&gt;Twee spelers leggen om beurten stenen op een bord van 8 bij 8 velden: speler&amp;nbsp;1 speelt met de donkere
-stenen en begint, speler&amp;nbsp;2 met de lichte. Bij het begin liggen er in het midden twee stenen van elke
-kleur.&lt;/p&gt;
-&lt;p&gt;Elke zet moet slaan: de nieuwe steen en een andere steen van dezelfde kleur moeten in een rechte lijn
-(horizontaal, verticaal of diagonaal) een ononderbroken rij stenen van de tegenstander insluiten. Elke
-ingesloten steen wordt omgedraaid naar de kleur van de speler die zet, in elke richting waarin de zet stenen
-insluit.&lt;/p&gt;
-&lt;p&gt;Wie nergens kan slaan, moet passen; de andere speler is dan nog een keer aan zet. Het spel is afgelopen
-als geen van beide spelers nog kan zetten, meestal als het bord vol is. Wie de meeste stenen heeft, wint.&lt;/p&gt;
-&lt;h3&gt;Zo speel je&lt;/h3&gt;
-&lt;ul&gt;
-&lt;li&gt;Kies in de menu’s &lt;b&gt;Speler 1&lt;/b&gt; en &lt;b&gt;Speler 2&lt;/b&gt; wie met welke kleur speelt: een mens of een robot
-van niveau 1 tot en met 6. Twee mensen kunnen met één muis tegen elkaar spelen; twee robots spelen
-vanzelf.&lt;/li&gt;
-&lt;li&gt;Klik op &lt;b&gt;Spel starten&lt;/b&gt; (of druk op F2). Het paneel van de speler die aan zet is, komt naar
-voren.&lt;/li&gt;
-&lt;li&gt;Ben je aan zet, dan geven kleine kruisjes de velden aan waar je mag zetten: klik er een aan. De
-muisaanwijzer heeft de kleur van jouw stenen.&lt;/li&gt;
-&lt;li&gt;Kun je niet zetten, dan meldt het paneel dat: klik op &lt;b&gt;Passen&lt;/b&gt;.&lt;/li&gt;
-&lt;li&gt;Elke zet wordt in beweging getoond: een pijl kijkt rond bij de nieuwe steen en de geslagen stenen
-draaien om.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Bord wissen&lt;/b&gt; (of Ctrl+F2) beëindigt het spel. Welke spelers je gekozen hebt, wordt onthouden
-voor de volgende keer.&lt;/li&gt;
-&lt;/ul&gt;
-&lt;h3&gt;Robotniveaus&lt;/h3&gt;
-&lt;p&gt;Een robot van niveau &lt;i&gt;n&lt;/i&gt; rekent &lt;i&gt;n&lt;/i&gt; zetten vooruit. Het zwaarst wegen voor hem stenen die nooit
-meer omgedraaid kunnen worden, dan meer zetten om uit te kiezen hebben dan zijn tegenstander, en dan het
-aantal stenen. Hij speelt niet altijd zijn beste zet: hij loot tussen zijn zetten, waarbij de betere meer
-kans krijgen, en hoe hoger het niveau, hoe sterker hij die voortrekt. Niveau 1 is een vriendelijke beginner;
-niveau 6 geeft zelden iets weg.&lt;/p&gt;
-</translation>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlayerPanel</name>
+    <message>
+        <source>Player %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Quellix Help</source>
-        <translation>Help bij Quellix</translation>
+        <source>robot level %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>human</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>can&apos;t move, click Pass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>thinking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>had to pass</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
