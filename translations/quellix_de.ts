@@ -84,31 +84,31 @@
     <name>AccessibleBoard</name>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>turning disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Stein wird umgedreht</translation>
     </message>
     <message>
         <source>dark disc</source>
-        <translation type="unfinished"></translation>
+        <translation>dunkler Stein</translation>
     </message>
     <message>
         <source>light disc</source>
-        <translation type="unfinished"></translation>
+        <translation>heller Stein</translation>
     </message>
     <message>
         <source>last move</source>
-        <translation type="unfinished"></translation>
+        <translation>letzter Zug</translation>
     </message>
     <message>
         <source>legal move</source>
-        <translation type="unfinished"></translation>
+        <translation>möglicher Zug</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Brett</translation>
     </message>
 </context>
 <context>
@@ -133,19 +133,19 @@ Mensch, der mit der Maus spielt, oder ein Roboter der Stufe 1 bis 6.</translatio
     <name>GameAccessibility</name>
     <message>
         <source>Player %1 passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1 hat gepasst</translation>
     </message>
     <message>
         <source>Player %1 played %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1 hat auf %2 gesetzt</translation>
     </message>
     <message>
         <source>Game over, tied, %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel zu Ende, unentschieden, %1 zu %2</translation>
     </message>
     <message>
         <source>Game over, Player %1 won, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel zu Ende, Spieler %1 hat gewonnen, %2 zu %3</translation>
     </message>
 </context>
 <context>
@@ -218,11 +218,11 @@ Mensch, der mit der Maus spielt, oder ein Roboter der Stufe 1 bis 6.</translatio
     </message>
     <message>
         <source>&amp;Undo Move	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug &amp;zurücknehmen	Strg+Z</translation>
     </message>
     <message>
         <source>&amp;Hint	H</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipp	H</translation>
     </message>
 </context>
 <context>
@@ -279,50 +279,103 @@ level, the more strongly it favours them. Level 1 is a gentle beginner; level 6 
 away.&lt;/p&gt;
 </source>
         <extracomment>HTML: translate the text, keep the markup. &quot;Player 1&quot;, &quot;Player 2&quot;, &quot;Start Game&quot;, &quot;Pass&quot; and &quot;Clear Board&quot; are the menus&apos; and buttons&apos; texts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;h2&gt;Quellix&lt;/h2&gt;
+&lt;h3&gt;Die Regeln&lt;/h3&gt;
+&lt;p&gt;Zwei Spieler setzen abwechselnd Steine auf ein Brett mit 8 × 8 Feldern: Spieler&amp;nbsp;1 spielt die dunklen
+Steine und beginnt, Spieler&amp;nbsp;2 die hellen. Zu Beginn stehen in der Mitte je zwei Steine jeder Farbe.&lt;/p&gt;
+&lt;p&gt;Jeder Zug muss schlagen: Der neue Stein und ein anderer Stein derselben Farbe müssen in gerader Linie
+(waagerecht, senkrecht oder diagonal) eine lückenlose Reihe gegnerischer Steine einschließen. Jeder
+eingeschlossene Stein wird umgedreht und nimmt die Farbe des Ziehenden an, und zwar in jeder Richtung, in
+der der Zug Steine einschließt.&lt;/p&gt;
+&lt;p&gt;Wer nirgends schlagen kann, muss passen; dann zieht der andere Spieler noch einmal. Das Spiel endet, wenn
+keiner von beiden mehr ziehen kann, meist wenn das Brett voll ist. Wer mehr Steine hat, gewinnt.&lt;/p&gt;
+&lt;h3&gt;So wird gespielt&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Wähle in den Menüs &lt;b&gt;Spieler 1&lt;/b&gt; und &lt;b&gt;Spieler 2&lt;/b&gt;, wer welche Farbe spielt: einen Menschen oder
+einen Roboter der Stufe 1 bis 6. Zwei Menschen können an einer Maus gegeneinander spielen; zwei Roboter
+spielen allein.&lt;/li&gt;
+&lt;li&gt;Klicke auf &lt;b&gt;Spiel starten&lt;/b&gt; (oder drücke F2). Die Anzeige des Spielers, der am Zug ist, tritt
+hervor.&lt;/li&gt;
+&lt;li&gt;Bist du am Zug, markieren kleine Kreuze die Felder, auf die du setzen kannst: Klicke eines davon an. Der
+Mauszeiger zeigt die Farbe deiner Steine.&lt;/li&gt;
+&lt;li&gt;Kannst du nicht ziehen, sagt es dir die Anzeige: Klicke auf &lt;b&gt;Passen&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;Jeder Zug wird in Bewegung gezeigt: Ein Pfeil schaut sich rund um den neuen Stein um, und die
+geschlagenen Steine drehen sich um.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Brett leeren&lt;/b&gt; (oder Strg+F2) beendet das Spiel. Welche Spieler du gewählt hast, merkt sich das
+Programm für das nächste Mal.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Zurücknehmen, Tipp und Tastatur&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Zug zurücknehmen&lt;/b&gt; im Menü Spiel (oder Strg+Z) nimmt deinen letzten Zug oder dein letztes Passen
+zurück, dazu alle Roboterzüge danach; dann bist du wieder am Zug, genau wie vorher. Spielen zwei Menschen
+gegeneinander, wird ein Zug zurückgenommen. Nimmst du noch einmal zurück, geht es weiter zurück. Beim
+zweiten Mal antworten die Roboter womöglich anders.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Tipp&lt;/b&gt; (oder H): Bist du am Zug, blinkt ein Stein deiner Farbe dreimal auf dem Feld, das am besten
+aussieht, wenn man so weit vorausschaut wie der Roboter der Stufe&amp;nbsp;6. Ein Tastendruck oder Klick beendet
+das Blinken.&lt;/li&gt;
+&lt;li&gt;Die Pfeiltasten zeigen einen blauen Rahmen auf dem Brett, zuerst auf dem letzten Zug (oder vor dem
+ersten Zug in der Mitte), und bewegen ihn Feld für Feld. Mit der Eingabetaste oder Enter setzt du auf das
+umrahmte Feld, wie mit einem Klick dorthin. Ein Klick auf das Brett blendet den Rahmen aus.&lt;/li&gt;
+&lt;li&gt;Strg+Q beendet das Programm, genau wie &lt;b&gt;Beenden&lt;/b&gt;.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Screenreader&lt;/h3&gt;
+&lt;p&gt;Ein Screenreader wie Orca liest das Brett als Tabelle mit 64 Zellen: Jede Zelle nennt zuerst ihr Feld,
+dann, was darauf liegt, und dann, womit es markiert ist, zum Beispiel „D3, leer, möglicher Zug“, „E4, dunkler
+Stein“ oder „C5, heller Stein, letzter Zug“. Die Spalten heißen von links nach rechts A bis H, die Reihen
+von oben nach unten 1 bis 8. Die Zelle unter dem blauen Rahmen hat den Fokus. Die Anzeige jedes Spielers
+wird als Text gelesen, zum Beispiel „Spieler 1, Mensch, 2 Steine, du bist am Zug“, und Züge, Passen und
+das Ende des Spiels werden angesagt.&lt;/p&gt;
+&lt;h3&gt;Roboterstufen&lt;/h3&gt;
+&lt;p&gt;Ein Roboter der Stufe &lt;i&gt;n&lt;/i&gt; rechnet &lt;i&gt;n&lt;/i&gt; Züge voraus. Am meisten zählen für ihn Steine, die nie
+mehr umgedreht werden können, dann, mehr Züge zur Auswahl zu haben als sein Gegner, und dann die Zahl der
+Steine. Er spielt nicht immer seinen besten Zug: Er lost unter seinen Zügen, wobei die besseren größere
+Chancen haben, und je höher die Stufe, desto stärker bevorzugt er sie. Stufe 1 ist ein gutmütiger Anfänger;
+Stufe 6 verschenkt kaum etwas.&lt;/p&gt;
+</translation>
     </message>
 </context>
 <context>
     <name>PlayerPanel</name>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1</translation>
     </message>
     <message>
         <source>robot level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Roboter der Stufe %1</translation>
     </message>
     <message>
         <source>human</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensch</translation>
     </message>
     <message>
         <source>won</source>
-        <translation type="unfinished"></translation>
+        <translation>hat gewonnen</translation>
     </message>
     <message>
         <source>lost</source>
-        <translation type="unfinished"></translation>
+        <translation>hat verloren</translation>
     </message>
     <message>
         <source>tied</source>
-        <translation type="unfinished"></translation>
+        <translation>unentschieden</translation>
     </message>
     <message>
         <source>your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>du bist am Zug</translation>
     </message>
     <message>
         <source>can&apos;t move, click Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Zug möglich, wähle Passen</translation>
     </message>
     <message>
         <source>thinking</source>
-        <translation type="unfinished"></translation>
+        <translation>denkt nach</translation>
     </message>
     <message>
         <source>had to pass</source>
-        <translation type="unfinished"></translation>
+        <translation>musste passen</translation>
     </message>
 </context>
 <context>
