@@ -84,31 +84,31 @@
     <name>AccessibleBoard</name>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>turning disc</source>
-        <translation type="unfinished"></translation>
+        <translation>pion qui se retourne</translation>
     </message>
     <message>
         <source>dark disc</source>
-        <translation type="unfinished"></translation>
+        <translation>pion foncé</translation>
     </message>
     <message>
         <source>light disc</source>
-        <translation type="unfinished"></translation>
+        <translation>pion clair</translation>
     </message>
     <message>
         <source>last move</source>
-        <translation type="unfinished"></translation>
+        <translation>dernier coup</translation>
     </message>
     <message>
         <source>legal move</source>
-        <translation type="unfinished"></translation>
+        <translation>coup possible</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
 </context>
 <context>
@@ -133,19 +133,19 @@ qui joue avec la souris ou un robot de niveau 1 à 6.</translation>
     <name>GameAccessibility</name>
     <message>
         <source>Player %1 passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Le joueur %1 a passé son tour</translation>
     </message>
     <message>
         <source>Player %1 played %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le joueur %1 a joué en %2</translation>
     </message>
     <message>
         <source>Game over, tied, %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée, égalité, %1 à %2</translation>
     </message>
     <message>
         <source>Game over, Player %1 won, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée, le joueur %1 a gagné, %2 à %3</translation>
     </message>
 </context>
 <context>
@@ -218,11 +218,11 @@ qui joue avec la souris ou un robot de niveau 1 à 6.</translation>
     </message>
     <message>
         <source>&amp;Undo Move	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler le coup	Ctrl+Z</translation>
     </message>
     <message>
         <source>&amp;Hint	H</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice	H</translation>
     </message>
 </context>
 <context>
@@ -279,50 +279,106 @@ level, the more strongly it favours them. Level 1 is a gentle beginner; level 6 
 away.&lt;/p&gt;
 </source>
         <extracomment>HTML: translate the text, keep the markup. &quot;Player 1&quot;, &quot;Player 2&quot;, &quot;Start Game&quot;, &quot;Pass&quot; and &quot;Clear Board&quot; are the menus&apos; and buttons&apos; texts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;h2&gt;Quellix&lt;/h2&gt;
+&lt;h3&gt;Les règles&lt;/h3&gt;
+&lt;p&gt;Deux joueurs posent à tour de rôle des pions sur un plateau de 8 cases sur 8&amp;nbsp;: le joueur&amp;nbsp;1 joue
+les pions foncés et commence, le joueur&amp;nbsp;2 joue les pions clairs. La partie commence avec deux pions de
+chaque couleur au centre.&lt;/p&gt;
+&lt;p&gt;Chaque coup doit prendre&amp;nbsp;: le nouveau pion et un autre pion de la même couleur doivent encadrer, en
+ligne droite (horizontalement, verticalement ou en diagonale), une rangée continue de pions adverses. Tout
+pion encadré est retourné et prend la couleur du joueur qui vient de jouer, dans chaque direction où le coup
+en encadre.&lt;/p&gt;
+&lt;p&gt;Un joueur qui ne peut prendre nulle part doit passer&amp;nbsp;; l’autre joueur rejoue. La partie se termine
+quand aucun des deux joueurs ne peut plus jouer, le plus souvent quand le plateau est plein. Celui qui a le
+plus de pions gagne.&lt;/p&gt;
+&lt;h3&gt;Comment jouer&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Choisissez qui joue chaque couleur dans les menus &lt;b&gt;Joueur 1&lt;/b&gt; et &lt;b&gt;Joueur 2&lt;/b&gt;&amp;nbsp;: un humain ou
+un robot de niveau 1 à 6. Deux humains peuvent s’affronter avec une seule souris&amp;nbsp;; deux robots jouent
+tout seuls.&lt;/li&gt;
+&lt;li&gt;Cliquez sur &lt;b&gt;Commencer&lt;/b&gt; (ou appuyez sur F2). Le panneau du joueur dont c’est le tour
+apparaît en relief.&lt;/li&gt;
+&lt;li&gt;Quand c’est à vous de jouer, de petites croix marquent les cases où vous pouvez poser un pion&amp;nbsp;:
+cliquez sur l’une d’elles. Le pointeur prend la couleur de vos pions.&lt;/li&gt;
+&lt;li&gt;Si vous ne pouvez pas jouer, le panneau vous le dit&amp;nbsp;: cliquez sur &lt;b&gt;Passer&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;Chaque coup est montré en mouvement&amp;nbsp;: une flèche fait le tour du nouveau pion, et les pions pris se
+retournent.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Tout effacer&lt;/b&gt; (ou Ctrl+F2) met fin à la partie. Votre choix de joueurs est conservé pour la
+prochaine fois.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Annuler, indice et clavier&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Annuler le coup&lt;/b&gt; dans le menu Partie (ou Ctrl+Z) reprend votre dernier coup, ou le dernier tour
+que vous avez passé, ainsi que tous les coups joués depuis par les robots, et c’est de nouveau à vous de
+jouer, comme avant. Entre deux humains, un seul coup est repris. Annulez encore pour remonter plus loin.
+Les robots peuvent répondre autrement la seconde fois.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Indice&lt;/b&gt; (ou H)&amp;nbsp;: quand c’est à vous de jouer, un pion de votre couleur clignote trois fois sur
+la case qui semble la meilleure quand on calcule aussi loin à l’avance que le robot de niveau&amp;nbsp;6. Toute
+touche ou tout clic arrête le clignotement.&lt;/li&gt;
+&lt;li&gt;Les touches fléchées affichent un cadre bleu sur le plateau, d’abord sur le dernier coup (ou au centre
+avant le premier coup), et le déplacent d’une case à la fois. Entrée, sur le clavier principal comme sur le
+pavé numérique, joue la case encadrée, comme le ferait un clic sur elle. Un clic sur le plateau masque le
+cadre.&lt;/li&gt;
+&lt;li&gt;Ctrl+Q ferme le programme, comme &lt;b&gt;Quitter&lt;/b&gt;.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Lecteurs d’écran&lt;/h3&gt;
+&lt;p&gt;Un lecteur d’écran, comme Orca, lit le plateau comme un tableau de 64 cellules&amp;nbsp;: chaque cellule
+annonce d’abord sa case, puis ce qui s’y trouve, puis ce qui la marque, par exemple «&amp;nbsp;D3, vide, coup
+possible&amp;nbsp;», «&amp;nbsp;E4, pion foncé&amp;nbsp;» ou «&amp;nbsp;C5, pion clair, dernier coup&amp;nbsp;». Les colonnes vont
+de A à H de gauche à droite, et les rangées de 1 à 8 de haut en bas. La cellule sous le cadre bleu a le
+focus. Le panneau de chaque joueur se lit comme un texte, par exemple «&amp;nbsp;Joueur 1, humain, 2 pions, à
+vous de jouer&amp;nbsp;», et les coups, les tours passés et la fin de la partie sont annoncés.&lt;/p&gt;
+&lt;h3&gt;Les niveaux des robots&lt;/h3&gt;
+&lt;p&gt;Un robot de niveau &lt;i&gt;n&lt;/i&gt; calcule &lt;i&gt;n&lt;/i&gt; coups à l’avance. Il accorde le plus de prix aux pions qui
+ne pourront plus jamais être retournés, puis au fait d’avoir plus de coups possibles que son adversaire,
+puis au nombre de pions. Il ne joue pas toujours son meilleur coup&amp;nbsp;: il tire au sort parmi ses coups en
+favorisant les meilleurs, et plus son niveau est élevé, plus il les favorise. Le niveau 1 est un débutant
+bienveillant&amp;nbsp;; le niveau 6 ne laisse presque rien passer.&lt;/p&gt;
+</translation>
     </message>
 </context>
 <context>
     <name>PlayerPanel</name>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1</translation>
     </message>
     <message>
         <source>robot level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>robot de niveau %1</translation>
     </message>
     <message>
         <source>human</source>
-        <translation type="unfinished"></translation>
+        <translation>humain</translation>
     </message>
     <message>
         <source>won</source>
-        <translation type="unfinished"></translation>
+        <translation>a gagné</translation>
     </message>
     <message>
         <source>lost</source>
-        <translation type="unfinished"></translation>
+        <translation>a perdu</translation>
     </message>
     <message>
         <source>tied</source>
-        <translation type="unfinished"></translation>
+        <translation>égalité</translation>
     </message>
     <message>
         <source>your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>à vous de jouer</translation>
     </message>
     <message>
         <source>can&apos;t move, click Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>vous êtes bloqué, cliquez sur Passer</translation>
     </message>
     <message>
         <source>thinking</source>
-        <translation type="unfinished"></translation>
+        <translation>réfléchit</translation>
     </message>
     <message>
         <source>had to pass</source>
-        <translation type="unfinished"></translation>
+        <translation>a dû passer</translation>
     </message>
 </context>
 <context>
