@@ -84,31 +84,31 @@
     <name>AccessibleBoard</name>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leeg</translation>
     </message>
     <message>
         <source>turning disc</source>
-        <translation type="unfinished"></translation>
+        <translation>steen draait om</translation>
     </message>
     <message>
         <source>dark disc</source>
-        <translation type="unfinished"></translation>
+        <translation>donkere steen</translation>
     </message>
     <message>
         <source>light disc</source>
-        <translation type="unfinished"></translation>
+        <translation>lichte steen</translation>
     </message>
     <message>
         <source>last move</source>
-        <translation type="unfinished"></translation>
+        <translation>laatste zet</translation>
     </message>
     <message>
         <source>legal move</source>
-        <translation type="unfinished"></translation>
+        <translation>mogelijke zet</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord</translation>
     </message>
 </context>
 <context>
@@ -133,19 +133,19 @@ met de muis speelt, of een robot van niveau 1 tot en met 6.</translation>
     <name>GameAccessibility</name>
     <message>
         <source>Player %1 passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %1 heeft gepast</translation>
     </message>
     <message>
         <source>Player %1 played %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %1 heeft op %2 gezet</translation>
     </message>
     <message>
         <source>Game over, tied, %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel afgelopen, gelijkspel, %1 tegen %2</translation>
     </message>
     <message>
         <source>Game over, Player %1 won, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel afgelopen, speler %1 heeft gewonnen, %2 tegen %3</translation>
     </message>
 </context>
 <context>
@@ -218,11 +218,11 @@ met de muis speelt, of een robot van niveau 1 tot en met 6.</translation>
     </message>
     <message>
         <source>&amp;Undo Move	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Zet &amp;ongedaan maken	Ctrl+Z</translation>
     </message>
     <message>
         <source>&amp;Hint	H</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tip	H</translation>
     </message>
 </context>
 <context>
@@ -279,50 +279,104 @@ level, the more strongly it favours them. Level 1 is a gentle beginner; level 6 
 away.&lt;/p&gt;
 </source>
         <extracomment>HTML: translate the text, keep the markup. &quot;Player 1&quot;, &quot;Player 2&quot;, &quot;Start Game&quot;, &quot;Pass&quot; and &quot;Clear Board&quot; are the menus&apos; and buttons&apos; texts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;h2&gt;Quellix&lt;/h2&gt;
+&lt;h3&gt;De regels&lt;/h3&gt;
+&lt;p&gt;Twee spelers leggen om beurten stenen op een bord van 8 bij 8 velden: speler&amp;nbsp;1 speelt met de donkere
+stenen en begint, speler&amp;nbsp;2 met de lichte. Bij het begin liggen er in het midden twee stenen van elke
+kleur.&lt;/p&gt;
+&lt;p&gt;Elke zet moet slaan: de nieuwe steen en een andere steen van dezelfde kleur moeten in een rechte lijn
+(horizontaal, verticaal of diagonaal) een ononderbroken rij stenen van de tegenstander insluiten. Elke
+ingesloten steen wordt omgedraaid naar de kleur van de speler die zet, in elke richting waarin de zet stenen
+insluit.&lt;/p&gt;
+&lt;p&gt;Wie nergens kan slaan, moet passen; de andere speler is dan nog een keer aan zet. Het spel is afgelopen
+als geen van beide spelers nog kan zetten, meestal als het bord vol is. Wie de meeste stenen heeft, wint.&lt;/p&gt;
+&lt;h3&gt;Zo speel je&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Kies in de menu’s &lt;b&gt;Speler 1&lt;/b&gt; en &lt;b&gt;Speler 2&lt;/b&gt; wie met welke kleur speelt: een mens of een robot
+van niveau 1 tot en met 6. Twee mensen kunnen met één muis tegen elkaar spelen; twee robots spelen
+vanzelf.&lt;/li&gt;
+&lt;li&gt;Klik op &lt;b&gt;Spel starten&lt;/b&gt; (of druk op F2). Het paneel van de speler die aan zet is, komt naar
+voren.&lt;/li&gt;
+&lt;li&gt;Ben je aan zet, dan geven kleine kruisjes de velden aan waar je mag zetten: klik er een aan. De
+muisaanwijzer heeft de kleur van jouw stenen.&lt;/li&gt;
+&lt;li&gt;Kun je niet zetten, dan meldt het paneel dat: klik op &lt;b&gt;Passen&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;Elke zet wordt in beweging getoond: een pijl kijkt rond bij de nieuwe steen en de geslagen stenen
+draaien om.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Bord wissen&lt;/b&gt; (of Ctrl+F2) beëindigt het spel. Welke spelers je gekozen hebt, wordt onthouden
+voor de volgende keer.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Terugnemen, tip en toetsenbord&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Zet ongedaan maken&lt;/b&gt; in het menu Spel (of Ctrl+Z) neemt je laatste zet of je laatste keer passen
+terug, samen met alle robotzetten daarna, en je bent weer aan zet zoals toen. Spelen twee mensen tegen
+elkaar, dan wordt er één zet teruggenomen. Doe het nog eens om verder terug te gaan. De robots kunnen de
+tweede keer anders reageren.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Tip&lt;/b&gt; (of H): als je aan zet bent, knippert een steen van jouw kleur drie keer op het veld dat het
+beste lijkt als je zo ver vooruitkijkt als de robot van niveau&amp;nbsp;6. Elke toets of klik stopt het
+knipperen.&lt;/li&gt;
+&lt;li&gt;De pijltjestoetsen tonen een blauw kader op het bord, eerst op de laatste zet (of in het midden zolang er
+nog geen zet is gedaan), en verplaatsen het steeds één veld. Enter, ook die op het numerieke toetsenblok,
+zet op het omkaderde veld, net als een klik daar. Een klik op het bord verbergt het kader.&lt;/li&gt;
+&lt;li&gt;Ctrl+Q sluit het programma af, net als &lt;b&gt;Afsluiten&lt;/b&gt;.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Schermlezers&lt;/h3&gt;
+&lt;p&gt;Een schermlezer, zoals Orca, leest het bord als een tabel van 64 cellen: elke cel noemt eerst zijn veld,
+dan wat erop ligt en dan welke markering hij heeft, bijvoorbeeld „D3, leeg, mogelijke zet”, „E4,
+donkere steen” of „C5, lichte steen, laatste zet”. De kolommen heten van links naar rechts A tot en met H,
+de rijen van boven naar beneden 1 tot en met 8. De cel onder het blauwe kader heeft de focus. Het paneel
+van elke speler wordt als tekst voorgelezen, bijvoorbeeld „Speler 1, mens, 2 stuks, je bent aan zet”, en
+zetten, passen en het einde van het spel worden aangekondigd.&lt;/p&gt;
+&lt;h3&gt;Robotniveaus&lt;/h3&gt;
+&lt;p&gt;Een robot van niveau &lt;i&gt;n&lt;/i&gt; rekent &lt;i&gt;n&lt;/i&gt; zetten vooruit. Het zwaarst wegen voor hem stenen die nooit
+meer omgedraaid kunnen worden, dan meer zetten om uit te kiezen hebben dan zijn tegenstander, en dan het
+aantal stenen. Hij speelt niet altijd zijn beste zet: hij loot tussen zijn zetten, waarbij de betere meer
+kans krijgen, en hoe hoger het niveau, hoe sterker hij die voortrekt. Niveau 1 is een vriendelijke beginner;
+niveau 6 geeft zelden iets weg.&lt;/p&gt;
+</translation>
     </message>
 </context>
 <context>
     <name>PlayerPanel</name>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %1</translation>
     </message>
     <message>
         <source>robot level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>robot van niveau %1</translation>
     </message>
     <message>
         <source>human</source>
-        <translation type="unfinished"></translation>
+        <translation>mens</translation>
     </message>
     <message>
         <source>won</source>
-        <translation type="unfinished"></translation>
+        <translation>heeft gewonnen</translation>
     </message>
     <message>
         <source>lost</source>
-        <translation type="unfinished"></translation>
+        <translation>heeft verloren</translation>
     </message>
     <message>
         <source>tied</source>
-        <translation type="unfinished"></translation>
+        <translation>gelijkspel</translation>
     </message>
     <message>
         <source>your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>je bent aan zet</translation>
     </message>
     <message>
         <source>can&apos;t move, click Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>je kunt niet zetten, klik op Passen</translation>
     </message>
     <message>
         <source>thinking</source>
-        <translation type="unfinished"></translation>
+        <translation>denkt na</translation>
     </message>
     <message>
         <source>had to pass</source>
-        <translation type="unfinished"></translation>
+        <translation>moest passen</translation>
     </message>
 </context>
 <context>
