@@ -25,16 +25,17 @@ constexpr int EDGE_ON = code::FIRST_TURNING + code::TURNING_STEPS / 2;
 QString Content(int pictureCode)
 {
     if (pictureCode == code::EMPTY)
-        return Translate("empty");
+        return Translate(QT_TRANSLATE_NOOP("AccessibleBoard", "empty"));
     int side = 0;
     if (code::IsTurning(pictureCode)) {
         if (pictureCode == EDGE_ON)
-            return Translate("turning disc");
+            return Translate(QT_TRANSLATE_NOOP("AccessibleBoard", "turning disc"));
         side = pictureCode < EDGE_ON ? 1 : 2;
     } else {
         side = code::SideOf(pictureCode);
     }
-    return side == 1 ? Translate("dark disc") : Translate("light disc");
+    return side == 1 ? Translate(QT_TRANSLATE_NOOP("AccessibleBoard", "dark disc"))
+                     : Translate(QT_TRANSLATE_NOOP("AccessibleBoard", "light disc"));
 }
 
 bool IsLegalMove(const GameState& game, int square)
@@ -130,9 +131,9 @@ QString AccessibleBoard::CellName(int square) const
     // The marks as the board draws them: the hub on the disc of the last
     // move, the crosses on the legal moves while they are shown.
     if (code::IsDisc(pictureCode) && square == game_.LastMove())
-        parts << Translate("last move");
+        parts << Translate(QT_TRANSLATE_NOOP("AccessibleBoard", "last move"));
     else if (pictureCode == code::EMPTY && view_.marksShown && IsLegalMove(game_, square))
-        parts << Translate("legal move");
+        parts << Translate(QT_TRANSLATE_NOOP("AccessibleBoard", "legal move"));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -199,7 +200,7 @@ int AccessibleBoard::indexOfChild(const QAccessibleInterface* child) const
 
 QString AccessibleBoard::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name ? Translate("Board") : QString();
+    return t == QAccessible::Name ? Translate(QT_TRANSLATE_NOOP("AccessibleBoard", "Board")) : QString();
 }
 
 void AccessibleBoard::setText(QAccessible::Text, const QString&) {}

@@ -151,9 +151,11 @@ void GameAccessibility::MakeParts()
         return;
     made_ = true;
     ClientArea* host = window_.Client();
-    board_ = QAccessible::registerAccessibleInterface(new AccessibleBoard(window_.Board(), window_.Game(), host, window_.Surface()));
+    board_ = QAccessible::registerAccessibleInterface(
+        new AccessibleBoard(window_.Board(), window_.Game(), host, window_.Surface()));
     for (int side = 1; side <= 2; ++side)
-        panels_[side - 1] = QAccessible::registerAccessibleInterface(new AccessiblePanel(window_.Panel(side), host, window_.Surface()));
+        panels_[side - 1] =
+            QAccessible::registerAccessibleInterface(new AccessiblePanel(window_.Panel(side), host, window_.Surface()));
     announcement_ = QAccessible::registerAccessibleInterface(new AccessibleAnnouncement(host));
 
     // From here on every change is reported against what is read now.
@@ -192,9 +194,11 @@ void GameAccessibility::OnMovePlayed(int side, int square)
     if (!made_)
         return;
     if (square == NO_MOVE)
-        Announce(Translate("Player %1 passed").arg(side));
+        Announce(Translate(QT_TRANSLATE_NOOP("GameAccessibility", "Player %1 passed")).arg(side));
     else
-        Announce(Translate("Player %1 played %2").arg(side).arg(SquareCoordinate(square)));
+        Announce(Translate(QT_TRANSLATE_NOOP("GameAccessibility", "Player %1 played %2"))
+                     .arg(side)
+                     .arg(SquareCoordinate(square)));
 }
 
 void GameAccessibility::OnTurnUpdated()
@@ -223,9 +227,10 @@ void GameAccessibility::OnTurnUpdated()
     if (over && !gameOverAnnounced_) {
         const int dark = game.DiscCount(1), light = game.DiscCount(2);
         if (dark == light)
-            Announce(Translate("Game over, tied, %1 to %2").arg(dark).arg(light));
+            Announce(
+                Translate(QT_TRANSLATE_NOOP("GameAccessibility", "Game over, tied, %1 to %2")).arg(dark).arg(light));
         else
-            Announce(Translate("Game over, Player %1 won, %2 to %3")
+            Announce(Translate(QT_TRANSLATE_NOOP("GameAccessibility", "Game over, Player %1 won, %2 to %3"))
                          .arg(dark > light ? 1 : 2)
                          .arg(std::max(dark, light))
                          .arg(std::min(dark, light)));

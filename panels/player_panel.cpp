@@ -166,31 +166,32 @@ PanelPictureType PlayerPanel::ChooseStatePicture() const
 
 QString PlayerPanel::Text() const
 {
-    QStringList parts{Translate("Player %1").arg(player)};
-    parts << (IsRobot(level) ? Translate("robot level %1").arg(level) : Translate("human"));
+    QStringList parts{Translate(QT_TRANSLATE_NOOP("PlayerPanel", "Player %1")).arg(player)};
+    parts << (IsRobot(level) ? Translate(QT_TRANSLATE_NOOP("PlayerPanel", "robot level %1")).arg(level)
+                             : Translate(QT_TRANSLATE_NOOP("PlayerPanel", "human")));
     if (game_.SideToMove() != engine::NO_GAME)
         parts << platform::LoadPieceCount(game_.DiscCount(player));
     switch (game_.StatusOf(player)) {
     case PlayerStatus::Won:
-        parts << Translate("won");
+        parts << Translate(QT_TRANSLATE_NOOP("PlayerPanel", "won"));
         break;
     case PlayerStatus::Lost:
-        parts << Translate("lost");
+        parts << Translate(QT_TRANSLATE_NOOP("PlayerPanel", "lost"));
         break;
     case PlayerStatus::Tied:
-        parts << Translate("tied");
+        parts << Translate(QT_TRANSLATE_NOOP("PlayerPanel", "tied"));
         break;
     case PlayerStatus::ToMove:
-        parts << Translate("your turn");
+        parts << Translate(QT_TRANSLATE_NOOP("PlayerPanel", "your turn"));
         break;
     case PlayerStatus::MustPass:
-        parts << Translate("can't move, click Pass");
+        parts << Translate(QT_TRANSLATE_NOOP("PlayerPanel", "can't move, click Pass"));
         break;
     case PlayerStatus::Thinking:
-        parts << Translate("thinking");
+        parts << Translate(QT_TRANSLATE_NOOP("PlayerPanel", "thinking"));
         break;
     case PlayerStatus::HadToPass:
-        parts << Translate("had to pass");
+        parts << Translate(QT_TRANSLATE_NOOP("PlayerPanel", "had to pass"));
         break;
     case PlayerStatus::None:
         break;

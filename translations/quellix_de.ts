@@ -81,6 +81,37 @@
     </message>
 </context>
 <context>
+    <name>AccessibleBoard</name>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>turning disc</source>
+        <translation>Stein wird umgedreht</translation>
+    </message>
+    <message>
+        <source>dark disc</source>
+        <translation>dunkler Stein</translation>
+    </message>
+    <message>
+        <source>light disc</source>
+        <translation>heller Stein</translation>
+    </message>
+    <message>
+        <source>last move</source>
+        <translation>letzter Zug</translation>
+    </message>
+    <message>
+        <source>legal move</source>
+        <translation>möglicher Zug</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Brett</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Reversi on an 8 by 8 board. Each of the two players is a human who plays
@@ -96,6 +127,25 @@ Mensch, der mit der Maus spielt, oder ein Roboter der Stufe 1 bis 6.</translatio
     <message>
         <source>Show the version and exit.</source>
         <translation>Zeigt die Version und beendet das Programm.</translation>
+    </message>
+</context>
+<context>
+    <name>GameAccessibility</name>
+    <message>
+        <source>Player %1 passed</source>
+        <translation>Spieler %1 hat gepasst</translation>
+    </message>
+    <message>
+        <source>Player %1 played %2</source>
+        <translation>Spieler %1 hat auf %2 gesetzt</translation>
+    </message>
+    <message>
+        <source>Game over, tied, %1 to %2</source>
+        <translation>Spiel zu Ende, unentschieden, %1 zu %2</translation>
+    </message>
+    <message>
+        <source>Game over, Player %1 won, %2 to %3</source>
+        <translation>Spiel zu Ende, Spieler %1 hat gewonnen, %2 zu %3</translation>
     </message>
 </context>
 <context>
@@ -166,9 +216,21 @@ Mensch, der mit der Maus spielt, oder ein Roboter der Stufe 1 bis 6.</translatio
         <source>&amp;About Quellix</source>
         <translation>Ü&amp;ber Quellix</translation>
     </message>
+    <message>
+        <source>&amp;Undo Move	Ctrl+Z</source>
+        <translation>Zug &amp;zurücknehmen	Strg+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Hint	H</source>
+        <translation>&amp;Tipp	H</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
+    <message>
+        <source>Quellix Help</source>
+        <translation>Quellix-Hilfe</translation>
+    </message>
     <message>
         <source>
 &lt;h2&gt;Quellix&lt;/h2&gt;
@@ -191,6 +253,24 @@ the colour of your discs.&lt;/li&gt;
 &lt;li&gt;Every move is shown turning: an arrow looks round the new disc and the captured discs turn over.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Clear Board&lt;/b&gt; (or Ctrl+F2) ends the game. Your choice of players is remembered for next time.&lt;/li&gt;
 &lt;/ul&gt;
+&lt;h3&gt;Undo, hint and the keyboard&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Undo Move&lt;/b&gt; in the Game menu (or Ctrl+Z) takes back your last move, or your last pass, and every
+robot move since, and gives you the turn again as it was. Between two humans it takes back one move. Undo
+again to go further back. The robots may answer differently the second time.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Hint&lt;/b&gt; (or H): on your turn, a disc of your colour blinks three times on the square that looks best,
+seen as far ahead as the level&amp;nbsp;6 robot sees. Any key or click stops the blinking.&lt;/li&gt;
+&lt;li&gt;The arrow keys show a blue frame on the board, first on the last move (or in the middle before any
+move), and move it one square at a time. Return or Enter plays the framed square, as a click there would.
+A click on the board hides the frame.&lt;/li&gt;
+&lt;li&gt;Ctrl+Q ends the program, as &lt;b&gt;Exit&lt;/b&gt; does.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Screen readers&lt;/h3&gt;
+&lt;p&gt;A screen reader, such as Orca, reads the board as a table of 64 cells: each cell is read as its square,
+then what is on it, then what marks it, for example &quot;D3, empty, legal move&quot;, &quot;E4, dark disc&quot; or &quot;C5, light
+disc, last move&quot;. The columns are A to H from the left and the rows 1 to 8 from the top. The cell under the
+keyboard frame has the focus. Each player&apos;s panel reads as text, for example &quot;Player 1, human, 2 pieces,
+your turn&quot;, and moves, passes and the end of the game are announced.&lt;/p&gt;
 &lt;h3&gt;Robot levels&lt;/h3&gt;
 &lt;p&gt;A robot of level &lt;i&gt;n&lt;/i&gt; looks &lt;i&gt;n&lt;/i&gt; moves ahead. It values discs that can never be turned again
 most, then having more moves to choose from than its opponent, then the number of discs. It does not
@@ -225,6 +305,27 @@ geschlagenen Steine drehen sich um.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Brett leeren&lt;/b&gt; (oder Strg+F2) beendet das Spiel. Welche Spieler du gewählt hast, merkt sich das
 Programm für das nächste Mal.&lt;/li&gt;
 &lt;/ul&gt;
+&lt;h3&gt;Zurücknehmen, Tipp und Tastatur&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Zug zurücknehmen&lt;/b&gt; im Menü Spiel (oder Strg+Z) nimmt deinen letzten Zug oder dein letztes Passen
+zurück, dazu alle Roboterzüge danach; dann bist du wieder am Zug, genau wie vorher. Spielen zwei Menschen
+gegeneinander, wird ein Zug zurückgenommen. Nimmst du noch einmal zurück, geht es weiter zurück. Beim
+zweiten Mal antworten die Roboter womöglich anders.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Tipp&lt;/b&gt; (oder H): Bist du am Zug, blinkt ein Stein deiner Farbe dreimal auf dem Feld, das am besten
+aussieht, wenn man so weit vorausschaut wie der Roboter der Stufe&amp;nbsp;6. Ein Tastendruck oder Klick beendet
+das Blinken.&lt;/li&gt;
+&lt;li&gt;Die Pfeiltasten zeigen einen blauen Rahmen auf dem Brett, zuerst auf dem letzten Zug (oder vor dem
+ersten Zug in der Mitte), und bewegen ihn Feld für Feld. Mit der Eingabetaste oder Enter setzt du auf das
+umrahmte Feld, wie mit einem Klick dorthin. Ein Klick auf das Brett blendet den Rahmen aus.&lt;/li&gt;
+&lt;li&gt;Strg+Q beendet das Programm, genau wie &lt;b&gt;Beenden&lt;/b&gt;.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Screenreader&lt;/h3&gt;
+&lt;p&gt;Ein Screenreader wie Orca liest das Brett als Tabelle mit 64 Zellen: Jede Zelle nennt zuerst ihr Feld,
+dann, was darauf liegt, und dann, womit es markiert ist, zum Beispiel „D3, leer, möglicher Zug“, „E4, dunkler
+Stein“ oder „C5, heller Stein, letzter Zug“. Die Spalten heißen von links nach rechts A bis H, die Reihen
+von oben nach unten 1 bis 8. Die Zelle unter dem blauen Rahmen hat den Fokus. Die Anzeige jedes Spielers
+wird als Text gelesen, zum Beispiel „Spieler 1, Mensch, 2 Steine, du bist am Zug“, und Züge, Passen und
+das Ende des Spiels werden angesagt.&lt;/p&gt;
 &lt;h3&gt;Roboterstufen&lt;/h3&gt;
 &lt;p&gt;Ein Roboter der Stufe &lt;i&gt;n&lt;/i&gt; rechnet &lt;i&gt;n&lt;/i&gt; Züge voraus. Am meisten zählen für ihn Steine, die nie
 mehr umgedreht werden können, dann, mehr Züge zur Auswahl zu haben als sein Gegner, und dann die Zahl der
@@ -233,9 +334,48 @@ Chancen haben, und je höher die Stufe, desto stärker bevorzugt er sie. Stufe 1
 Stufe 6 verschenkt kaum etwas.&lt;/p&gt;
 </translation>
     </message>
+</context>
+<context>
+    <name>PlayerPanel</name>
     <message>
-        <source>Quellix Help</source>
-        <translation>Quellix-Hilfe</translation>
+        <source>Player %1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <source>robot level %1</source>
+        <translation>Roboter der Stufe %1</translation>
+    </message>
+    <message>
+        <source>human</source>
+        <translation>Mensch</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>hat gewonnen</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>hat verloren</translation>
+    </message>
+    <message>
+        <source>tied</source>
+        <translation>unentschieden</translation>
+    </message>
+    <message>
+        <source>your turn</source>
+        <translation>du bist am Zug</translation>
+    </message>
+    <message>
+        <source>can&apos;t move, click Pass</source>
+        <translation>kein Zug möglich, wähle Passen</translation>
+    </message>
+    <message>
+        <source>thinking</source>
+        <translation>denkt nach</translation>
+    </message>
+    <message>
+        <source>had to pass</source>
+        <translation>musste passen</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,37 @@
     </message>
 </context>
 <context>
+    <name>AccessibleBoard</name>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>turning disc</source>
+        <translation>pion qui se retourne</translation>
+    </message>
+    <message>
+        <source>dark disc</source>
+        <translation>pion foncé</translation>
+    </message>
+    <message>
+        <source>light disc</source>
+        <translation>pion clair</translation>
+    </message>
+    <message>
+        <source>last move</source>
+        <translation>dernier coup</translation>
+    </message>
+    <message>
+        <source>legal move</source>
+        <translation>coup possible</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Reversi on an 8 by 8 board. Each of the two players is a human who plays
@@ -96,6 +127,25 @@ qui joue avec la souris ou un robot de niveau 1 à 6.</translation>
     <message>
         <source>Show the version and exit.</source>
         <translation>Affiche la version et quitte.</translation>
+    </message>
+</context>
+<context>
+    <name>GameAccessibility</name>
+    <message>
+        <source>Player %1 passed</source>
+        <translation>Le joueur %1 a passé son tour</translation>
+    </message>
+    <message>
+        <source>Player %1 played %2</source>
+        <translation>Le joueur %1 a joué en %2</translation>
+    </message>
+    <message>
+        <source>Game over, tied, %1 to %2</source>
+        <translation>Partie terminée, égalité, %1 à %2</translation>
+    </message>
+    <message>
+        <source>Game over, Player %1 won, %2 to %3</source>
+        <translation>Partie terminée, le joueur %1 a gagné, %2 à %3</translation>
     </message>
 </context>
 <context>
@@ -166,9 +216,21 @@ qui joue avec la souris ou un robot de niveau 1 à 6.</translation>
         <source>&amp;About Quellix</source>
         <translation>À &amp;propos de Quellix</translation>
     </message>
+    <message>
+        <source>&amp;Undo Move	Ctrl+Z</source>
+        <translation>&amp;Annuler le coup	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Hint	H</source>
+        <translation>&amp;Indice	H</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
+    <message>
+        <source>Quellix Help</source>
+        <translation>Aide de Quellix</translation>
+    </message>
     <message>
         <source>
 &lt;h2&gt;Quellix&lt;/h2&gt;
@@ -191,6 +253,24 @@ the colour of your discs.&lt;/li&gt;
 &lt;li&gt;Every move is shown turning: an arrow looks round the new disc and the captured discs turn over.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Clear Board&lt;/b&gt; (or Ctrl+F2) ends the game. Your choice of players is remembered for next time.&lt;/li&gt;
 &lt;/ul&gt;
+&lt;h3&gt;Undo, hint and the keyboard&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Undo Move&lt;/b&gt; in the Game menu (or Ctrl+Z) takes back your last move, or your last pass, and every
+robot move since, and gives you the turn again as it was. Between two humans it takes back one move. Undo
+again to go further back. The robots may answer differently the second time.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Hint&lt;/b&gt; (or H): on your turn, a disc of your colour blinks three times on the square that looks best,
+seen as far ahead as the level&amp;nbsp;6 robot sees. Any key or click stops the blinking.&lt;/li&gt;
+&lt;li&gt;The arrow keys show a blue frame on the board, first on the last move (or in the middle before any
+move), and move it one square at a time. Return or Enter plays the framed square, as a click there would.
+A click on the board hides the frame.&lt;/li&gt;
+&lt;li&gt;Ctrl+Q ends the program, as &lt;b&gt;Exit&lt;/b&gt; does.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Screen readers&lt;/h3&gt;
+&lt;p&gt;A screen reader, such as Orca, reads the board as a table of 64 cells: each cell is read as its square,
+then what is on it, then what marks it, for example &quot;D3, empty, legal move&quot;, &quot;E4, dark disc&quot; or &quot;C5, light
+disc, last move&quot;. The columns are A to H from the left and the rows 1 to 8 from the top. The cell under the
+keyboard frame has the focus. Each player&apos;s panel reads as text, for example &quot;Player 1, human, 2 pieces,
+your turn&quot;, and moves, passes and the end of the game are announced.&lt;/p&gt;
 &lt;h3&gt;Robot levels&lt;/h3&gt;
 &lt;p&gt;A robot of level &lt;i&gt;n&lt;/i&gt; looks &lt;i&gt;n&lt;/i&gt; moves ahead. It values discs that can never be turned again
 most, then having more moves to choose from than its opponent, then the number of discs. It does not
@@ -227,6 +307,28 @@ retournent.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Tout effacer&lt;/b&gt; (ou Ctrl+F2) met fin à la partie. Votre choix de joueurs est conservé pour la
 prochaine fois.&lt;/li&gt;
 &lt;/ul&gt;
+&lt;h3&gt;Annuler, indice et clavier&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Annuler le coup&lt;/b&gt; dans le menu Partie (ou Ctrl+Z) reprend votre dernier coup, ou le dernier tour
+que vous avez passé, ainsi que tous les coups joués depuis par les robots, et c’est de nouveau à vous de
+jouer, comme avant. Entre deux humains, un seul coup est repris. Annulez encore pour remonter plus loin.
+Les robots peuvent répondre autrement la seconde fois.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Indice&lt;/b&gt; (ou H)&amp;nbsp;: quand c’est à vous de jouer, un pion de votre couleur clignote trois fois sur
+la case qui semble la meilleure quand on calcule aussi loin à l’avance que le robot de niveau&amp;nbsp;6. Toute
+touche ou tout clic arrête le clignotement.&lt;/li&gt;
+&lt;li&gt;Les touches fléchées affichent un cadre bleu sur le plateau, d’abord sur le dernier coup (ou au centre
+avant le premier coup), et le déplacent d’une case à la fois. Entrée, sur le clavier principal comme sur le
+pavé numérique, joue la case encadrée, comme le ferait un clic sur elle. Un clic sur le plateau masque le
+cadre.&lt;/li&gt;
+&lt;li&gt;Ctrl+Q ferme le programme, comme &lt;b&gt;Quitter&lt;/b&gt;.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Lecteurs d’écran&lt;/h3&gt;
+&lt;p&gt;Un lecteur d’écran, comme Orca, lit le plateau comme un tableau de 64 cellules&amp;nbsp;: chaque cellule
+annonce d’abord sa case, puis ce qui s’y trouve, puis ce qui la marque, par exemple «&amp;nbsp;D3, vide, coup
+possible&amp;nbsp;», «&amp;nbsp;E4, pion foncé&amp;nbsp;» ou «&amp;nbsp;C5, pion clair, dernier coup&amp;nbsp;». Les colonnes vont
+de A à H de gauche à droite, et les rangées de 1 à 8 de haut en bas. La cellule sous le cadre bleu a le
+focus. Le panneau de chaque joueur se lit comme un texte, par exemple «&amp;nbsp;Joueur 1, humain, 2 pions, à
+vous de jouer&amp;nbsp;», et les coups, les tours passés et la fin de la partie sont annoncés.&lt;/p&gt;
 &lt;h3&gt;Les niveaux des robots&lt;/h3&gt;
 &lt;p&gt;Un robot de niveau &lt;i&gt;n&lt;/i&gt; calcule &lt;i&gt;n&lt;/i&gt; coups à l’avance. Il accorde le plus de prix aux pions qui
 ne pourront plus jamais être retournés, puis au fait d’avoir plus de coups possibles que son adversaire,
@@ -235,9 +337,48 @@ favorisant les meilleurs, et plus son niveau est élevé, plus il les favorise. 
 bienveillant&amp;nbsp;; le niveau 6 ne laisse presque rien passer.&lt;/p&gt;
 </translation>
     </message>
+</context>
+<context>
+    <name>PlayerPanel</name>
     <message>
-        <source>Quellix Help</source>
-        <translation>Aide de Quellix</translation>
+        <source>Player %1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <source>robot level %1</source>
+        <translation>robot de niveau %1</translation>
+    </message>
+    <message>
+        <source>human</source>
+        <translation>humain</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>a gagné</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>a perdu</translation>
+    </message>
+    <message>
+        <source>tied</source>
+        <translation>égalité</translation>
+    </message>
+    <message>
+        <source>your turn</source>
+        <translation>à vous de jouer</translation>
+    </message>
+    <message>
+        <source>can&apos;t move, click Pass</source>
+        <translation>vous êtes bloqué, cliquez sur Passer</translation>
+    </message>
+    <message>
+        <source>thinking</source>
+        <translation>réfléchit</translation>
+    </message>
+    <message>
+        <source>had to pass</source>
+        <translation>a dû passer</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,37 @@
     </message>
 </context>
 <context>
+    <name>AccessibleBoard</name>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>turning disc</source>
+        <translation>steen draait om</translation>
+    </message>
+    <message>
+        <source>dark disc</source>
+        <translation>donkere steen</translation>
+    </message>
+    <message>
+        <source>light disc</source>
+        <translation>lichte steen</translation>
+    </message>
+    <message>
+        <source>last move</source>
+        <translation>laatste zet</translation>
+    </message>
+    <message>
+        <source>legal move</source>
+        <translation>mogelijke zet</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Bord</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Reversi on an 8 by 8 board. Each of the two players is a human who plays
@@ -96,6 +127,25 @@ met de muis speelt, of een robot van niveau 1 tot en met 6.</translation>
     <message>
         <source>Show the version and exit.</source>
         <translation>Toont de versie en sluit af.</translation>
+    </message>
+</context>
+<context>
+    <name>GameAccessibility</name>
+    <message>
+        <source>Player %1 passed</source>
+        <translation>Speler %1 heeft gepast</translation>
+    </message>
+    <message>
+        <source>Player %1 played %2</source>
+        <translation>Speler %1 heeft op %2 gezet</translation>
+    </message>
+    <message>
+        <source>Game over, tied, %1 to %2</source>
+        <translation>Spel afgelopen, gelijkspel, %1 tegen %2</translation>
+    </message>
+    <message>
+        <source>Game over, Player %1 won, %2 to %3</source>
+        <translation>Spel afgelopen, speler %1 heeft gewonnen, %2 tegen %3</translation>
     </message>
 </context>
 <context>
@@ -166,9 +216,21 @@ met de muis speelt, of een robot van niveau 1 tot en met 6.</translation>
         <source>&amp;About Quellix</source>
         <translation>&amp;Over Quellix</translation>
     </message>
+    <message>
+        <source>&amp;Undo Move	Ctrl+Z</source>
+        <translation>Zet &amp;ongedaan maken	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Hint	H</source>
+        <translation>&amp;Tip	H</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
+    <message>
+        <source>Quellix Help</source>
+        <translation>Help bij Quellix</translation>
+    </message>
     <message>
         <source>
 &lt;h2&gt;Quellix&lt;/h2&gt;
@@ -191,6 +253,24 @@ the colour of your discs.&lt;/li&gt;
 &lt;li&gt;Every move is shown turning: an arrow looks round the new disc and the captured discs turn over.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Clear Board&lt;/b&gt; (or Ctrl+F2) ends the game. Your choice of players is remembered for next time.&lt;/li&gt;
 &lt;/ul&gt;
+&lt;h3&gt;Undo, hint and the keyboard&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Undo Move&lt;/b&gt; in the Game menu (or Ctrl+Z) takes back your last move, or your last pass, and every
+robot move since, and gives you the turn again as it was. Between two humans it takes back one move. Undo
+again to go further back. The robots may answer differently the second time.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Hint&lt;/b&gt; (or H): on your turn, a disc of your colour blinks three times on the square that looks best,
+seen as far ahead as the level&amp;nbsp;6 robot sees. Any key or click stops the blinking.&lt;/li&gt;
+&lt;li&gt;The arrow keys show a blue frame on the board, first on the last move (or in the middle before any
+move), and move it one square at a time. Return or Enter plays the framed square, as a click there would.
+A click on the board hides the frame.&lt;/li&gt;
+&lt;li&gt;Ctrl+Q ends the program, as &lt;b&gt;Exit&lt;/b&gt; does.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Screen readers&lt;/h3&gt;
+&lt;p&gt;A screen reader, such as Orca, reads the board as a table of 64 cells: each cell is read as its square,
+then what is on it, then what marks it, for example &quot;D3, empty, legal move&quot;, &quot;E4, dark disc&quot; or &quot;C5, light
+disc, last move&quot;. The columns are A to H from the left and the rows 1 to 8 from the top. The cell under the
+keyboard frame has the focus. Each player&apos;s panel reads as text, for example &quot;Player 1, human, 2 pieces,
+your turn&quot;, and moves, passes and the end of the game are announced.&lt;/p&gt;
 &lt;h3&gt;Robot levels&lt;/h3&gt;
 &lt;p&gt;A robot of level &lt;i&gt;n&lt;/i&gt; looks &lt;i&gt;n&lt;/i&gt; moves ahead. It values discs that can never be turned again
 most, then having more moves to choose from than its opponent, then the number of discs. It does not
@@ -226,6 +306,27 @@ draaien om.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Bord wissen&lt;/b&gt; (of Ctrl+F2) beëindigt het spel. Welke spelers je gekozen hebt, wordt onthouden
 voor de volgende keer.&lt;/li&gt;
 &lt;/ul&gt;
+&lt;h3&gt;Terugnemen, tip en toetsenbord&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Zet ongedaan maken&lt;/b&gt; in het menu Spel (of Ctrl+Z) neemt je laatste zet of je laatste keer passen
+terug, samen met alle robotzetten daarna, en je bent weer aan zet zoals toen. Spelen twee mensen tegen
+elkaar, dan wordt er één zet teruggenomen. Doe het nog eens om verder terug te gaan. De robots kunnen de
+tweede keer anders reageren.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Tip&lt;/b&gt; (of H): als je aan zet bent, knippert een steen van jouw kleur drie keer op het veld dat het
+beste lijkt als je zo ver vooruitkijkt als de robot van niveau&amp;nbsp;6. Elke toets of klik stopt het
+knipperen.&lt;/li&gt;
+&lt;li&gt;De pijltjestoetsen tonen een blauw kader op het bord, eerst op de laatste zet (of in het midden zolang er
+nog geen zet is gedaan), en verplaatsen het steeds één veld. Enter, ook die op het numerieke toetsenblok,
+zet op het omkaderde veld, net als een klik daar. Een klik op het bord verbergt het kader.&lt;/li&gt;
+&lt;li&gt;Ctrl+Q sluit het programma af, net als &lt;b&gt;Afsluiten&lt;/b&gt;.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Schermlezers&lt;/h3&gt;
+&lt;p&gt;Een schermlezer, zoals Orca, leest het bord als een tabel van 64 cellen: elke cel noemt eerst zijn veld,
+dan wat erop ligt en dan welke markering hij heeft, bijvoorbeeld „D3, leeg, mogelijke zet”, „E4,
+donkere steen” of „C5, lichte steen, laatste zet”. De kolommen heten van links naar rechts A tot en met H,
+de rijen van boven naar beneden 1 tot en met 8. De cel onder het blauwe kader heeft de focus. Het paneel
+van elke speler wordt als tekst voorgelezen, bijvoorbeeld „Speler 1, mens, 2 stuks, je bent aan zet”, en
+zetten, passen en het einde van het spel worden aangekondigd.&lt;/p&gt;
 &lt;h3&gt;Robotniveaus&lt;/h3&gt;
 &lt;p&gt;Een robot van niveau &lt;i&gt;n&lt;/i&gt; rekent &lt;i&gt;n&lt;/i&gt; zetten vooruit. Het zwaarst wegen voor hem stenen die nooit
 meer omgedraaid kunnen worden, dan meer zetten om uit te kiezen hebben dan zijn tegenstander, en dan het
@@ -234,9 +335,48 @@ kans krijgen, en hoe hoger het niveau, hoe sterker hij die voortrekt. Niveau 1 i
 niveau 6 geeft zelden iets weg.&lt;/p&gt;
 </translation>
     </message>
+</context>
+<context>
+    <name>PlayerPanel</name>
     <message>
-        <source>Quellix Help</source>
-        <translation>Help bij Quellix</translation>
+        <source>Player %1</source>
+        <translation>Speler %1</translation>
+    </message>
+    <message>
+        <source>robot level %1</source>
+        <translation>robot van niveau %1</translation>
+    </message>
+    <message>
+        <source>human</source>
+        <translation>mens</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>heeft gewonnen</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>heeft verloren</translation>
+    </message>
+    <message>
+        <source>tied</source>
+        <translation>gelijkspel</translation>
+    </message>
+    <message>
+        <source>your turn</source>
+        <translation>je bent aan zet</translation>
+    </message>
+    <message>
+        <source>can&apos;t move, click Pass</source>
+        <translation>je kunt niet zetten, klik op Passen</translation>
+    </message>
+    <message>
+        <source>thinking</source>
+        <translation>denkt na</translation>
+    </message>
+    <message>
+        <source>had to pass</source>
+        <translation>moest passen</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program in each language it speaks: catalogues that are complete and
 // keep what their English texts hold, the English exactly as it always was,
-// the plural of the disc count, and menus, buttons and the About box that
-// stay usable.
+// the plural of the disc count, menus, buttons and the About box that stay
+// usable, and what a screen reader hears.
+#include <QAccessible>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
@@ -205,6 +206,51 @@ TEST_P(WindowTexts, MenusHaveOneMnemonicEachAndButtonsAndAboutBoxFit)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowTexts, testing::ValuesIn(ProgramLanguages()));
+
+// What a screen reader hears in a language: the board, a cell, a panel and
+// an announcement each look their text up under the name the catalogue
+// files it under, so none of them stays English.
+struct SpokenCase {
+    const char* language;
+    const char* board;
+    const char* cell;    // D3 at the start
+    const char* panel;   // player 1 at the start
+    const char* played;  // after player 1 plays D3
+};
+
+void PrintTo(const SpokenCase& c, std::ostream* out)
+{
+    *out << c.language;
+}
+
+class SpokenTexts : public GameFixture, public testing::WithParamInterface<SpokenCase> {};
+
+TEST_P(SpokenTexts, ComeFromTheCatalogue)
+{
+    const SpokenCase& c = GetParam();
+    const platform::Translations translations{QLocale(QString::fromLatin1(c.language))};
+    GameWindow& w = Open(HUMAN, HUMAN);
+    w.Game().StartGame();
+    QAccessibleInterface* client = QAccessible::queryAccessibleInterface(w.Client());
+    ASSERT_NE(client, nullptr);
+    QAccessibleInterface* board = client->child(0);
+    EXPECT_EQ(board->text(QAccessible::Name), QString::fromUtf8(c.board));
+    EXPECT_EQ(board->tableInterface()->cellAt(2, 3)->text(QAccessible::Name), QString::fromUtf8(c.cell));
+    EXPECT_EQ(client->child(1)->text(QAccessible::Name), QString::fromUtf8(c.panel));
+
+    w.Game().HandleSquareClick(19);
+    ASSERT_TRUE(RunUntil([&] { return Resting(); }));
+    EXPECT_EQ(client->child(3)->text(QAccessible::Name), QString::fromUtf8(c.played));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, SpokenTexts,
+    testing::Values(SpokenCase{"de", "Brett", "D3, leer, möglicher Zug", "Spieler 1, Mensch, 2 Steine, du bist am Zug",
+                               "Spieler 1 hat auf D3 gesetzt"},
+                    SpokenCase{"fr", "Plateau", "D3, vide, coup possible", "Joueur 1, humain, 2 pions, à vous de jouer",
+                               "Le joueur 1 a joué en D3"},
+                    SpokenCase{"nl", "Bord", "D3, leeg, mogelijke zet", "Speler 1, mens, 2 stuks, je bent aan zet",
+                               "Speler 1 heeft op D3 gezet"}));
 
 using EnglishMenus = GameFixture;
 
