@@ -12,11 +12,6 @@ namespace {
 namespace code = square_picture;
 using engine::NO_MOVE;
 
-QString Translate(const char* text)
-{
-    return QCoreApplication::translate("AccessibleBoard", text);
-}
-
 // The edge-on frame of a disc turning over; the frames before it show the
 // dark face, those after it the light one.
 constexpr int EDGE_ON = code::FIRST_TURNING + code::TURNING_STEPS / 2;
@@ -25,26 +20,17 @@ constexpr int EDGE_ON = code::FIRST_TURNING + code::TURNING_STEPS / 2;
 QString Content(int pictureCode)
 {
     if (pictureCode == code::EMPTY)
-        return Translate(QT_TRANSLATE_NOOP("AccessibleBoard", "empty"));
+        return QCoreApplication::translate("AccessibleBoard", "empty");
     int side = 0;
     if (code::IsTurning(pictureCode)) {
         if (pictureCode == EDGE_ON)
-            return Translate(QT_TRANSLATE_NOOP("AccessibleBoard", "turning disc"));
+            return QCoreApplication::translate("AccessibleBoard", "turning disc");
         side = pictureCode < EDGE_ON ? 1 : 2;
     } else {
         side = code::SideOf(pictureCode);
     }
-    return side == 1 ? Translate(QT_TRANSLATE_NOOP("AccessibleBoard", "dark disc"))
-                     : Translate(QT_TRANSLATE_NOOP("AccessibleBoard", "light disc"));
-}
-
-bool IsLegalMove(const GameState& game, int square)
-{
-    const int count = game.MoveCount();
-    for (int i = 0; i < count && i < 48; ++i)
-        if (game.LegalMove(i) == square)
-            return true;
-    return false;
+    return side == 1 ? QCoreApplication::translate("AccessibleBoard", "dark disc")
+                     : QCoreApplication::translate("AccessibleBoard", "light disc");
 }
 
 // One square of the board table.
@@ -103,7 +89,7 @@ QString SquareCoordinate(int square)
 
 AccessibleBoard::AccessibleBoard(const BoardView& view, const GameState& game, QWidget* host,
                                  const platform::WindowSurface& surface)
-    : view_(view), game_(game), host_(host), surface_(surface)
+    : DrawnAccessible(host, surface), view_(view), game_(game)
 {
 }
 
@@ -131,32 +117,17 @@ QString AccessibleBoard::CellName(int square) const
     // The marks as the board draws them: the hub on the disc of the last
     // move, the crosses on the legal moves while they are shown.
     if (code::IsDisc(pictureCode) && square == game_.LastMove())
-        parts << Translate(QT_TRANSLATE_NOOP("AccessibleBoard", "last move"));
-    else if (pictureCode == code::EMPTY && view_.marksShown && IsLegalMove(game_, square))
-        parts << Translate(QT_TRANSLATE_NOOP("AccessibleBoard", "legal move"));
+        parts << QCoreApplication::translate("AccessibleBoard", "last move");
+    else if (pictureCode == code::EMPTY && view_.ShowsMark(square))
+        parts << QCoreApplication::translate("AccessibleBoard", "legal move");
     return parts.join(QStringLiteral(", "));
 }
 
 QRect AccessibleBoard::SquareRect(int square) const
 {
-    if (!host_ || view_.lineWidth == 0)
+    if (view_.lineWidth == 0)
         return {};
-    return surface_.ToScreen(view_.PictureRect(square).ToQRect());
-}
-
-bool AccessibleBoard::isValid() const
-{
-    return !host_.isNull();
-}
-
-QObject* AccessibleBoard::object() const
-{
-    return nullptr;
-}
-
-QWindow* AccessibleBoard::window() const
-{
-    return host_ ? host_->window()->windowHandle() : nullptr;
+    return OnScreen(view_.PictureRect(square).ToQRect());
 }
 
 QAccessibleInterface* AccessibleBoard::focusChild() const
@@ -166,15 +137,10 @@ QAccessibleInterface* AccessibleBoard::focusChild() const
 
 QAccessibleInterface* AccessibleBoard::childAt(int x, int y) const
 {
-    if (!host_)
+    if (!HasHost())
         return nullptr;
-    const QPoint device = surface_.FromScreen(QPoint(x, y));
+    const QPoint device = FromScreen(QPoint(x, y));
     return Cell(view_.SquareAt(device.x(), device.y()));
-}
-
-QAccessibleInterface* AccessibleBoard::parent() const
-{
-    return host_ ? QAccessible::queryAccessibleInterface(host_.data()) : nullptr;
 }
 
 QAccessibleInterface* AccessibleBoard::child(int index) const
@@ -200,29 +166,19 @@ int AccessibleBoard::indexOfChild(const QAccessibleInterface* child) const
 
 QString AccessibleBoard::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name ? Translate(QT_TRANSLATE_NOOP("AccessibleBoard", "Board")) : QString();
+    return t == QAccessible::Name ? QCoreApplication::translate("AccessibleBoard", "Board") : QString();
 }
-
-void AccessibleBoard::setText(QAccessible::Text, const QString&) {}
 
 QRect AccessibleBoard::rect() const
 {
-    if (!host_ || view_.lineWidth == 0)
+    if (view_.lineWidth == 0)
         return {};
-    return surface_.ToScreen(view_.BoardRect().ToQRect());
+    return OnScreen(view_.BoardRect().ToQRect());
 }
 
 QAccessible::Role AccessibleBoard::role() const
 {
     return QAccessible::Table;
-}
-
-QAccessible::State AccessibleBoard::state() const
-{
-    QAccessible::State state;
-    state.readOnly = true;
-    state.invisible = !host_ || !host_->isVisible();
-    return state;
 }
 
 void* AccessibleBoard::interface_cast(QAccessible::InterfaceType type)

@@ -9,20 +9,17 @@
 #pragma once
 
 #include <QAccessible>
-#include <QAccessibleInterface>
-#include <QPointer>
 #include <QString>
-#include <QWidget>
 #include <array>
 
 #include "board/board_view.h"
+#include "board/drawn_accessible.h"
 #include "game/game_state.h"
-#include "platform/window_surface.h"
 
 // "A1" to "H8".
 QString SquareCoordinate(int square);
 
-class AccessibleBoard : public QAccessibleInterface, public QAccessibleTableInterface {
+class AccessibleBoard : public DrawnAccessible, public QAccessibleTableInterface {
 public:
     // The board that `view` draws of `game` in `host`, whose back buffer
     // `surface` places the board's device pixels on the screen.
@@ -43,21 +40,15 @@ public:
     QRect SquareRect(int square) const;
     const BoardView& View() const { return view_; }
 
-    // QAccessibleInterface
-    bool isValid() const override;
-    QObject* object() const override;
-    QWindow* window() const override;
+    // QAccessibleInterface: 64 cells.
     QAccessibleInterface* focusChild() const override;
     QAccessibleInterface* childAt(int x, int y) const override;
-    QAccessibleInterface* parent() const override;
     QAccessibleInterface* child(int index) const override;
     int childCount() const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text t, const QString& text) override;
     QRect rect() const override;
     QAccessible::Role role() const override;
-    QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
     // QAccessibleTableInterface: 8 by 8, nothing to select.
@@ -85,8 +76,6 @@ public:
 private:
     const BoardView& view_;
     const GameState& game_;
-    QPointer<QWidget> host_;
-    const platform::WindowSurface& surface_;
     // Registered with Qt's accessibility cache, which owns them; removed
     // from it by the destructor.
     mutable std::array<QAccessible::Id, 64> cells_{};

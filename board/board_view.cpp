@@ -339,12 +339,8 @@ void BoardView::RestoreSquare(platform::DrawingContext* context, int square)
         return;
     PaintGround(context, PictureRect(square));
     DrawSquare(context, square);
-    if (!marksShown)
-        return;
-    const int count = game_.MoveCount();
-    for (int i = 0; i < count && i < 48; ++i)
-        if (game_.LegalMove(i) == square)
-            DrawMark(context, MarkRect(square));
+    if (ShowsMark(square))
+        DrawMark(context, MarkRect(square));
 }
 
 platform::Rect BoardView::MarkRect(int square) const

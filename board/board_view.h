@@ -53,6 +53,8 @@ public:
     void SquareCentre(int square, int& x, int& y) const;
     // The square box that the legal-move mark of a square covers.
     platform::Rect MarkRect(int square) const;
+    // Whether the square carries a legal-move mark now.
+    bool ShowsMark(int square) const { return marksShown && game_.IsListedMove(square); }
 
     // The part of a square between the grid lines.
     platform::Rect SquareRect(int square) const;

@@ -3,7 +3,6 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QPointer>
 #include <algorithm>
 
 #include "board/board_accessible.h"
@@ -17,11 +16,6 @@ using engine::GAME_OVER;
 using engine::NO_MOVE;
 
 namespace {
-
-QString Translate(const char* text)
-{
-    return QCoreApplication::translate("GameAccessibility", text);
-}
 
 void Raise(QAccessibleEvent& event)
 {
@@ -40,25 +34,13 @@ void Raise(QAccessibleInterface* part, QAccessible::Event type)
 
 // The line a screen reader speaks when something happens in the game. Its
 // name is the last announcement; it is shown again for every new one.
-class AccessibleAnnouncement : public QAccessibleInterface {
+class AccessibleAnnouncement : public DrawnAccessible {
 public:
-    explicit AccessibleAnnouncement(ClientArea* host) : host_(host) {}
+    using DrawnAccessible::DrawnAccessible;
 
     void SetText(const QString& text) { text_ = text; }
 
-    bool isValid() const override { return !host_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return host_ ? host_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override
-    {
-        return host_ ? QAccessible::queryAccessibleInterface(host_.data()) : nullptr;
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? text_ : QString(); }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return {}; }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override
@@ -70,7 +52,6 @@ public:
     }
 
 private:
-    QPointer<ClientArea> host_;
     QString text_;
 };
 
@@ -156,7 +137,7 @@ void GameAccessibility::MakeParts()
     for (int side = 1; side <= 2; ++side)
         panels_[side - 1] =
             QAccessible::registerAccessibleInterface(new AccessiblePanel(window_.Panel(side), host, window_.Surface()));
-    announcement_ = QAccessible::registerAccessibleInterface(new AccessibleAnnouncement(host));
+    announcement_ = QAccessible::registerAccessibleInterface(new AccessibleAnnouncement(host, window_.Surface()));
 
     // From here on every change is reported against what is read now.
     for (int square = 0; square < 64; ++square)
@@ -194,9 +175,9 @@ void GameAccessibility::OnMovePlayed(int side, int square)
     if (!made_)
         return;
     if (square == NO_MOVE)
-        Announce(Translate(QT_TRANSLATE_NOOP("GameAccessibility", "Player %1 passed")).arg(side));
+        Announce(QCoreApplication::translate("GameAccessibility", "Player %1 passed").arg(side));
     else
-        Announce(Translate(QT_TRANSLATE_NOOP("GameAccessibility", "Player %1 played %2"))
+        Announce(QCoreApplication::translate("GameAccessibility", "Player %1 played %2")
                      .arg(side)
                      .arg(SquareCoordinate(square)));
 }
@@ -228,9 +209,9 @@ void GameAccessibility::OnTurnUpdated()
         const int dark = game.DiscCount(1), light = game.DiscCount(2);
         if (dark == light)
             Announce(
-                Translate(QT_TRANSLATE_NOOP("GameAccessibility", "Game over, tied, %1 to %2")).arg(dark).arg(light));
+                QCoreApplication::translate("GameAccessibility", "Game over, tied, %1 to %2").arg(dark).arg(light));
         else
-            Announce(Translate(QT_TRANSLATE_NOOP("GameAccessibility", "Game over, Player %1 won, %2 to %3"))
+            Announce(QCoreApplication::translate("GameAccessibility", "Game over, Player %1 won, %2 to %3")
                          .arg(dark > light ? 1 : 2)
                          .arg(std::max(dark, light))
                          .arg(std::min(dark, light)));

@@ -7,7 +7,6 @@
 #include "platform/window_message.h"
 
 using engine::BoardPosition;
-using engine::GAME_OVER;
 using engine::NO_GAME;
 using engine::NO_MOVE;
 using platform::LoadShared;
@@ -131,10 +130,22 @@ void GameController::PlayMove(int square)
     // No cursor of a player while the move is shown.
     shell_->SetCursorMode(CURSOR_ARROW);
     animationTask_ = std::make_unique<AnimationTask>(*this, square);
-    nextPosition_ = after;
-    if (nextPosition_.sideToMove != GAME_OVER && nextPosition_.moveCount == 0)
-        nextPosition_.applyMove(NO_MOVE);
+    SetNextPosition(after);
     StartRobotIfNeeded();
+}
+
+void GameController::SetNextPosition(const BoardPosition& position)
+{
+    // A pass that the side to move must make is applied at once, so that the
+    // next position names the player who really moves next.
+    nextPosition_ = position;
+    if (nextPosition_.sideToMove >= 1 && nextPosition_.moveCount == 0)
+        nextPosition_.applyMove(NO_MOVE);
+}
+
+bool GameController::SideToMoveMustPass() const
+{
+    return displayedPosition_.sideToMove >= 1 && displayedPosition_.moveCount == 0;
 }
 
 void GameController::StartRobotIfNeeded()
@@ -152,12 +163,9 @@ void GameController::UpdateTurn()
 void GameController::UpdateTurnFrom(bool robotPassed)
 {
     robotPassed_ = robotPassed;
-    {
-        const int side = displayedPosition_.sideToMove;
-        if (side >= 1 && displayedPosition_.moveCount == 0 && IsRobot(PlayerKind(side))) {
-            PlayMove(NO_MOVE);
-            robotPassed_ = true;
-        }
+    if (SideToMoveMustPass() && IsRobot(PlayerKind(displayedPosition_.sideToMove))) {
+        PlayMove(NO_MOVE);
+        robotPassed_ = true;
     }
 
     for (int side = 1; side <= 2; ++side)
@@ -266,7 +274,7 @@ void GameController::StartGame()
     board_->PaintBoard(nullptr);
     idleEvent_.Set();
     shell_->SetStartClearCaption(StringId::ClearBoard);
-    nextPosition_ = displayedPosition_;
+    SetNextPosition(displayedPosition_);
     StartRobotIfNeeded();
     UpdateTurn();
 }
@@ -299,18 +307,15 @@ void GameController::UndoMove()
     displayedPosition_ = moment.position;
     StoreShared(lastMove_, moment.lastMove);
     board_->PaintBoard(nullptr);
-    // As after the move that led to that moment: a pass that the side to
-    // move must make is already applied to the next position, so that a
-    // robot on the other side thinks meanwhile.
-    nextPosition_ = displayedPosition_;
-    if (nextPosition_.sideToMove >= 1 && nextPosition_.moveCount == 0)
-        nextPosition_.applyMove(NO_MOVE);
+    // As after the move that led to that moment, so that a robot on the
+    // other side of a pass thinks meanwhile.
+    SetNextPosition(displayedPosition_);
     StartRobotIfNeeded();
     // A robot that had just passed says so again, if it is still a robot.
     const int side = displayedPosition_.sideToMove;
     UpdateTurnFrom(moment.robotPassed && side >= 1 && IsRobot(PlayerKind(engine::opponent(side))));
     // A robot's move waits while the side to move must still pass.
-    if (displayedPosition_.sideToMove >= 1 && displayedPosition_.moveCount == 0)
+    if (SideToMoveMustPass())
         idleEvent_.Reset();
     else
         idleEvent_.Set();
@@ -376,7 +381,7 @@ void GameController::AbandonRobot()
         CancelAndDelete(robotTask_);
         // The event says that the displayed position's side to move can act:
         // not while a move is being shown, and not while that side must pass.
-        if (animationTask_ || (displayedPosition_.sideToMove >= 1 && displayedPosition_.moveCount == 0))
+        if (animationTask_ || SideToMoveMustPass())
             idleEvent_.Reset();
     }
     robotTask_.reset();

@@ -151,6 +151,12 @@ private:
     void OnHintFound(int serial, int square);
     // UpdateTurn, starting from whether a robot has just passed.
     void UpdateTurnFrom(bool robotPassed);
+    // Makes `position` the next position, with a pass that its side to move
+    // must make already applied.
+    void SetNextPosition(const engine::BoardPosition& position);
+    // Whether the side to move on the displayed position has no move and
+    // must pass.
+    bool SideToMoveMustPass() const;
 
     // A moment at which a human moved or passed, as the board and the panels
     // showed it just before: the position at rest, its last move, and

@@ -20,3 +20,12 @@ PlayerStatus GameState::StatusOf(int player) const
         return PlayerStatus::HadToPass;
     return PlayerStatus::None;
 }
+
+bool GameState::IsListedMove(int square) const
+{
+    const int count = MoveCount();
+    for (int i = 0; i < count && i < 48; ++i)
+        if (LegalMove(i) == square)
+            return true;
+    return false;
+}

@@ -52,4 +52,6 @@ public:
 
     // Derived from the values above, for the panel of `player` (1 or 2).
     PlayerStatus StatusOf(int player) const;
+    // Whether `square` is one of the side to move's legal moves.
+    bool IsListedMove(int square) const;
 };

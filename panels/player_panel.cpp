@@ -58,11 +58,6 @@ const Messages MESSAGES[] = {
     {HadToPass, 1, {{StringId::HadToPass, 25, 54}, {}}},
 };
 
-QString Translate(const char* text)
-{
-    return QCoreApplication::translate("PlayerPanel", text);
-}
-
 }  // namespace
 
 QFont FontByCharacterHeight(const QString& face, QFont::StyleHint family, int height)
@@ -166,32 +161,32 @@ PanelPictureType PlayerPanel::ChooseStatePicture() const
 
 QString PlayerPanel::Text() const
 {
-    QStringList parts{Translate(QT_TRANSLATE_NOOP("PlayerPanel", "Player %1")).arg(player)};
-    parts << (IsRobot(level) ? Translate(QT_TRANSLATE_NOOP("PlayerPanel", "robot level %1")).arg(level)
-                             : Translate(QT_TRANSLATE_NOOP("PlayerPanel", "human")));
+    QStringList parts{QCoreApplication::translate("PlayerPanel", "Player %1").arg(player)};
+    parts << (IsRobot(level) ? QCoreApplication::translate("PlayerPanel", "robot level %1").arg(level)
+                             : QCoreApplication::translate("PlayerPanel", "human"));
     if (game_.SideToMove() != engine::NO_GAME)
         parts << platform::LoadPieceCount(game_.DiscCount(player));
     switch (game_.StatusOf(player)) {
     case PlayerStatus::Won:
-        parts << Translate(QT_TRANSLATE_NOOP("PlayerPanel", "won"));
+        parts << QCoreApplication::translate("PlayerPanel", "won");
         break;
     case PlayerStatus::Lost:
-        parts << Translate(QT_TRANSLATE_NOOP("PlayerPanel", "lost"));
+        parts << QCoreApplication::translate("PlayerPanel", "lost");
         break;
     case PlayerStatus::Tied:
-        parts << Translate(QT_TRANSLATE_NOOP("PlayerPanel", "tied"));
+        parts << QCoreApplication::translate("PlayerPanel", "tied");
         break;
     case PlayerStatus::ToMove:
-        parts << Translate(QT_TRANSLATE_NOOP("PlayerPanel", "your turn"));
+        parts << QCoreApplication::translate("PlayerPanel", "your turn");
         break;
     case PlayerStatus::MustPass:
-        parts << Translate(QT_TRANSLATE_NOOP("PlayerPanel", "can't move, click Pass"));
+        parts << QCoreApplication::translate("PlayerPanel", "can't move, click Pass");
         break;
     case PlayerStatus::Thinking:
-        parts << Translate(QT_TRANSLATE_NOOP("PlayerPanel", "thinking"));
+        parts << QCoreApplication::translate("PlayerPanel", "thinking");
         break;
     case PlayerStatus::HadToPass:
-        parts << Translate(QT_TRANSLATE_NOOP("PlayerPanel", "had to pass"));
+        parts << QCoreApplication::translate("PlayerPanel", "had to pass");
         break;
     case PlayerStatus::None:
         break;
