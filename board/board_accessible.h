@@ -23,7 +23,8 @@ class AccessibleBoard : public DrawnAccessible, public QAccessibleTableInterface
 public:
     // The board that `view` draws of `game` in `host`, whose back buffer
     // `surface` places the board's device pixels on the screen.
-    AccessibleBoard(const BoardView& view, const GameState& game, QWidget* host, const platform::WindowSurface& surface);
+    AccessibleBoard(const BoardView& view, const GameState& game, QWidget* host,
+                    const platform::WindowSurface& surface);
     // Drops the cells it handed out.
     ~AccessibleBoard() override;
     AccessibleBoard(const AccessibleBoard&) = delete;

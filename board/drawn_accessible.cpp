@@ -3,8 +3,7 @@
 
 #include <QAccessible>
 
-DrawnAccessible::DrawnAccessible(QWidget* host, const platform::WindowSurface& surface)
-    : host_(host), surface_(surface)
+DrawnAccessible::DrawnAccessible(QWidget* host, const platform::WindowSurface& surface) : host_(host), surface_(surface)
 {
 }
 

@@ -2,7 +2,6 @@
 #include "control/background_task.h"
 
 #include <algorithm>
-#include <cmath>
 #include <system_error>
 
 #include "control/game_controller.h"
@@ -44,8 +43,7 @@ void BackgroundTask::Cancel()
 
 void BackgroundTask::WaitInterruptibly(int ms)
 {
-    const double scaled = ms * TestSeam::TimeScale();
-    cancelEvent.WaitFor(static_cast<int>(std::lround(scaled)));
+    cancelEvent.WaitFor(TestSeam::Scaled(ms));
     if (IsCancelled())
         throw InterruptedException{};
 }
@@ -53,7 +51,7 @@ void BackgroundTask::WaitInterruptibly(int ms)
 // ---------------------------------------------------------------------------
 
 RobotTask::RobotTask(GameController& game, const engine::BoardPosition& start, int reportSerial)
-    : position(start), serial(reportSerial), game_(game)
+    : PositionTask(game, start, reportSerial)
 {
     StartThread();
 }
@@ -80,7 +78,7 @@ int RobotTask::Run()
 // ---------------------------------------------------------------------------
 
 HintTask::HintTask(GameController& game, const engine::BoardPosition& start, int reportSerial)
-    : position(start), serial(reportSerial), game_(game)
+    : PositionTask(game, start, reportSerial)
 {
     StartThread();
 }

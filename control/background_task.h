@@ -91,35 +91,38 @@ private:
     GameController& game_;
 };
 
+// A task that works on its own copy of a position, taken when it is made,
+// and reports to the game with the serial it was given.
+class PositionTask : public BackgroundTask {
+public:
+    const engine::BoardPosition position;
+    const int serial;
+
+protected:
+    PositionTask(GameController& game, const engine::BoardPosition& start, int reportSerial)
+        : position(start), serial(reportSerial), game_(game)
+    {
+    }
+    GameController& game_;
+};
+
 // Chooses the robot's move on its own copy of the position.
-class RobotTask : public BackgroundTask {
+class RobotTask : public PositionTask {
 public:
     // Thinks about `position` (the game's next position) at once; reports
     // with `serial`.
     RobotTask(GameController& game, const engine::BoardPosition& position, int serial);
     ~RobotTask() override;
     int Run() override;
-
-    const engine::BoardPosition position;
-    const int serial;
-
-private:
-    GameController& game_;
 };
 
 // Finds the hint on its own copy of the position: the best move for the side
 // to move by the exact level-6 values. It draws nothing from the robot's
 // random numbers and never waits for the game.
-class HintTask : public BackgroundTask {
+class HintTask : public PositionTask {
 public:
     // Starts at once on `position`; reports with `serial`.
     HintTask(GameController& game, const engine::BoardPosition& position, int serial);
     ~HintTask() override;
     int Run() override;
-
-    const engine::BoardPosition position;
-    const int serial;
-
-private:
-    GameController& game_;
 };

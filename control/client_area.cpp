@@ -31,7 +31,7 @@ void ClientArea::Refit(qreal ratio)
     const bool newRatio = ratio != surface_.Ratio();
     {
         std::lock_guard lock(window_->Game().DrawingLock());
-        surface_.Resize(size(), ratio, Origin());
+        surface_.Resize(size(), ratio);
     }
     if (newRatio)
         window_->LoadScreenResources();
@@ -56,7 +56,7 @@ void ClientArea::moveEvent(QMoveEvent* /*event*/)
 {
     // Between two screen pixels, where the client area starts decides how
     // many of them it covers.
-    if (platform::WindowSurface::DeviceSize(size(), surface_.Ratio(), Origin()) != surface_.Size())
+    if (surface_.DeviceSize(size(), surface_.Ratio()) != surface_.Size())
         Refit(surface_.Ratio());
 }
 
@@ -88,7 +88,7 @@ void ClientArea::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         // The board works in device pixels: the one the screen shows under
         // the pointer.
-        const QPoint point = surface_.DevicePoint(event->position(), Origin());
+        const QPoint point = surface_.DevicePoint(event->position());
         window_->Board().HandleClick(point.x(), point.y());
     }
 }

@@ -39,9 +39,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    // Where the client area's top-left corner lies in the window.
-    QPoint Origin() const { return mapTo(window(), QPoint(0, 0)); }
-
     GameWindow* window_;
     platform::WindowSurface surface_;
     bool paintStepsPending_ = true;

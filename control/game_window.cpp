@@ -62,10 +62,8 @@ int FirstPlayerCommand(int side)
 
 GameWindow::GameWindow(uint32_t robotSeed)
     : client_(new ClientArea(this)), game_(robotSeed),
-      boardView_(game_, DrawingTarget{&game_.DrawingLock(), &client_->Surface()},
-                 [this](int square) { game_.HandleSquareClick(square); }),
-      panel1_(1, game_, DrawingTarget{&game_.DrawingLock(), &client_->Surface()}, backgroundColour_),
-      panel2_(2, game_, DrawingTarget{&game_.DrawingLock(), &client_->Surface()}, backgroundColour_)
+      boardView_(game_, Target(), [this](int square) { game_.HandleSquareClick(square); }),
+      panel1_(1, game_, Target(), backgroundColour_), panel2_(2, game_, Target(), backgroundColour_)
 {
     game_.Attach(*this, boardView_, panel1_, panel2_);
     LoadScreenResources();
@@ -112,6 +110,11 @@ GameWindow::~GameWindow()
 platform::WindowSurface& GameWindow::Surface()
 {
     return client_->Surface();
+}
+
+DrawingTarget GameWindow::Target()
+{
+    return DrawingTarget{&game_.DrawingLock(), &client_->Surface()};
 }
 
 QAction* GameWindow::CommandAction(int id) const
@@ -445,7 +448,7 @@ void GameWindow::PlaceButtons(const WindowLayout& layout)
 void GameWindow::UpdateLayout()
 {
     platform::DrawingContext* context = nullptr;
-    DrawingContextGuard guard(context, DrawingTarget{&game_.DrawingLock(), &client_->Surface()});
+    DrawingContextGuard guard(context, Target());
     const qreal ratio = client_->Surface().Ratio();
     layout_ = ComputeWindowLayout(ClientRect());
     PlaceButtons(layout_);

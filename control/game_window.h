@@ -114,6 +114,10 @@ private:
     void ShowAbout();
     void ShowHelp();
     void PlaceButtons(const WindowLayout& layout);
+    // Where the views draw outside painting: the client area's back buffer
+    // under the game's drawing lock. Only the members before the views are
+    // used, so the views may be made with it.
+    DrawingTarget Target();
     // The client area in device pixels.
     platform::Rect ClientRect() const;
 

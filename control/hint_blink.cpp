@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/hint_blink.h"
 
-#include <cmath>
-
 #include "board/board_view.h"
 #include "control/test_seam.h"
 #include "engine/board_position.h"
@@ -62,7 +60,7 @@ void HintBlink::Step()
 void HintBlink::Wait(int ms)
 {
     Observe(ms);
-    timer_.start(static_cast<int>(std::lround(ms * TestSeam::TimeScale())));
+    timer_.start(TestSeam::Scaled(ms));
 }
 
 void HintBlink::End()

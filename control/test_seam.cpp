@@ -2,6 +2,7 @@
 #include "control/test_seam.h"
 
 #include <atomic>
+#include <cmath>
 
 #include "board/board_view.h"
 #include "control/game_controller.h"
@@ -21,6 +22,10 @@ void TestSeam::SetTimeScale(double scale)
 double TestSeam::TimeScale()
 {
     return timeScale.load();
+}
+int TestSeam::Scaled(int ms)
+{
+    return static_cast<int>(std::lround(ms * TimeScale()));
 }
 
 void TestSeam::SetPauseObserver(PauseObserver observer)
@@ -79,4 +84,3 @@ const RobotTask* TestSeam::RobotOf(const GameController& game)
 {
     return game.robotTask_.get();
 }
-

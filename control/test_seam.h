@@ -19,6 +19,8 @@ public:
     // 1 in the program, 0 or near it in tests.
     static void SetTimeScale(double scale);
     static double TimeScale();
+    // A pause of `ms` nominal milliseconds as it lasts now.
+    static int Scaled(int ms);
 
     // Called on the animation's thread at every pause, with the pause's
     // nominal length, before the wait. Set it while no task runs.

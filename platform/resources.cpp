@@ -33,8 +33,7 @@ QImage LoadNamedPicture(const QString& name, bool doubleResolution)
 {
     // Loaded by its exact file name: nothing here looks for an "@2x" file
     // on its own, so the normal name always gives the normal picture.
-    QImage picture(
-        QStringLiteral(":/pictures/%1%2.png").arg(name, doubleResolution ? QStringLiteral("@2x") : QString()));
+    QImage picture(quellix::resources::picturePath(name, doubleResolution));
     if (picture.isNull())
         return picture;
     picture = picture.convertToFormat(QImage::Format_RGB32);

@@ -10,8 +10,14 @@
 
 namespace platform {
 
-QSize WindowSurface::DeviceSize(QSize size, qreal ratio, QPoint origin)
+QPoint WindowSurface::Origin() const
 {
+    return widget_ != nullptr ? widget_->mapTo(widget_->window(), QPoint(0, 0)) : QPoint();
+}
+
+QSize WindowSurface::DeviceSize(QSize size, qreal ratio) const
+{
+    const QPoint origin = Origin();
     if (size.isEmpty())
         return {0, 0};
     const auto extent = [ratio](int start, int length) {
@@ -20,10 +26,10 @@ QSize WindowSurface::DeviceSize(QSize size, qreal ratio, QPoint origin)
     return {extent(origin.x(), size.width()), extent(origin.y(), size.height())};
 }
 
-void WindowSurface::Resize(QSize size, qreal ratio, QPoint origin)
+void WindowSurface::Resize(QSize size, qreal ratio)
 {
     ratio_ = ratio;
-    size_ = DeviceSize(size, ratio, origin);
+    size_ = DeviceSize(size, ratio);
     if (image_.size() == size_)
         return;
     image_ = size_.isEmpty() ? QImage() : QImage(size_, QImage::Format_RGB32);
@@ -31,8 +37,9 @@ void WindowSurface::Resize(QSize size, qreal ratio, QPoint origin)
         image_.fill(Qt::black);
 }
 
-QPoint WindowSurface::DevicePoint(QPointF point, QPoint origin) const
+QPoint WindowSurface::DevicePoint(QPointF point) const
 {
+    const QPoint origin = Origin();
     const auto toDevice = [this](qreal along, int start) {
         return static_cast<int>(std::floor((start + along) * ratio_ + 0.5)) - qRound(start * ratio_);
     };
@@ -58,9 +65,7 @@ QRect WindowSurface::ToScreen(const QRect& device) const
 
 QPoint WindowSurface::FromScreen(QPoint global) const
 {
-    if (widget_ == nullptr)
-        return DevicePoint(QPointF(global), QPoint());
-    return DevicePoint(widget_->mapFromGlobal(QPointF(global)), widget_->mapTo(widget_->window(), QPoint(0, 0)));
+    return DevicePoint(widget_ != nullptr ? widget_->mapFromGlobal(QPointF(global)) : QPointF(global));
 }
 
 void WindowSurface::CopyToScreen(QPainter& screen, const QRect& area) const

@@ -30,21 +30,20 @@ public:
     // The back buffer's size in device pixels (read on the window thread).
     QSize Size() const { return size_; }
 
-    // The device pixels that a widget of `size` whose top-left corner lies at
-    // `origin` of its top-level window covers on a screen of `ratio`: the
-    // window's own buffer has each edge of the widget at the nearest device
-    // pixel.
-    static QSize DeviceSize(QSize size, qreal ratio, QPoint origin = QPoint());
+    // The device pixels that the widget, at `size`, covers on a screen of
+    // `ratio`: the window's own buffer has each edge of the widget at the
+    // nearest device pixel, so where the widget lies in its top-level window
+    // counts.
+    QSize DeviceSize(QSize size, qreal ratio) const;
     // Gives the back buffer those device pixels, keeping nothing of its
     // content. The caller holds the drawing lock.
-    void Resize(QSize size, qreal ratio = 1.0, QPoint origin = QPoint());
+    void Resize(QSize size, qreal ratio = 1.0);
 
     // The device pixel of the back buffer that the screen shows under the
-    // point `point` of a widget whose top-left corner lies at `origin` of its
-    // top-level window. The screen places the widget at its origin rounded to
-    // a device pixel, and a point at a logical pixel's corner means the
-    // device pixel that starts nearest it.
-    QPoint DevicePoint(QPointF point, QPoint origin) const;
+    // point `point` of the widget. The screen places the widget at its place
+    // in its top-level window rounded to a device pixel, and a point at a
+    // logical pixel's corner means the device pixel that starts nearest it.
+    QPoint DevicePoint(QPointF point) const;
     // A rectangle of device pixels as logical pixels, each edge rounded to
     // the nearest: where a child widget goes to sit over it.
     QRect ToLogical(const QRect& device) const;
@@ -67,6 +66,9 @@ public:
     bool HandleRepaintRequest(QEvent* event);
 
 private:
+    // Where the widget's top-left corner lies in its top-level window.
+    QPoint Origin() const;
+
     QWidget* const widget_;
     QImage image_;
     qreal ratio_ = 1.0;

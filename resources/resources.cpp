@@ -12,14 +12,19 @@ QString path(const char* folder, const QString& base, bool doubleResolution)
 
 }  // namespace
 
+QString picturePath(const QString& fullName, bool doubleResolution)
+{
+    return path("pictures", fullName, doubleResolution);
+}
+
 QString colourPicturePath(const QString& name, bool doubleResolution)
 {
-    return path("pictures", name + QStringLiteral("BIT"), doubleResolution);
+    return picturePath(name + QStringLiteral("BIT"), doubleResolution);
 }
 
 QString maskPath(const QString& name, bool doubleResolution)
 {
-    return path("pictures", name + QStringLiteral("MASK"), doubleResolution);
+    return picturePath(name + QStringLiteral("MASK"), doubleResolution);
 }
 
 QString cursorPath(const QString& name, bool doubleResolution)

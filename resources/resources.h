@@ -13,6 +13,10 @@
 
 namespace quellix::resources {
 
+// A stored picture by its whole name: ":/pictures/COU0BIT.png" for
+// "COU0BIT", or ":/pictures/COU0BIT@2x.png".
+QString picturePath(const QString& fullName, bool doubleResolution = false);
+
 // The colour picture of a named pair: ":/pictures/COU0BIT.png" for "COU0",
 // or ":/pictures/COU0BIT@2x.png" at double resolution.
 QString colourPicturePath(const QString& name, bool doubleResolution = false);
