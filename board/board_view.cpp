@@ -420,6 +420,6 @@ template <typename Action>
 void BoardView::ForEachMarkRect(Action action) const
 {
     const int count = game_.MoveCount();
-    for (int i = 0; i < count && i < 48; ++i)
+    for (int i = 0; i < count && i < engine::MAX_MOVES; ++i)
         action(MarkRect(game_.LegalMove(i)));
 }

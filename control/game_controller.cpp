@@ -87,7 +87,7 @@ void GameController::FinishDisplayedMove()
     BoardPosition& shown = displayedPosition_;
     StoreShared(shown.discCount1, after.discCount1);
     StoreShared(shown.discCount2, after.discCount2);
-    for (int i = 0; i < 48; ++i)
+    for (int i = 0; i < engine::MAX_MOVES; ++i)
         StoreShared(shown.moves[i], after.moves[i]);
     StoreShared(shown.moveCount, after.moveCount);
     for (int i = 0; i < 64; ++i)

@@ -15,6 +15,9 @@ inline constexpr int32_t NO_MOVE = -1;
 inline constexpr int32_t GAME_OVER = -1;
 inline constexpr int32_t NO_GAME = -2;
 
+// The most legal moves a position can list.
+inline constexpr int MAX_MOVES = 48;
+
 // A score from colour 1's point of view:
 // 0x414141 + 65536 * stable difference + 256 * mobility difference + disc difference.
 using PackedScore = int32_t;
@@ -33,7 +36,7 @@ struct Captures {
 struct BoardPosition {
     int32_t discCount1;
     int32_t discCount2;
-    int32_t moves[48];  // legal squares of the side to move, ascending
+    int32_t moves[MAX_MOVES];  // legal squares of the side to move, ascending
     int32_t moveCount;
     int32_t sideToMove;   // 1, 2, GAME_OVER or NO_GAME
     int32_t squares[64];  // 0 empty, 1 or 2 a disc of that colour

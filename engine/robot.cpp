@@ -61,8 +61,8 @@ PackedScore search(SearchContext& context, const BoardPosition& position, int pa
 
     const int n = position.moveCount;
     const int side = position.sideToMove;
-    int32_t order[48];
-    PackedScore scores[48];
+    int32_t order[MAX_MOVES];
+    PackedScore scores[MAX_MOVES];
     for (int i = 0; i < n; ++i)
         order[i] = i;
 
@@ -126,7 +126,7 @@ int32_t chooseRootMove(const int32_t* moves, const PackedScore* scores, int32_t*
     sortByScore(entries, -s, scores, order);
 
     const double e = 1.0 / (std::pow(2.0, static_cast<double>(level - 1)) + 0.5);
-    double weights[48];
+    double weights[MAX_MOVES];
     double total = 0.0;
     int bestStable = 0;
     int referenceMobility = 0;

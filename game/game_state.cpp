@@ -24,7 +24,7 @@ PlayerStatus GameState::StatusOf(int player) const
 bool GameState::IsListedMove(int square) const
 {
     const int count = MoveCount();
-    for (int i = 0; i < count && i < 48; ++i)
+    for (int i = 0; i < count && i < engine::MAX_MOVES; ++i)
         if (LegalMove(i) == square)
             return true;
     return false;

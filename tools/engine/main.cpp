@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/board_position.h"
+#include "engine/notation.h"
 #include "engine/robot.h"
 #include "engine/selfplay.h"
 #include "quellix_version.h"
@@ -15,6 +16,7 @@
 namespace {
 
 using engine::BoardPosition;
+using engine::parsePosition;
 using engine::SelfPlayResult;
 
 constexpr int EXIT_USAGE = 2;
@@ -50,45 +52,6 @@ bool parseNumber(std::string_view text, uint64_t limit, uint64_t& value)
         result += digit;
     }
     value = result;
-    return true;
-}
-
-// 64 squares in index order ('.', 'X' colour 1, 'O' colour 2), then the side
-// to move ('X' or 'O'). The position is left exactly as the rules would leave
-// it after a move: with the side's moves listed, in the pass state if only
-// the other side can move, or over if neither can.
-bool parsePosition(std::string_view text, BoardPosition& position)
-{
-    if (text.size() != 65)
-        return false;
-    position.clear();
-    for (int square = 0; square < 64; ++square) {
-        switch (text[square]) {
-        case '.':
-            position.squares[square] = 0;
-            break;
-        case 'X':
-            position.squares[square] = 1;
-            break;
-        case 'O':
-            position.squares[square] = 2;
-            break;
-        default:
-            return false;
-        }
-    }
-    int side = 0;
-    if (text[64] == 'X') {
-        side = 1;
-    } else if (text[64] == 'O') {
-        side = 2;
-    } else {
-        return false;
-    }
-    // finishMove after a move of the other side lists this side's moves and
-    // falls back to the pass state or the end of the game as needed.
-    position.sideToMove = engine::opponent(side);
-    position.finishMove();
     return true;
 }
 
