@@ -12,7 +12,6 @@
 #include "engine/board_position.h"
 #include "panels/panel_accessible.h"
 
-using engine::GAME_OVER;
 using engine::NO_MOVE;
 
 namespace {
@@ -144,7 +143,7 @@ void GameAccessibility::MakeParts()
         cellNames_[static_cast<size_t>(square)] = Board().CellName(square);
     for (int side = 1; side <= 2; ++side)
         panelTexts_[side - 1] = window_.Panel(side).Text();
-    gameOverAnnounced_ = window_.Game().SideToMove() == GAME_OVER;
+    gameOverAnnounced_ = window_.Game().Phase() == GamePhase::Over;
     focusedSquare_ = window_.Board().KeyboardCursor();
 }
 
@@ -204,7 +203,7 @@ void GameAccessibility::OnTurnUpdated()
     }
 
     const GameController& game = window_.Game();
-    const bool over = game.SideToMove() == GAME_OVER;
+    const bool over = game.Phase() == GamePhase::Over;
     if (over && !gameOverAnnounced_) {
         const int dark = game.DiscCount(1), light = game.DiscCount(2);
         if (dark == light)

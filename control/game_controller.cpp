@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/game_controller.h"
 
+#include <cassert>
+
 #include "board/board_view.h"
 #include "panels/player_panel.h"
 #include "platform/shared_value.h"
 #include "platform/window_message.h"
 
 using engine::BoardPosition;
-using engine::NO_GAME;
 using engine::NO_MOVE;
 using platform::LoadShared;
 using platform::StoreShared;
@@ -72,7 +73,7 @@ bool GameController::RobotPassed() const
 
 void GameController::SetSquarePicture(int code, int square)
 {
-    if (SideToMove() < 1)
+    if (Phase() != GamePhase::Running)
         return;
     StoreShared(displayedPosition_.squares[square], static_cast<int32_t>(code));
     board_->DrawSquare(nullptr, square);
@@ -99,16 +100,17 @@ void GameController::PlayMove(int square)
 {
     // While a move is being shown the displayed position belongs to its
     // animation; nothing may be played onto it until the animation is done.
-    if (animationTask_)
+    if (animationTask_ || Phase() != GamePhase::Running)
         return;
     if (square == NO_MOVE ? displayedPosition_.moveCount != 0 : !displayedPosition_.isLegalMove(square))
         return;
     AbandonHint();
     // Undo comes back to the moments at which a human acted.
     const int mover = displayedPosition_.sideToMove;
-    if (mover >= 1 && !IsRobot(PlayerKind(mover)))
-        history_.push_back({displayedPosition_, lastMove_, robotPassed_});
-    emit MovePlayed(displayedPosition_.sideToMove, square);
+    const bool recorded = history_.Play(square, !IsRobot(PlayerKind(mover)));
+    assert(recorded && "the record holds the displayed position's game");
+    (void)recorded;
+    emit MovePlayed(mover, square);
 
     const int previous = lastMove_;
     StoreShared(lastMove_, NO_MOVE);
@@ -139,19 +141,19 @@ void GameController::SetNextPosition(const BoardPosition& position)
     // A pass that the side to move must make is applied at once, so that the
     // next position names the player who really moves next.
     nextPosition_ = position;
-    if (nextPosition_.sideToMove >= 1 && nextPosition_.moveCount == 0)
+    if (PhaseOf(nextPosition_.sideToMove) == GamePhase::Running && nextPosition_.moveCount == 0)
         nextPosition_.applyMove(NO_MOVE);
 }
 
 bool GameController::SideToMoveMustPass() const
 {
-    return displayedPosition_.sideToMove >= 1 && displayedPosition_.moveCount == 0;
+    return PhaseOf(displayedPosition_.sideToMove) == GamePhase::Running && displayedPosition_.moveCount == 0;
 }
 
 void GameController::StartRobotIfNeeded()
 {
     const int side = nextPosition_.sideToMove;
-    if (side >= 1 && nextPosition_.moveCount > 0 && IsRobot(PlayerKind(side)))
+    if (PhaseOf(side) == GamePhase::Running && nextPosition_.moveCount > 0 && IsRobot(PlayerKind(side)))
         robotTask_ = std::make_unique<RobotTask>(*this, nextPosition_, robotSerial_);
 }
 
@@ -174,10 +176,11 @@ void GameController::UpdateTurnFrom(bool robotPassed)
         panel->Paint(nullptr);
 
     const int side = displayedPosition_.sideToMove;
+    const bool running = Phase() == GamePhase::Running;
     int cursor = CURSOR_ARROW;
     bool marks = false;
     bool pass = false;
-    if (side >= 1) {
+    if (running) {
         if (IsRobot(PlayerKind(side))) {
             cursor = CURSOR_WORKING;
         } else {
@@ -188,14 +191,13 @@ void GameController::UpdateTurnFrom(bool robotPassed)
     }
     shell_->SetCursorMode(cursor);
     board_->SetMarksShown(marks);
-    shell_->ShowTurn(pass, side >= 1);
+    shell_->ShowTurn(pass, running);
     emit TurnUpdated();
 }
 
 void GameController::HandleSquareClick(int square)
 {
-    const int side = SideToMove();
-    if (side < 1 || animationTask_ || IsRobot(PlayerKind(side)))
+    if (Phase() != GamePhase::Running || animationTask_ || IsRobot(PlayerKind(SideToMove())))
         return;
     PlayMove(square);
 }
@@ -237,40 +239,44 @@ void GameController::OnRobotMove(int serial, int square)
 
 void GameController::PassTurn()
 {
-    if (SideToMove() >= 1)
-        PlayMove(NO_MOVE);
+    PlayMove(NO_MOVE);
 }
 
 bool GameController::CanStartGame() const
 {
-    return SideToMove() < 1;
+    return Phase() != GamePhase::Running;
 }
 
 bool GameController::CanClearGame() const
 {
-    return SideToMove() != NO_GAME;
+    return Phase() != GamePhase::NoGame;
 }
 
 bool GameController::CanUndoMove() const
 {
-    return SideToMove() != NO_GAME && !history_.empty();
+    return Phase() != GamePhase::NoGame && history_.UndoTarget() >= 0;
+}
+
+bool GameController::CanRedoMove() const
+{
+    return Phase() != GamePhase::NoGame && history_.RedoTarget() >= 0;
 }
 
 bool GameController::CanShowHint() const
 {
-    const int side = SideToMove();
-    return side >= 1 && !IsRobot(PlayerKind(side)) && MoveCount() > 0 && !animationTask_;
+    return Phase() == GamePhase::Running && !IsRobot(PlayerKind(SideToMove())) && MoveCount() > 0 && !animationTask_;
 }
 
 void GameController::StartGame()
 {
     AbandonAll();
     StoreShared(lastMove_, NO_MOVE);
-    if (displayedPosition_.sideToMove >= 1)
+    if (Phase() == GamePhase::Running)
         return;
-    history_.clear();
+    reviewedPly_ = -1;
     board_->HideKeyboardCursor();
     displayedPosition_.setStartPosition();
+    history_.Begin(displayedPosition_);
     board_->PaintBoard(nullptr);
     idleEvent_.Set();
     shell_->SetStartClearCaption(StringId::ClearBoard);
@@ -282,10 +288,11 @@ void GameController::StartGame()
 void GameController::ClearGame()
 {
     // An animation may be writing the position: read the side in one piece.
-    if (SideToMove() >= 1 && !shell_->AskQuestion(StringId::ClearQuestion, StringId::ClearCaption))
+    if (Phase() == GamePhase::Running && !shell_->AskQuestion(StringId::ClearQuestion, StringId::ClearCaption))
         return;
     AbandonAll();
-    history_.clear();
+    history_.End();
+    reviewedPly_ = -1;
     board_->HideKeyboardCursor();
     StoreShared(lastMove_, NO_MOVE);
     displayedPosition_.clear();
@@ -299,26 +306,82 @@ void GameController::UndoMove()
 {
     if (!CanUndoMove())
         return;
-    AbandonAll();
-    const Moment moment = history_.back();
-    history_.pop_back();
+    history_.MoveTo(history_.UndoTarget());
+    ShowPresent();
+}
+
+void GameController::RedoMove()
+{
+    if (!CanRedoMove())
+        return;
+    history_.MoveTo(history_.RedoTarget());
+    ShowPresent();
+}
+
+void GameController::ShowPosition(const BoardPosition& position, int lastMove)
+{
     // The marks on the board belong to the position being left.
     board_->SetMarksShown(false);
-    displayedPosition_ = moment.position;
-    StoreShared(lastMove_, moment.lastMove);
+    displayedPosition_ = position;
+    StoreShared(lastMove_, static_cast<int32_t>(lastMove));
     board_->PaintBoard(nullptr);
-    // As after the move that led to that moment, so that a robot on the
+}
+
+void GameController::ShowPresent()
+{
+    AbandonAll();
+    reviewedPly_ = -1;
+    const int present = history_.Present();
+    ShowPosition(history_.PresentPosition(), history_.LastMoveAt(present));
+    // As after the move that led to this moment, so that a robot on the
     // other side of a pass thinks meanwhile.
     SetNextPosition(displayedPosition_);
     StartRobotIfNeeded();
     // A robot that had just passed says so again, if it is still a robot.
     const int side = displayedPosition_.sideToMove;
-    UpdateTurnFrom(moment.robotPassed && side >= 1 && IsRobot(PlayerKind(engine::opponent(side))));
+    UpdateTurnFrom(history_.RobotPassedAt(present) && Phase() == GamePhase::Running &&
+                   IsRobot(PlayerKind(engine::opponent(side))));
     // A robot's move waits while the side to move must still pass.
     if (SideToMoveMustPass())
         idleEvent_.Reset();
     else
         idleEvent_.Set();
+}
+
+int GameController::ShownPly() const
+{
+    if (Reviewing())
+        return reviewedPly_;
+    return history_.Present() - (animationTask_ ? 1 : 0);
+}
+
+bool GameController::CanReview() const
+{
+    return history_.Exists() && Phase() == GamePhase::Over && !animationTask_;
+}
+
+void GameController::ReviewPly(int ply)
+{
+    if (!CanReview() || ply < 0 || ply > history_.Present() || ply == ShownPly())
+        return;
+    EndHintBlink();
+    BoardPosition shown = history_.Record().positionAt(ply);
+    reviewedPly_ = ply < history_.Present() ? ply : -1;
+    if (Reviewing()) {
+        // Nobody is to move in a position that is only looked at.
+        shown.sideToMove = engine::GAME_OVER;
+        shown.moveCount = 0;
+    }
+    ShowPosition(shown, history_.LastMoveAt(ply));
+    UpdateTurn();
+}
+
+void GameController::ContinueFromHere()
+{
+    if (!CanContinueFromHere())
+        return;
+    history_.CutAt(reviewedPly_);
+    ShowPresent();
 }
 
 void GameController::ShowHint()
@@ -362,7 +425,7 @@ void GameController::SetPlayerKind(int side, int kind)
         return;
     // On a cleared board the next position still holds the cleared game's;
     // nobody is to move next there.
-    if (nextPosition_.sideToMove == side && SideToMove() != NO_GAME) {
+    if (nextPosition_.sideToMove == side && Phase() != GamePhase::NoGame) {
         AbandonRobot();
         StartRobotIfNeeded();
     }

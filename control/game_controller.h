@@ -13,9 +13,9 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
-#include <vector>
 
 #include "control/background_task.h"
+#include "control/game_history.h"
 #include "control/hint_blink.h"
 #include "engine/board_position.h"
 #include "engine/random.h"
@@ -62,13 +62,10 @@ public:
     // Hands the controller what it drives. Once, before any other operation.
     void Attach(GameShell& shell, BoardView& board, PlayerPanel& panel1, PlayerPanel& panel2);
 
-    // --- The turn flow (window thread) ---
-    // The one road by which a move (0..63) or a pass (NO_MOVE) enters the game.
-    void PlayMove(int square);
+    // --- Commands (window thread) ---
     // Brings the panels, the marks, the cursor and the buttons in line with
     // the displayed position, passing first for a robot that cannot move.
     void UpdateTurn();
-    void StartRobotIfNeeded();
     void SetPlayerKind(int side, int kind);
     void StartGame();
     void ClearGame();
@@ -76,24 +73,43 @@ public:
     // A click on a square: played when a game runs, no move is being shown
     // and a human is to move.
     void HandleSquareClick(int square);
-    void AbandonRobot();
+    // Stops every task and the hint's blink.
     void AbandonAll();
     // Takes back the moves since the last moment at which a human moved or
     // passed, and gives that human the turn again, as things were then.
     void UndoMove();
+    // Plays again, without animation, what the last undo took back, up to
+    // the next moment at which a human moved or passed.
+    void RedoMove();
     // Looks for the hint for the human to move on a worker thread; once
     // found, it blinks on the board.
     void ShowHint();
     // Ends the hint's blink at once, giving its square back.
     void EndHintBlink();
-    // Stops looking for the hint and ends its blink.
-    void AbandonHint();
+    // Shows the position after the first `ply` moves of a finished game,
+    // with its last move and its disc counts; the last ply shows the end
+    // again. Nothing while the game runs.
+    void ReviewPly(int ply);
+    // Makes the position being looked back over the game's present, drops
+    // the later moves, and runs the game on from it.
+    void ContinueFromHere();
 
-    // Whether the Start, Clear, Undo and Hint commands may be carried out now.
+    // Whether the commands may be carried out now.
     bool CanStartGame() const;
     bool CanClearGame() const;
     bool CanUndoMove() const;
+    bool CanRedoMove() const;
     bool CanShowHint() const;
+    bool CanContinueFromHere() const { return Reviewing(); }
+
+    // The game's moves, those that Redo can play again included.
+    const engine::GameRecord& Record() const { return history_.Record(); }
+    // How many moves of the record the board shows: the present, less a
+    // move whose animation still runs; the ply looked back at while
+    // reviewing.
+    int ShownPly() const;
+    // Whether a finished game's moves may be looked back over now.
+    bool CanReview() const;
 
     // --- For the tasks (any thread) ---
     // Stores a picture code in one square of the displayed position and
@@ -117,20 +133,11 @@ public:
     int LastMove() const override;
     int PlayerKind(int side) const override;
     bool RobotPassed() const override;
+    bool Reviewing() const override { return reviewedPly_ >= 0; }
 
     // --- For the window and the tests (window thread) ---
     const engine::BoardPosition& DisplayedPosition() const { return displayedPosition_; }
-    const engine::BoardPosition& NextPosition() const { return nextPosition_; }
-    bool IsAnimating() const { return animationTask_ != nullptr; }
-    bool IsRobotThinking() const { return robotTask_ != nullptr; }
     int AnimationSerial() const { return animationSerial_; }
-    int RobotSerial() const { return robotSerial_; }
-    bool IsLookingForHint() const { return hintTask_ != nullptr; }
-    // The square on which the hint blinks, or NO_MOVE.
-    int HintSquare() const { return hintBlink_.Square(); }
-    bool HintDiscShown() const { return hintBlink_.DiscShown(); }
-    // How many moments an undo can go back to.
-    int UndoDepth() const { return static_cast<int>(history_.size()); }
 
 signals:
     // A move (0..63) or a pass (NO_MOVE) of `side` has been accepted by
@@ -146,6 +153,13 @@ protected:
 private:
     friend class TestSeam;
 
+    // The one road by which a move (0..63) or a pass (NO_MOVE) enters the
+    // game and its record.
+    void PlayMove(int square);
+    void StartRobotIfNeeded();
+    void AbandonRobot();
+    // Stops looking for the hint and ends its blink.
+    void AbandonHint();
     void OnAnimationDone(int serial);
     void OnRobotMove(int serial, int square);
     void OnHintFound(int serial, int square);
@@ -157,15 +171,11 @@ private:
     // Whether the side to move on the displayed position has no move and
     // must pass.
     bool SideToMoveMustPass() const;
-
-    // A moment at which a human moved or passed, as the board and the panels
-    // showed it just before: the position at rest, its last move, and
-    // whether the other side, a robot, had just passed.
-    struct Moment {
-        engine::BoardPosition position;
-        int32_t lastMove;
-        bool robotPassed;
-    };
+    // Puts the history's present on the board, at rest and as it was shown
+    // then, and runs the game on from it with the players' kinds of now.
+    void ShowPresent();
+    // Puts `position` on the board, with `lastMove` marked, and paints it.
+    void ShowPosition(const engine::BoardPosition& position, int lastMove);
 
     GameShell* shell_ = nullptr;
     BoardView* board_ = nullptr;
@@ -184,7 +194,9 @@ private:
     std::unique_ptr<RobotTask> robotTask_;
     std::unique_ptr<AnimationTask> animationTask_;
     engine::Random robotRandom_;
-    std::vector<Moment> history_;
+    GameHistory history_;
+    // The ply of the finished game shown while looking back, or -1.
+    int reviewedPly_ = -1;
     int32_t hintSerial_ = 0;
     std::unique_ptr<HintTask> hintTask_;
     HintBlink hintBlink_;

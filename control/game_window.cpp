@@ -229,7 +229,7 @@ void GameWindow::OnCommand(int id)
         ShowHelp();
         break;
     case ID_START_CLEAR_BUTTON:
-        if (game_.SideToMove() == engine::NO_GAME)
+        if (game_.Phase() == GamePhase::NoGame)
             game_.StartGame();
         else
             game_.ClearGame();
@@ -404,7 +404,7 @@ bool GameWindow::event(QEvent* e)
 
 void GameWindow::closeEvent(QCloseEvent* e)
 {
-    if (game_.SideToMove() >= 1 && !AskQuestion(StringId::ExitQuestion, StringId::ExitCaption)) {
+    if (game_.Phase() == GamePhase::Running && !AskQuestion(StringId::ExitQuestion, StringId::ExitCaption)) {
         e->ignore();
         return;
     }

@@ -68,6 +68,8 @@ void TestSeam::SetPositions(GameController& game, const engine::BoardPosition& d
 {
     game.displayedPosition_ = displayed;
     game.nextPosition_ = next;
+    game.history_.Begin(displayed);
+    game.reviewedPly_ = -1;
 }
 
 void TestSeam::SetLastMove(GameController& game, int square)
@@ -83,4 +85,45 @@ const AnimationTask* TestSeam::AnimationOf(const GameController& game)
 const RobotTask* TestSeam::RobotOf(const GameController& game)
 {
     return game.robotTask_.get();
+}
+
+void TestSeam::PlayMove(GameController& game, int square)
+{
+    game.PlayMove(square);
+}
+void TestSeam::StartRobotIfNeeded(GameController& game)
+{
+    game.StartRobotIfNeeded();
+}
+const engine::BoardPosition& TestSeam::NextPosition(const GameController& game)
+{
+    return game.nextPosition_;
+}
+bool TestSeam::IsAnimating(const GameController& game)
+{
+    return game.animationTask_ != nullptr;
+}
+bool TestSeam::IsRobotThinking(const GameController& game)
+{
+    return game.robotTask_ != nullptr;
+}
+int TestSeam::RobotSerial(const GameController& game)
+{
+    return game.robotSerial_;
+}
+bool TestSeam::IsLookingForHint(const GameController& game)
+{
+    return game.hintTask_ != nullptr;
+}
+int TestSeam::HintSquare(const GameController& game)
+{
+    return game.hintBlink_.Square();
+}
+bool TestSeam::HintDiscShown(const GameController& game)
+{
+    return game.hintBlink_.DiscShown();
+}
+int TestSeam::UndoDepth(const GameController& game)
+{
+    return game.history_.UndoDepth();
 }

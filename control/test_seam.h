@@ -48,7 +48,8 @@ public:
     static bool ThreadCreationFails();
 
     // Puts `displayed` on the board of a game in progress, with `next` as the
-    // position after the move being shown, as if the game had got there.
+    // position after the move being shown, as if the game had got there:
+    // the game's record starts again from `displayed`.
     static void SetPositions(GameController& game, const engine::BoardPosition& displayed,
                              const engine::BoardPosition& next);
     // The animation being shown and the robot thinking, or null.
@@ -56,4 +57,19 @@ public:
     static const RobotTask* RobotOf(const GameController& game);
     // Makes `square` the last move, whose disc carries the mark.
     static void SetLastMove(GameController& game, int square);
+
+    // The game's own steps and state, which only the game itself uses.
+    static void PlayMove(GameController& game, int square);
+    static void StartRobotIfNeeded(GameController& game);
+    static const engine::BoardPosition& NextPosition(const GameController& game);
+    static bool IsAnimating(const GameController& game);
+    static bool IsRobotThinking(const GameController& game);
+    static int RobotSerial(const GameController& game);
+    static bool IsLookingForHint(const GameController& game);
+    // The square on which the hint blinks, or NO_MOVE; whether its disc is
+    // shown now.
+    static int HintSquare(const GameController& game);
+    static bool HintDiscShown(const GameController& game);
+    // How many moments an undo can go back to.
+    static int UndoDepth(const GameController& game);
 };

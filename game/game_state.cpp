@@ -3,8 +3,17 @@
 
 #include "engine/board_position.h"
 
+GamePhase PhaseOf(int sideToMove)
+{
+    if (sideToMove == engine::NO_GAME)
+        return GamePhase::NoGame;
+    return sideToMove == engine::GAME_OVER ? GamePhase::Over : GamePhase::Running;
+}
+
 PlayerStatus GameState::StatusOf(int player) const
 {
+    if (Reviewing())
+        return PlayerStatus::None;
     const int side = SideToMove();
     if (side == engine::GAME_OVER) {
         const int mine = DiscCount(player);

@@ -18,6 +18,16 @@ constexpr bool IsValidPlayerKind(int kind)
     return kind >= HUMAN && kind <= HIGHEST_ROBOT_LEVEL;
 }
 
+// Whether a game is set up on the board and whether it still runs.
+enum class GamePhase {
+    NoGame,   // a cleared board
+    Running,  // a side is to move (or to pass)
+    Over,     // neither side can move
+};
+
+// The phase of a position whose sideToMove is `sideToMove`.
+GamePhase PhaseOf(int sideToMove);
+
 // Where a player stands in the game, as that player's panel shows it.
 enum class PlayerStatus {
     None,       // no game, or the other player is to move
@@ -49,6 +59,11 @@ public:
     virtual int PlayerKind(int side) const = 0;
     // Whether the last turn update passed for a robot that could not move.
     virtual bool RobotPassed() const = 0;
+    // Whether the board shows an earlier position of a finished game, which
+    // is being looked back over: nobody is to move and no result is shown.
+    virtual bool Reviewing() const { return false; }
+
+    GamePhase Phase() const { return PhaseOf(SideToMove()); }
 
     // Derived from the values above, for the panel of `player` (1 or 2).
     PlayerStatus StatusOf(int player) const;

@@ -10,8 +10,6 @@
 #include "platform/resources.h"
 
 using engine::BoardPosition;
-using engine::GAME_OVER;
-using engine::NO_GAME;
 
 namespace {
 
@@ -164,7 +162,7 @@ QString PlayerPanel::Text() const
     QStringList parts{QCoreApplication::translate("PlayerPanel", "Player %1").arg(player)};
     parts << (IsRobot(level) ? QCoreApplication::translate("PlayerPanel", "robot level %1").arg(level)
                              : QCoreApplication::translate("PlayerPanel", "human"));
-    if (game_.SideToMove() != engine::NO_GAME)
+    if (game_.Phase() != GamePhase::NoGame)
         parts << platform::LoadPieceCount(game_.DiscCount(player));
     switch (game_.StatusOf(player)) {
     case PlayerStatus::Won:
@@ -240,7 +238,7 @@ void PlayerPanel::Paint(platform::DrawingContext* context)
 
     DrawPicture(context, badge, raised ? ActiveBadge : IdleBadge);
 
-    if (game_.SideToMove() != engine::NO_GAME) {
+    if (game_.Phase() != GamePhase::NoGame) {
         const QString text = platform::LoadPieceCount(game_.DiscCount(player));
         const int height = (9 * w) / 75;
         if (height > 0)

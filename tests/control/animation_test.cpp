@@ -54,8 +54,8 @@ std::vector<Pause> Animate(GameWindow& w, const BoardPosition& before, int move,
     TestSeam::SetPauseObserver(RecordPause);
     TestSeam::SetPositions(w.Game(), before, before);
     w.Game().UpdateTurn();
-    w.Game().PlayMove(move);
-    EXPECT_TRUE(GameFixture::RunUntil([&] { return !w.Game().IsAnimating(); }));
+    TestSeam::PlayMove(w.Game(), move);
+    EXPECT_TRUE(GameFixture::RunUntil([&] { return !TestSeam::IsAnimating(w.Game()); }));
     std::lock_guard lock(recordMutex);
     return pauses;
 }
@@ -165,7 +165,7 @@ TEST_F(AnimationTest, ClearingDuringATurningRunDrawsNoFurtherFrame)
         holding.Reset();
     }
     TestSeam::SetPauseObserver(RecordPause);
-    w.Game().PlayMove(19);
+    TestSeam::PlayMove(w.Game(), 19);
     ASSERT_TRUE(RunUntil([] { return holding.IsSet(); }));
     AnswerNextQuestion(QMessageBox::Ok);
     w.Game().ClearGame();
@@ -215,7 +215,7 @@ TEST_F(AnimationTest, EveryFrameReachesTheWindowAndTheBoardEndsWithTheLastMoveMa
     framesSeen = 0;
     framesMissing = 0;
     TestSeam::SetPauseObserver(CheckFrameDrawn);
-    w.Game().PlayMove(19);
+    TestSeam::PlayMove(w.Game(), 19);
     ASSERT_TRUE(RunUntil([&] { return Resting(); }));
     EXPECT_EQ(framesSeen, 25);
     EXPECT_EQ(framesMissing, 0);

@@ -49,7 +49,7 @@ TEST_F(ControllerTest, StartingWithARobotFirstStartsItsThinking)
 {
     GameWindow& w = Open(2, 0);
     w.Game().StartGame();
-    EXPECT_TRUE(w.Game().IsRobotThinking());
+    EXPECT_TRUE(TestSeam::IsRobotThinking(w.Game()));
     EXPECT_EQ(w.CursorMode(), CURSOR_WORKING);
     EXPECT_FALSE(w.PassButton()->isEnabled());
     EXPECT_FALSE(w.Board().marksShown);
@@ -65,9 +65,9 @@ TEST_F(ControllerTest, IllegalSquaresAndUntimelyPassesAreIgnored)
     GameWindow& w = Open(0, 0);
     w.Game().StartGame();
     const BoardPosition before = w.Game().DisplayedPosition();
-    w.Game().PlayMove(27);       // occupied
-    w.Game().PlayMove(0);        // empty but captures nothing
-    w.Game().PlayMove(NO_MOVE);  // a move exists
+    TestSeam::PlayMove(w.Game(), 27);       // occupied
+    TestSeam::PlayMove(w.Game(), 0);        // empty but captures nothing
+    TestSeam::PlayMove(w.Game(), NO_MOVE);  // a move exists
     w.Game().PassTurn();
     EXPECT_EQ(0, std::memcmp(&before, &w.Game().DisplayedPosition(), sizeof before));
     EXPECT_TRUE(Resting());
@@ -101,7 +101,7 @@ TEST_F(ControllerTest, AClickedSquareIsPlayedOnlyWhenAHumanMayMove)
          [](GameWindow& w) {
              TestSeam::SetTimeScale(1);
              w.Game().StartGame();
-             w.Game().PlayMove(26);
+             TestSeam::PlayMove(w.Game(), 26);
          },
          false},
     };
@@ -111,7 +111,7 @@ TEST_F(ControllerTest, AClickedSquareIsPlayedOnlyWhenAHumanMayMove)
         c.setUp(w);
         w.Game().HandleSquareClick(19);
         EXPECT_EQ(w.Game().LastMove() == 19, c.played);
-        EXPECT_EQ(w.Game().IsAnimating(), c.played || std::string(c.state) == "move being shown");
+        EXPECT_EQ(TestSeam::IsAnimating(w.Game()), c.played || std::string(c.state) == "move being shown");
         window.reset();
         TestSeam::SetTimeScale(0);
     }
@@ -136,15 +136,15 @@ TEST_F(ControllerTest, AMoveAnimatesThenHandsTheTurnOn)
 {
     GameWindow& w = Open(0, 0);
     w.Game().StartGame();
-    w.Game().PlayMove(19);
+    TestSeam::PlayMove(w.Game(), 19);
     // Animating: the board refuses clicks, the robot-less next position is ready.
-    EXPECT_TRUE(w.Game().IsAnimating());
+    EXPECT_TRUE(TestSeam::IsAnimating(w.Game()));
     EXPECT_EQ(w.CursorMode(), CURSOR_ARROW);
     EXPECT_FALSE(w.Board().marksShown);
     EXPECT_FALSE(w.Game().IdleEvent().IsSet());
-    EXPECT_EQ(w.Game().NextPosition().sideToMove, 2);
+    EXPECT_EQ(TestSeam::NextPosition(w.Game()).sideToMove, 2);
     EXPECT_EQ(w.Game().LastMove(), 19);
-    w.Game().PlayMove(26);  // nothing is played onto the board while a move is shown
+    TestSeam::PlayMove(w.Game(), 26);  // nothing is played onto the board while a move is shown
     w.Game().PassTurn();
     EXPECT_EQ(w.Game().LastMove(), 19);
     ASSERT_TRUE(RunUntil([&] { return Resting(); }));
@@ -202,7 +202,7 @@ TEST_F(ControllerTest, TheLastMoveEndsTheGame)
     p.applyMove(NO_MOVE);
     ShowPosition(w, p);
     w.Game().UpdateTurn();
-    w.Game().PlayMove(2);
+    TestSeam::PlayMove(w.Game(), 2);
     ASSERT_TRUE(RunUntil([&] { return Resting(); }));
     EXPECT_EQ(w.Game().DisplayedPosition().sideToMove, GAME_OVER);
     EXPECT_EQ(w.CursorMode(), CURSOR_ARROW);
@@ -242,7 +242,7 @@ TEST_F(ControllerTest, ClearAsksDuringAGame)
 {
     GameWindow& w = Open(0, 0);
     w.Game().StartGame();
-    w.Game().PlayMove(19);
+    TestSeam::PlayMove(w.Game(), 19);
     ASSERT_TRUE(RunUntil([&] { return Resting(); }));
     AnswerNextQuestion(QMessageBox::Cancel);
     w.Game().ClearGame();
@@ -267,8 +267,8 @@ TEST_F(ControllerTest, ClearDuringAnAnimationWithCancelLetsTheMoveFinish)
     GameWindow& w = Open(0, 0);
     TestSeam::SetTimeScale(0.05);
     w.Game().StartGame();
-    w.Game().PlayMove(19);
-    ASSERT_TRUE(w.Game().IsAnimating());
+    TestSeam::PlayMove(w.Game(), 19);
+    ASSERT_TRUE(TestSeam::IsAnimating(w.Game()));
     AnswerNextQuestion(QMessageBox::Cancel);
     w.OnCommand(ID_CLEAR_GAME);
     ASSERT_TRUE(RunUntil([&] { return Resting(); }));
@@ -282,10 +282,10 @@ TEST_F(ControllerTest, ChangingTheKindOfThePlayerNotToMoveStartsAndStopsNothing)
 {
     GameWindow& w = Open(0, 0);
     w.Game().StartGame();
-    const int serial = w.Game().RobotSerial();
+    const int serial = TestSeam::RobotSerial(w.Game());
     w.Game().SetPlayerKind(2, 5);
     EXPECT_TRUE(Resting());
-    EXPECT_EQ(w.Game().RobotSerial(), serial);
+    EXPECT_EQ(TestSeam::RobotSerial(w.Game()), serial);
     EXPECT_EQ(w.Panel(2).level, 5);
     EXPECT_TRUE(w.CommandAction(ID_PLAYER2_FIRST + 5)->isChecked());
 }
@@ -296,7 +296,7 @@ TEST_F(ControllerTest, MakingAPlayerARobotOnAClearedBoardStartsNothing)
 {
     GameWindow& w = Open(0, 0);
     w.Game().StartGame();
-    w.Game().PlayMove(19);
+    TestSeam::PlayMove(w.Game(), 19);
     ASSERT_TRUE(RunUntil([&] { return Resting(); }));
     AnswerNextQuestion(QMessageBox::Ok);
     w.Game().ClearGame();
@@ -309,7 +309,7 @@ TEST_F(ControllerTest, MakingAPlayerARobotOnAClearedBoardStartsNothing)
     EXPECT_TRUE(Resting());
     // The new kinds take effect with the next game.
     w.Game().StartGame();
-    EXPECT_TRUE(w.Game().IsRobotThinking());
+    EXPECT_TRUE(TestSeam::IsRobotThinking(w.Game()));
 }
 
 TEST_F(ControllerTest, SwitchingTheNextPlayerToARobotDuringAnAnimationStartsItAtOnce)
@@ -317,10 +317,10 @@ TEST_F(ControllerTest, SwitchingTheNextPlayerToARobotDuringAnAnimationStartsItAt
     GameWindow& w = Open(0, 0);
     TestSeam::SetTimeScale(1);
     w.Game().StartGame();
-    w.Game().PlayMove(19);
+    TestSeam::PlayMove(w.Game(), 19);
     w.Game().SetPlayerKind(2, 1);
-    EXPECT_TRUE(w.Game().IsRobotThinking());
-    EXPECT_TRUE(w.Game().IsAnimating());
+    EXPECT_TRUE(TestSeam::IsRobotThinking(w.Game()));
+    EXPECT_TRUE(TestSeam::IsAnimating(w.Game()));
     EXPECT_EQ(w.CursorMode(), CURSOR_ARROW);  // the turn update waits for the animation
     TestSeam::SetTimeScale(0);
     // The robot's reply comes after the animation, and is animated in turn.

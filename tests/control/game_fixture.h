@@ -92,7 +92,7 @@ protected:
     }
 
     // No task left and nothing more to come: the game rests.
-    bool Resting() const { return !window->Game().IsAnimating() && !window->Game().IsRobotThinking(); }
+    bool Resting() const { return !TestSeam::IsAnimating(window->Game()) && !TestSeam::IsRobotThinking(window->Game()); }
 
     QTemporaryDir settingsDir;
     QByteArray savedConfigHome;

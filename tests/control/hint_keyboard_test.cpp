@@ -65,16 +65,16 @@ TEST_F(HintTest, AnyClickKeyOrCommandEndsTheBlink)
         const QImage before = BackBuffer(w);
         TestSeam::SetTimeScale(1);
         w.OnCommand(ID_HINT);
-        ASSERT_TRUE(RunUntil([&] { return w.Game().HintDiscShown(); }));
+        ASSERT_TRUE(RunUntil([&] { return TestSeam::HintDiscShown(w.Game()); }));
         if (action == 0)
             QTest::mouseClick(w.Client(), Qt::LeftButton, {}, w.Board().PictureRect(0).ToQRect().center());
         else if (action == 1)
             QTest::keyClick(w.Client(), Qt::Key_A);
         else
             w.CommandAction(ID_PLAYER2_FIRST + 3)->trigger();
-        EXPECT_EQ(w.Game().HintSquare(), NO_MOVE);
+        EXPECT_EQ(TestSeam::HintSquare(w.Game()), NO_MOVE);
         EXPECT_TRUE(BackBuffer(w) == before);
-        w.Game().PlayMove(19);  // the move being shown
+        TestSeam::PlayMove(w.Game(), 19);  // the move being shown
         EXPECT_FALSE(w.IsCommandEnabled(ID_HINT));
         TestSeam::SetTimeScale(0);
         window.reset();
@@ -101,7 +101,7 @@ TEST_F(HintTest, ARobotGameAfterAHintIsTheSelfPlayGame)
     GameWindow& w = Open(0, 1, seed);
     w.Game().StartGame();
     w.OnCommand(ID_HINT);
-    ASSERT_TRUE(RunUntil([&] { return !w.Game().IsLookingForHint() && w.Game().HintSquare() == NO_MOVE; }));
+    ASSERT_TRUE(RunUntil([&] { return !TestSeam::IsLookingForHint(w.Game()) && TestSeam::HintSquare(w.Game()) == NO_MOVE; }));
     MoveWatcher watcher;
     w.Game().SetPlayerKind(1, 2);
     ASSERT_TRUE(RunUntil([&] {
@@ -140,7 +140,7 @@ TEST_P(KeyWalks, ArrowsMoveTheCursorAndReturnPlaysItsSquareAsAClick)
         Press(w, focus, keys.at(*key), *key == 'E' ? Qt::KeypadModifier : Qt::NoModifier);
     EXPECT_EQ(w.Board().KeyboardCursor(), walk.square);
     EXPECT_EQ(w.Game().LastMove(), walk.played ? walk.square : NO_MOVE);
-    EXPECT_EQ(w.Game().IsAnimating(), walk.played);
+    EXPECT_EQ(TestSeam::IsAnimating(w.Game()), walk.played);
 }
 
 INSTANTIATE_TEST_SUITE_P(Walks, KeyWalks,
@@ -155,7 +155,7 @@ TEST_F(KeyboardTest, TheKeysAreTheBoardsOnlyWhenNothingElseWantsThem)
 {
     GameWindow& w = Open(0, 0);
     w.Game().StartGame();
-    w.Game().PlayMove(26);
+    TestSeam::PlayMove(w.Game(), 26);
     ASSERT_TRUE(RunUntil([&] { return Resting(); }));
     Press(w, w.Client(), Qt::Key_Return);
     Press(w, w.Client(), Qt::Key_Up, Qt::ControlModifier);

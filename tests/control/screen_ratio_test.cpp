@@ -181,7 +181,7 @@ TEST_P(ClickTest, AtOneAndAHalfAClickNearASquaresEdgeLandsOnTheSquareUnderThePoi
             const bool onSquare = edge % 2 == 0 ? pixel >= end : pixel < first;
             const QPoint point = isAcross ? QPoint(logical, inside.y()) : QPoint(inside.x(), logical);
             QTest::mouseClick(w.Client(), Qt::LeftButton, {}, point);
-            const bool played = w.Game().NextPosition().squares[19] != 0;
+            const bool played = TestSeam::NextPosition(w.Game()).squares[19] != 0;
             EXPECT_EQ(played, onSquare) << "at " << point.x() << "," << point.y() << ", screen pixel " << pixel
                                         << ", line " << first << " to " << end;
             ++clicks[onSquare];

@@ -150,7 +150,7 @@ TEST_P(StuckLockTest, MenuChoicesAndExitGoOnWithinAboutASecondWithoutSaving)
         ASSERT_TRUE(QDir().mkpath(lock));
     TestSeam::SetTimeScale(1);
     w.Game().StartGame();
-    w.Game().PlayMove(19);  // an animation, and the level 6 robot thinking behind it
+    TestSeam::PlayMove(w.Game(), 19);  // an animation, and the level 6 robot thinking behind it
 
     QElapsedTimer clock;
     clock.start();
@@ -234,7 +234,7 @@ TEST_P(EndingTest, DuringAnAnimationTheTasksStopBeforeTheKindsAreSaved)
     storedWhenAbandoned = -1;
     TestSeam::SetPauseObserver(HoldUntilAbandoned);
     w.Game().StartGame();
-    w.Game().PlayMove(19);
+    TestSeam::PlayMove(w.Game(), 19);
     ASSERT_TRUE(RunUntil([] { return animationHeld.IsSet(); }));
     w.Game().SetPlayerKind(2, 5);  // changed, not yet saved; a robot starts thinking
 
@@ -252,7 +252,7 @@ TEST_P(EndingTest, WhileARobotThinksItStopsAndTheKindsAreSaved)
     const auto routed = EndInOrderOnSignals(&w, [this] { ++quits; });
     w.Game().StartGame();
     w.Game().IdleEvent().Reset();  // whatever it has chosen, the robot may not play it
-    ASSERT_TRUE(w.Game().IsRobotThinking());
+    ASSERT_TRUE(TestSeam::IsRobotThinking(w.Game()));
     w.Game().SetPlayerKind(2, 4);
 
     ASSERT_TRUE(End(w));

@@ -19,7 +19,7 @@ TEST_F(TasksTest, ClearingDuringAnAnimationStopsItAndIgnoresItsReport)
     GameWindow& w = Open(0, 0);
     TestSeam::SetTimeScale(1);  // the move takes its full 810 ms
     w.Game().StartGame();
-    w.Game().PlayMove(19);
+    TestSeam::PlayMove(w.Game(), 19);
     const int staleSerial = w.Game().AnimationSerial();
     AnswerNextQuestion(QMessageBox::Ok);
     w.Game().ClearGame();
@@ -42,16 +42,16 @@ TEST_F(TasksTest, AnAbandonedAnimationsReportDoesNotCutShortTheNextGamesMove)
     GameWindow& w = Open(0, 0);
     TestSeam::SetTimeScale(1);  // every move takes its full 810 ms
     w.Game().StartGame();
-    w.Game().PlayMove(19);
+    TestSeam::PlayMove(w.Game(), 19);
     const int staleSerial = w.Game().AnimationSerial();
     AnswerNextQuestion(QMessageBox::Ok);
     w.Game().ClearGame();
     w.Game().StartGame();
-    w.Game().PlayMove(19);
+    TestSeam::PlayMove(w.Game(), 19);
 
     platform::PostWindowMessage(&w.Game(), WM_ANIMATION_DONE, staleSerial, 0);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(w.Game().IsAnimating());
+    EXPECT_TRUE(TestSeam::IsAnimating(w.Game()));
     TestSeam::SetTimeScale(0);
     ASSERT_TRUE(RunUntil([&] { return Resting(); }));
     BoardPosition expected;
@@ -67,8 +67,8 @@ TEST_F(TasksTest, ClearingDuringADeepSearchReturnsWithNoTaskLeft)
     GameWindow& w = Open(0, 6);
     TestSeam::SetTimeScale(1);
     w.Game().StartGame();
-    w.Game().PlayMove(19);  // the level 6 robot starts thinking during the animation
-    ASSERT_TRUE(w.Game().IsRobotThinking());
+    TestSeam::PlayMove(w.Game(), 19);  // the level 6 robot starts thinking during the animation
+    ASSERT_TRUE(TestSeam::IsRobotThinking(w.Game()));
     AnswerNextQuestion(QMessageBox::Ok);
     w.Game().ClearGame();
     EXPECT_TRUE(Resting());
@@ -90,7 +90,7 @@ TEST_F(TasksTest, ClosingDuringADeepSearchReturnsPromptly)
     GameWindow& w = Open(0, 6);
     TestSeam::SetTimeScale(1);
     w.Game().StartGame();
-    w.Game().PlayMove(19);
+    TestSeam::PlayMove(w.Game(), 19);
     AnswerNextQuestion(QMessageBox::Ok);
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(Resting());
@@ -101,13 +101,13 @@ TEST_F(TasksTest, SwitchingTheSideToMoveBetweenHumanAndRobot)
     GameWindow& w = Open(0, 0);
     w.Game().StartGame();
     w.Game().SetPlayerKind(1, 6);
-    ASSERT_TRUE(w.Game().IsRobotThinking());
+    ASSERT_TRUE(TestSeam::IsRobotThinking(w.Game()));
     EXPECT_EQ(w.CursorMode(), CURSOR_WORKING);
-    const int staleSerial = w.Game().RobotSerial();
+    const int staleSerial = TestSeam::RobotSerial(w.Game());
 
     w.Game().SetPlayerKind(1, 0);
     EXPECT_TRUE(Resting());
-    EXPECT_GT(w.Game().RobotSerial(), staleSerial);
+    EXPECT_GT(TestSeam::RobotSerial(w.Game()), staleSerial);
     EXPECT_EQ(w.CursorMode(), CURSOR_PLAYER1);
     EXPECT_TRUE(w.Board().marksShown);
 
@@ -127,11 +127,11 @@ TEST_F(TasksTest, ARobotWaitingForTheAnimationIsWokenAndTheEventResetWhenItsSide
     GameWindow& w = Open(0, 1);
     TestSeam::SetTimeScale(1);
     w.Game().StartGame();
-    w.Game().PlayMove(19);  // level 1 chooses at once, then waits for the animation
-    ASSERT_TRUE(w.Game().IsRobotThinking());
+    TestSeam::PlayMove(w.Game(), 19);  // level 1 chooses at once, then waits for the animation
+    ASSERT_TRUE(TestSeam::IsRobotThinking(w.Game()));
     w.Game().SetPlayerKind(2, 0);
-    EXPECT_FALSE(w.Game().IsRobotThinking());
-    EXPECT_TRUE(w.Game().IsAnimating());
+    EXPECT_FALSE(TestSeam::IsRobotThinking(w.Game()));
+    EXPECT_TRUE(TestSeam::IsAnimating(w.Game()));
     EXPECT_FALSE(w.Game().IdleEvent().IsSet());
     TestSeam::SetTimeScale(0);
     ASSERT_TRUE(RunUntil([&] { return Resting(); }));
@@ -152,11 +152,11 @@ TEST_F(TasksTest, AReplacedRobotWaitsForTheHumansPassAndThenMoves)
     TestSeam::SetPositions(w.Game(), p, next);
     w.Game().IdleEvent().Reset();  // as a finished animation leaves it when the human must pass
     w.Game().UpdateTurn();
-    w.Game().StartRobotIfNeeded();
-    ASSERT_TRUE(w.Game().IsRobotThinking());
+    TestSeam::StartRobotIfNeeded(w.Game());
+    ASSERT_TRUE(TestSeam::IsRobotThinking(w.Game()));
 
     w.Game().SetPlayerKind(2, 2);
-    ASSERT_TRUE(w.Game().IsRobotThinking());
+    ASSERT_TRUE(TestSeam::IsRobotThinking(w.Game()));
     EXPECT_FALSE(w.Game().IdleEvent().IsSet());
     QCoreApplication::processEvents();
     EXPECT_EQ(w.Game().DisplayedPosition().sideToMove, 1);
@@ -173,8 +173,8 @@ TEST_F(TasksTest, ATaskWhoseThreadCannotStartCountsAsFinished)
     GameWindow& w = Open(0, 0);
     w.Game().StartGame();
     TestSeam::SetThreadCreationFails(true);
-    w.Game().PlayMove(19);
-    ASSERT_TRUE(w.Game().IsAnimating());
+    TestSeam::PlayMove(w.Game(), 19);
+    ASSERT_TRUE(TestSeam::IsAnimating(w.Game()));
     EXPECT_TRUE(TestSeam::AnimationOf(w.Game())->IsDone());
     AnswerNextQuestion(QMessageBox::Ok);
     w.Game().ClearGame();

@@ -63,21 +63,21 @@ TEST_P(UndoCases, EverythingIsAsItWasAndPlayGoesOn)
     ASSERT_TRUE(RunUntil([&] { return Resting(); }));
     const auto moment = Look(w);
     const BoardPosition before = w.Game().DisplayedPosition();
-    const int depth = w.Game().UndoDepth();
+    const int depth = TestSeam::UndoDepth(w.Game());
     c.playOn(w);
     PressUndo(w);
     TestSeam::SetTimeScale(0);
-    EXPECT_FALSE(w.Game().IsAnimating());
+    EXPECT_FALSE(TestSeam::IsAnimating(w.Game()));
     EXPECT_TRUE(Look(w) == moment) << "the game, the board, the panels or the widgets are not as they were";
-    EXPECT_EQ(w.Game().UndoDepth(), depth);
+    EXPECT_EQ(TestSeam::UndoDepth(w.Game()), depth);
     EXPECT_EQ(w.IsCommandEnabled(ID_UNDO_MOVE), depth > 0);
     EXPECT_EQ(w.Game().IdleEvent().IsSet(), before.moveCount > 0);
     // A robot thinks exactly when it moves next, also after a human's pass.
     BoardPosition next = before;
     if (next.moveCount == 0)
         next.applyMove(NO_MOVE);
-    EXPECT_EQ(0, std::memcmp(&w.Game().NextPosition(), &next, sizeof next));
-    EXPECT_EQ(w.Game().IsRobotThinking(), next.moveCount > 0 && IsRobot(w.Game().PlayerKind(next.sideToMove)));
+    EXPECT_EQ(0, std::memcmp(&TestSeam::NextPosition(w.Game()), &next, sizeof next));
+    EXPECT_EQ(TestSeam::IsRobotThinking(w.Game()), next.moveCount > 0 && IsRobot(w.Game().PlayerKind(next.sideToMove)));
 
     // The human acts again, and the game goes on from there.
     if (before.moveCount == 0)
@@ -93,8 +93,8 @@ struct Step {
     static void Start(GameWindow& w) { w.Game().StartGame(); }
     static void PlayFirstMove(GameWindow& w)
     {
-        w.Game().PlayMove(w.Game().DisplayedPosition().moves[0]);
-        ASSERT_TRUE(GameFixture::RunUntil([&] { return !w.Game().IsAnimating() && !w.Game().IsRobotThinking(); }));
+        TestSeam::PlayMove(w.Game(), w.Game().DisplayedPosition().moves[0]);
+        ASSERT_TRUE(GameFixture::RunUntil([&] { return !TestSeam::IsAnimating(w.Game()) && !TestSeam::IsRobotThinking(w.Game()); }));
     }
     static void StartAndPlay(GameWindow& w)
     {
@@ -108,13 +108,13 @@ struct Step {
         ASSERT_TRUE(GameFixture::RunUntil([&] {
             const BoardPosition& p = w.Game().DisplayedPosition();
             return platform::LoadShared(p.discCount1) + platform::LoadShared(p.discCount2) > 8 ||
-                   (!w.Game().IsAnimating() && !w.Game().IsRobotThinking());
+                   (!TestSeam::IsAnimating(w.Game()) && !TestSeam::IsRobotThinking(w.Game()));
         }));
     }
     static void PlayAndUndoAtOnce(GameWindow& w)
     {
         TestSeam::SetTimeScale(1);
-        w.Game().PlayMove(19);
+        TestSeam::PlayMove(w.Game(), 19);
     }
     static void MustPass(GameWindow& w) { Show(w, X_MUST_PASS); }
     static void Pass(GameWindow& w) { w.Game().PassTurn(); }
@@ -122,7 +122,7 @@ struct Step {
     static void RobotHasPassed(GameWindow& w)
     {
         Show(w, O_PASSES_AFTER_56);
-        w.Game().PlayMove(56);
+        TestSeam::PlayMove(w.Game(), 56);
     }
     static void Nothing(GameWindow&) {}
     static void ClearAfterAMove(GameWindow& w)

@@ -138,10 +138,10 @@ protected:
     // Nothing runs, or a human is to act with no animation.
     bool Settled() const
     {
-        if (window->Game().IsAnimating())
+        if (TestSeam::IsAnimating(window->Game()))
             return false;
         const int side = Side();
-        return !window->Game().IsRobotThinking() || (side >= 1 && window->Game().PlayerKind(side) == 0);
+        return !TestSeam::IsRobotThinking(window->Game()) || (side >= 1 && window->Game().PlayerKind(side) == 0);
     }
 
     int Side() const { return LoadShared(window->Game().DisplayedPosition().sideToMove); }
@@ -157,7 +157,7 @@ protected:
         GameWindow& w = *window;
         return {Side(),
                 w.Game().AnimationSerial(),
-                w.Game().RobotSerial(),
+                TestSeam::RobotSerial(w.Game()),
                 LoadShared(w.Game().LastMove()),
                 w.Game().PlayerKind(1),
                 w.Game().PlayerKind(2),
@@ -170,7 +170,7 @@ protected:
     {
         GameWindow& w = *window;
         const int side = Side();
-        const bool animating = w.Game().IsAnimating();
+        const bool animating = TestSeam::IsAnimating(w.Game());
         ASSERT_EQ(w.StartClearButton()->text() == QStringLiteral("Start Game"), side == NO_GAME)
             << "caption " << w.StartClearButton()->text().toStdString() << " with side to move " << side << " after "
             << what;
@@ -180,20 +180,20 @@ protected:
                 ASSERT_EQ(w.CommandAction(first + kind)->isChecked(), kind == w.Game().PlayerKind(s))
                     << "radio mark of player " << s << " item " << kind << " after " << what;
         }
-        if (w.Game().IsRobotThinking()) {
-            const int next = w.Game().NextPosition().sideToMove;
+        if (TestSeam::IsRobotThinking(w.Game())) {
+            const int next = TestSeam::NextPosition(w.Game()).sideToMove;
             ASSERT_GE(next, 1) << "a robot thinks with no game to play, after " << what;
             ASSERT_NE(w.Game().PlayerKind(next), 0) << "a robot thinks for a human, after " << what;
             const engine::BoardPosition& thought = TestSeam::RobotOf(w.Game())->position;
             ASSERT_EQ(thought.sideToMove, next) << "after " << what;
-            ASSERT_EQ(std::memcmp(thought.squares, w.Game().NextPosition().squares, sizeof thought.squares), 0)
+            ASSERT_EQ(std::memcmp(thought.squares, TestSeam::NextPosition(w.Game()).squares, sizeof thought.squares), 0)
                 << "the robot thinks about another position than the next one, after " << what;
         }
         const int cursor = w.Board().KeyboardCursor();
         ASSERT_TRUE(cursor == engine::NO_MOVE || (cursor >= 0 && cursor < 64)) << "after " << what;
         if (animating) {
             ASSERT_FALSE(w.PassButton()->isEnabled()) << "Pass enabled during an animation, after " << what;
-            ASSERT_EQ(w.Game().HintSquare(), engine::NO_MOVE) << "the hint blinks during an animation, after " << what;
+            ASSERT_EQ(TestSeam::HintSquare(w.Game()), engine::NO_MOVE) << "the hint blinks during an animation, after " << what;
             // The last move's animation ends the game before it ends itself.
             ASSERT_NE(side, NO_GAME) << "an animation runs on a cleared board, after " << what;
             return;
@@ -217,7 +217,7 @@ protected:
         const bool human = side >= 1 && w.Game().PlayerKind(side) == 0;
         const bool robot = side >= 1 && !human;
         const bool humanMustPass = human && p.moveCount == 0;
-        const int hint = w.Game().HintSquare();
+        const int hint = TestSeam::HintSquare(w.Game());
         ASSERT_TRUE(hint == engine::NO_MOVE || (human && p.isLegalMove(hint)))
             << "the hint blinks on " << hint << ", side " << side << ", after " << what;
         ASSERT_EQ(w.PassButton()->isEnabled(), humanMustPass)
@@ -229,16 +229,16 @@ protected:
         if (robot) {
             // A robot never rests: it thinks, or its move is on its way.
             ASSERT_GT(p.moveCount, 0) << "a robot rests in a pass, after " << what;
-            ASSERT_TRUE(w.Game().IsRobotThinking()) << "robot " << side << " to move but none thinks, after " << what;
+            ASSERT_TRUE(TestSeam::IsRobotThinking(w.Game())) << "robot " << side << " to move but none thinks, after " << what;
             ASSERT_EQ(w.CursorMode(), CURSOR_WORKING) << "after " << what;
         } else if (human) {
             ASSERT_EQ(w.CursorMode(), side == 1 ? CURSOR_PLAYER1 : CURSOR_PLAYER2) << "after " << what;
-            if (w.Game().IsRobotThinking()) {
+            if (TestSeam::IsRobotThinking(w.Game())) {
                 ASSERT_TRUE(humanMustPass) << "a robot thinks while a human with moves is to move, after " << what;
             }
         } else {
             ASSERT_EQ(w.CursorMode(), CURSOR_ARROW) << "after " << what;
-            ASSERT_FALSE(w.Game().IsRobotThinking()) << "a robot thinks with no game, after " << what;
+            ASSERT_FALSE(TestSeam::IsRobotThinking(w.Game())) << "a robot thinks with no game, after " << what;
         }
     }
 
@@ -248,7 +248,7 @@ protected:
     {
         GameWindow& w = *window;
         Count(id);
-        const bool checkable = !w.Game().IsAnimating() && !w.IsCommandEnabled(id);
+        const bool checkable = !TestSeam::IsAnimating(w.Game()) && !w.IsCommandEnabled(id);
         const Snapshot before = Take();
         w.CommandAction(id)->trigger();
         if (checkable) {
@@ -261,7 +261,7 @@ protected:
         GameWindow& w = *window;
         QApplication::setActiveWindow(&w);
         Count(id);
-        const bool checkable = !w.Game().IsAnimating() && !w.IsCommandEnabled(id);
+        const bool checkable = !TestSeam::IsAnimating(w.Game()) && !w.IsCommandEnabled(id);
         const Snapshot before = Take();
         QTest::keyClick(&w, static_cast<Qt::Key>(key), modifiers);
         if (checkable) {
@@ -295,7 +295,7 @@ protected:
         const bool inGame = Side() >= 1;
         // An animation may end the game at any moment, and then the close
         // asks nothing; so the question is counted only at rest.
-        const bool atRest = !window->Game().IsAnimating();
+        const bool atRest = !TestSeam::IsAnimating(window->Game());
         const int questionsBefore = questions;
         window->CommandAction(ID_EXIT)->trigger();
         if (window->isVisible()) {
@@ -307,7 +307,7 @@ protected:
         }
         ASSERT_EQ(StoredSetting(QStringLiteral("Player1Level")).toInt(), kind1);
         ASSERT_EQ(StoredSetting(QStringLiteral("Player2Level")).toInt(), kind2);
-        ASSERT_TRUE(!window->Game().IsAnimating() && !window->Game().IsRobotThinking()) << "a task outlived the close";
+        ASSERT_TRUE(!TestSeam::IsAnimating(window->Game()) && !TestSeam::IsRobotThinking(window->Game())) << "a task outlived the close";
         ++restarts;
         window.reset();
         Open();
@@ -344,7 +344,7 @@ protected:
                 // A click on a square: a legal one when a human may move.
                 int square = pick(64);
                 const int side = Side();
-                if (!w.Game().IsAnimating() && side >= 1 && w.Game().DisplayedPosition().moveCount > 0 && pick(8) != 0)
+                if (!TestSeam::IsAnimating(w.Game()) && side >= 1 && w.Game().DisplayedPosition().moveCount > 0 && pick(8) != 0)
                     square = w.Game().DisplayedPosition().moves[pick(w.Game().DisplayedPosition().moveCount)];
                 int x = 0, y = 0;
                 w.Board().SquareCentre(square, x, y);
@@ -449,9 +449,9 @@ protected:
             if (HasFatalFailure())
                 return;
             QCoreApplication::processEvents();
-            if (Side() == GAME_OVER && !window->Game().IsAnimating() && lastSide != GAME_OVER)
+            if (Side() == GAME_OVER && !TestSeam::IsAnimating(window->Game()) && lastSide != GAME_OVER)
                 ++finished;
-            lastSide = window->Game().IsAnimating() ? 0 : Side();
+            lastSide = TestSeam::IsAnimating(window->Game()) ? 0 : Side();
             CheckConsistent(what);
             if (HasFatalFailure())
                 return;
