@@ -16,6 +16,7 @@
 #include "control/client_area.h"
 #include "control/game_accessibility.h"
 #include "control/help_window.h"
+#include "panels/move_list_window.h"
 #include "platform/resources.h"
 #include "platform/settings.h"
 #include "platform/thread_handover.h"
@@ -144,6 +145,8 @@ void GameWindow::BuildMenus()
     //: After the tab: the key, as the keyboards of your language name it.
     addCommand(game, ID_CLEAR_GAME, tr("&Clear Game\tCtrl-F2"), QKeySequence(Qt::CTRL | Qt::Key_F2));
     addCommand(game, ID_UNDO_MOVE, tr("&Undo Move\tCtrl+Z"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = addCommand(game, ID_REDO_MOVE, tr("&Redo Move\tCtrl+Shift+Z"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     addCommand(game, ID_HINT, tr("&Hint\tH"), QKeySequence(Qt::Key_H));
     game->addSeparator();
     addCommand(game, ID_EXIT, tr("E&xit"));
@@ -164,10 +167,70 @@ void GameWindow::BuildMenus()
         }
     }
 
+    BuildViewMenu();
+
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     addCommand(help, ID_HELP_CONTENTS, tr("&Help Contents\tF1"), QKeySequence(Qt::Key_F1));
     help->addSeparator();
     addCommand(help, ID_ABOUT, tr("&About Quellix"));
+    MakeMoveList();
+}
+
+void GameWindow::BuildViewMenu()
+{
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    auto addCommand = [this, view](int id, const QString& text, const QKeySequence& key = {}) {
+        QAction* action = view->addAction(text);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        commands_[id] = action;
+        return action;
+    };
+    addCommand(ID_MOVE_LIST, tr("Move &List\tCtrl+L"), QKeySequence(Qt::CTRL | Qt::Key_L))->setCheckable(true);
+    addCommand(ID_CONTINUE_FROM_HERE, tr("&Continue from Here"));
+    connect(view, &QMenu::aboutToShow, this, &GameWindow::RefreshCommandStates);
+}
+
+void GameWindow::MakeMoveList()
+{
+    moveList_ = new MoveListWindow(this);
+    // The game's keys work from the list's window too.
+    for (const auto& [id, action] : commands_)
+        if (!action->shortcuts().isEmpty())
+            moveList_->addAction(action);
+    connect(moveList_, &MoveListWindow::PlyChosen, this, [this](int ply) { game_.ReviewPly(ply); });
+    connect(moveList_, &MoveListWindow::ContinueRequested, this, [this] { OnCommand(ID_CONTINUE_FROM_HERE); });
+    connect(moveList_, &MoveListWindow::VisibilityChanged, this, [this](bool shown) {
+        commands_[ID_MOVE_LIST]->setChecked(shown);
+        // Closing the list ends a look back: the board shows the end again.
+        if (!shown)
+            game_.ReviewPly(game_.Record().size());
+        else
+            RefreshMoveList();
+    });
+    connect(&game_, &GameController::TurnUpdated, this, &GameWindow::RefreshMoveList);
+}
+
+void GameWindow::RefreshMoveList()
+{
+    if (!moveList_->isVisible())
+        return;
+    const int plies = game_.Phase() == GamePhase::NoGame ? 0 : game_.ShownPly();
+    const bool browsable = game_.CanReview();
+    moveList_->ShowRecord(game_.Record(), browsable ? game_.Record().size() : plies, plies, browsable,
+                          game_.CanContinueFromHere());
+}
+
+void GameWindow::ShowMoveList(bool shown)
+{
+    if (shown == moveList_->isVisible())
+        return;
+    if (shown) {
+        moveList_->PlaceBeside(*this);
+        moveList_->show();
+    } else {
+        moveList_->hide();
+    }
 }
 
 bool GameWindow::IsCommandEnabled(int id) const
@@ -178,6 +241,10 @@ bool GameWindow::IsCommandEnabled(int id) const
         return game_.CanClearGame();
     if (id == ID_UNDO_MOVE)
         return game_.CanUndoMove();
+    if (id == ID_REDO_MOVE)
+        return game_.CanRedoMove();
+    if (id == ID_CONTINUE_FROM_HERE)
+        return game_.CanContinueFromHere();
     if (id == ID_HINT)
         return game_.CanShowHint();
     return true;
@@ -185,7 +252,7 @@ bool GameWindow::IsCommandEnabled(int id) const
 
 void GameWindow::RefreshCommandStates()
 {
-    for (int id : {ID_START_GAME, ID_CLEAR_GAME, ID_UNDO_MOVE, ID_HINT})
+    for (int id : {ID_START_GAME, ID_CLEAR_GAME, ID_UNDO_MOVE, ID_REDO_MOVE, ID_HINT, ID_CONTINUE_FROM_HERE})
         commands_[id]->setEnabled(IsCommandEnabled(id));
 }
 
@@ -218,6 +285,15 @@ void GameWindow::OnCommand(int id)
         break;
     case ID_UNDO_MOVE:
         game_.UndoMove();
+        break;
+    case ID_REDO_MOVE:
+        game_.RedoMove();
+        break;
+    case ID_MOVE_LIST:
+        ShowMoveList(!moveList_->isVisible());
+        break;
+    case ID_CONTINUE_FROM_HERE:
+        game_.ContinueFromHere();
         break;
     case ID_HINT:
         game_.ShowHint();

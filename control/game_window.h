@@ -23,6 +23,7 @@ class QKeyEvent;
 class QPushButton;
 class ClientArea;
 class GameAccessibility;
+class MoveListWindow;
 
 // Command ids of the menus, the accelerators and the buttons.
 inline constexpr int ID_EXIT = 100;
@@ -30,6 +31,9 @@ inline constexpr int ID_START_GAME = 101;
 inline constexpr int ID_CLEAR_GAME = 102;
 inline constexpr int ID_UNDO_MOVE = 103;
 inline constexpr int ID_HINT = 104;
+inline constexpr int ID_REDO_MOVE = 105;
+inline constexpr int ID_MOVE_LIST = 110;
+inline constexpr int ID_CONTINUE_FROM_HERE = 111;
 inline constexpr int ID_ABOUT = 190;
 inline constexpr int ID_START_CLEAR_BUTTON = 200;
 inline constexpr int ID_PASS_BUTTON = 201;
@@ -69,6 +73,7 @@ public:
     int CursorMode() const { return cursorMode_; }
     QPushButton* StartClearButton() const { return startClearButton_; }
     QPushButton* PassButton() const { return passButton_; }
+    MoveListWindow* MoveList() const { return moveList_; }
     ClientArea* Client() const { return client_; }
     platform::WindowSurface& Surface();
 
@@ -108,6 +113,12 @@ private:
     bool AskQuestion(platform::StringId text, platform::StringId caption) override;
 
     void BuildMenus();
+    void BuildViewMenu();
+    // The move list's window, hidden, wired to the game and the commands.
+    void MakeMoveList();
+    // Hands the move list the game's record as the board shows it now.
+    void RefreshMoveList();
+    void ShowMoveList(bool shown);
     // The main window is active and no menu or dialog is open.
     bool BoardKeysActive() const;
     void ApplyCursor();
@@ -136,4 +147,5 @@ private:
     std::map<int, QAction*> commands_;
     QActionGroup* playerGroups_[2] = {nullptr, nullptr};
     std::unique_ptr<GameAccessibility> accessibility_;
+    MoveListWindow* moveList_ = nullptr;
 };

@@ -57,8 +57,8 @@ void GameRecord::truncate(int ply)
 {
     if (ply < 0 || ply >= size())
         return;
-    moves_.resize(static_cast<size_t>(ply));
     last_ = positionAt(ply);
+    moves_.resize(static_cast<size_t>(ply));
 }
 
 bool samePosition(const BoardPosition& a, const BoardPosition& b)

@@ -65,8 +65,16 @@ TEST_P(UndoCases, EverythingIsAsItWasAndPlayGoesOn)
     const BoardPosition before = w.Game().DisplayedPosition();
     const int depth = TestSeam::UndoDepth(w.Game());
     c.playOn(w);
+    const bool playedOn = Resting();
+    const auto beforeUndo = Look(w);
     PressUndo(w);
     TestSeam::SetTimeScale(0);
+    if (playedOn) {
+        // Redo gives back exactly what the undo took, and undo takes it again.
+        Press(w, &w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_TRUE(Look(w) == beforeUndo) << "redo did not give back what the undo took";
+        PressUndo(w);
+    }
     EXPECT_FALSE(TestSeam::IsAnimating(w.Game()));
     EXPECT_TRUE(Look(w) == moment) << "the game, the board, the panels or the widgets are not as they were";
     EXPECT_EQ(TestSeam::UndoDepth(w.Game()), depth);

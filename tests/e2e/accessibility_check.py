@@ -6,8 +6,10 @@
 The program must be running on this display and accessibility bus, between
 two humans, with a game just started. Checks that the board is a table of 64
 cells with the start position's names, that player 1's panel reads its
-player and count, and that clicking the cell of D3 (found by its place on the
-screen) announces the move and renames the cell. Exit status 0 when all holds.
+player and count, that clicking the cell of D3 (found by its place on the
+screen) announces the move and renames the cell, that Ctrl+L shows the move
+list with a row for that move, and that Ctrl+Z and Ctrl+Shift+Z take the move
+back and play it again. Exit status 0 when all holds.
 """
 import subprocess
 import sys
@@ -134,5 +136,33 @@ if not any(kind == "object:property-change:accessible-name" and name.startswith(
     fail("clicking D3 raised no name change of its cell (heard %r)" % heard)
 if d3.name != "D3, dark disc, last move":
     fail("after the move the cell of D3 reads %r" % d3.name)
+
+# --- The move list, opened by key: a row a move; undo and redo by key ------
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=False)
+
+
+def move_list_reading(row):
+    """The list named Moves once one of its rows reads `row`."""
+    for accessible in descendants(application):
+        if accessible.getRole() == pyatspi.ROLE_LIST and accessible.name == "Moves":
+            if any(item.name == row for item in accessible):
+                return accessible
+    return None
+
+
+key("ctrl+l")
+if poll(20, lambda: move_list_reading("1. d3")) is None:
+    fail("Ctrl+L showed no list named Moves with a row reading \"1. d3\"")
+key("ctrl+z")
+if not poll(10, lambda: d3.name == "D3, empty, legal move"):
+    fail("after Ctrl+Z the cell of D3 reads %r" % d3.name)
+key("ctrl+shift+z")
+if not poll(10, lambda: d3.name == "D3, dark disc, last move"):
+    fail("after Ctrl+Shift+Z the cell of D3 reads %r" % d3.name)
+if poll(10, lambda: move_list_reading("1. d3")) is None:
+    fail("after Ctrl+Shift+Z the move list has no row reading \"1. d3\"")
 
 sys.exit(1 if failures else 0)

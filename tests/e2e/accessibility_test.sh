@@ -63,7 +63,7 @@ timeout 20 xdotool windowfocus --sync "$wid" || { echo "FAIL: the window could n
 xdotool key F2
 
 if timeout 90 "$QUELLIX_A11Y_PYTHON" "$here/accessibility_check.py"; then
-  echo "PASS: the board reads as a table of 64 cells, the panels as text, and a move is announced"
+  echo "PASS: the board reads as a table of 64 cells, the panels as text, a move is announced, the move list reads it, undo and redo take it back and play it again"
 else
   echo "the program as read over AT-SPI is not as it should be"
   exit 1
