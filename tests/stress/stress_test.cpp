@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -30,6 +31,7 @@
 #include <gtest/gtest.h>
 
 #include "control/client_area.h"
+#include "panels/move_list_window.h"
 #include "control/help_window.h"
 #include "tests/control/game_fixture.h"
 #include "tests/control/move_watcher.h"
@@ -213,6 +215,9 @@ protected:
         } else {
             ASSERT_EQ(p.discCount1, count1) << "after " << what;
             ASSERT_EQ(p.discCount2, count2) << "after " << what;
+            const BoardPosition recorded = w.Game().Record().positionAt(w.Game().ShownPly());
+            ASSERT_EQ(std::memcmp(p.squares, recorded.squares, sizeof p.squares), 0)
+                << "the board is not the record's position " << w.Game().ShownPly() << ", after " << what;
         }
         const bool human = side >= 1 && w.Game().PlayerKind(side) == 0;
         const bool robot = side >= 1 && !human;
@@ -369,11 +374,21 @@ protected:
             } else if (choice < 56) {
                 // Any menu command, Exit and Help excepted (below).
                 static const int ids[] = {ID_START_GAME, ID_CLEAR_GAME, ID_ABOUT,     ID_START_GAME,
-                                          ID_CLEAR_GAME, ID_UNDO_MOVE,  ID_UNDO_MOVE, ID_HINT};
-                const int id = ids[pick(8)];
-                what += "command " + std::to_string(id);
-                watchdog.Progress(what);
-                TriggerCommand(id, what);
+                                          ID_CLEAR_GAME, ID_UNDO_MOVE,  ID_UNDO_MOVE, ID_HINT,
+                                          ID_REDO_MOVE,  ID_MOVE_LIST,  ID_CONTINUE_FROM_HERE};
+                const int id = ids[pick(11)];
+                QListWidget* list = w.MoveList()->List();
+                if (id == ID_MOVE_LIST && list->isVisible() && list->count() > 0 && pick(2) == 0) {
+                    // A row of the list chosen, as a click would.
+                    const int row = pick(list->count());
+                    what += "move list row " + std::to_string(row);
+                    watchdog.Progress(what);
+                    list->setCurrentRow(row);
+                } else {
+                    what += "command " + std::to_string(id);
+                    watchdog.Progress(what);
+                    TriggerCommand(id, what);
+                }
             } else if (choice < 62) {
                 static const struct {
                     int key;
@@ -383,8 +398,9 @@ protected:
                             {Qt::Key_F2, Qt::ControlModifier, ID_CLEAR_GAME},
                             {Qt::Key_F1, Qt::NoModifier, ID_HELP_CONTENTS},
                             {Qt::Key_Z, Qt::ControlModifier, ID_UNDO_MOVE},
+                            {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, ID_REDO_MOVE},
                             {Qt::Key_H, Qt::NoModifier, ID_HINT}};
-                const auto& key = keys[pick(5)];
+                const auto& key = keys[pick(6)];
                 what += "key for command " + std::to_string(key.id);
                 watchdog.Progress(what);
                 PressKey(key.key, key.modifiers, key.id, what);
