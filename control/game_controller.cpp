@@ -376,6 +376,22 @@ void GameController::ReviewPly(int ply)
     UpdateTurn();
 }
 
+void GameController::LoadRecord(const engine::GameRecord& record)
+{
+    AbandonAll();
+    board_->HideKeyboardCursor();
+    history_.Begin(record);
+    shell_->SetStartClearCaption(StringId::ClearBoard);
+    ShowPresent();
+}
+
+engine::GameRecord GameController::PlayedRecord() const
+{
+    engine::GameRecord played = history_.Record();
+    played.truncate(history_.Present());
+    return played;
+}
+
 void GameController::ContinueFromHere()
 {
     if (!CanContinueFromHere())

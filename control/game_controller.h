@@ -93,6 +93,10 @@ public:
     // Makes the position being looked back over the game's present, drops
     // the later moves, and runs the game on from it.
     void ContinueFromHere();
+    // Replaces the game with `record`, played through to its end: the board
+    // shows its last position at once, and the game runs on from there with
+    // the players' kinds of now, or is over if the record ends it.
+    void LoadRecord(const engine::GameRecord& record);
 
     // Whether the commands may be carried out now.
     bool CanStartGame() const;
@@ -104,6 +108,8 @@ public:
 
     // The game's moves, those that Redo can play again included.
     const engine::GameRecord& Record() const { return history_.Record(); }
+    // The game as played up to its present, without what Redo could play.
+    engine::GameRecord PlayedRecord() const;
     // How many moves of the record the board shows: the present, less a
     // move whose animation still runs; the ply looked back at while
     // reviewing.
