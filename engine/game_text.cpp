@@ -102,21 +102,19 @@ bool checkText(std::string_view text, ReadError& error)
 }
 
 // Whether the text at `offset` starts a position rather than a transcript:
-// a square's letter that no move starts with, or three board letters.
+// its first three letters are all squares of a board. No transcript starts
+// so ("--" is a pass, but no move is written with '-', '.', '*', 'x' or 'o').
 bool startsPosition(std::string_view text, std::size_t offset)
 {
-    const char first = text[offset];
-    if (first != '-')
-        return first == '.' || first == '*' || text::lower(first) == 'x' || text::lower(first) == 'o';
-    // "--" is also a pass; a transcript never starts "---".
-    int dashes = 0;
-    for (std::size_t i = offset; i < text.size() && dashes < 3; ++i) {
-        if (text[i] == '-')
-            ++dashes;
-        else if (!text::isSpace(text[i]))
+    int letters = 0;
+    for (std::size_t i = offset; i < text.size() && letters < 3; ++i) {
+        const char c = text::lower(text[i]);
+        if (c == '.' || c == '-' || c == '*' || c == 'x' || c == 'o')
+            ++letters;
+        else if (!text::isSpace(c))
             break;
     }
-    return dashes == 3;
+    return letters == 3;
 }
 
 }  // namespace
