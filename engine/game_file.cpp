@@ -102,11 +102,12 @@ bool writeFileAtomically(const std::filesystem::path& requested, std::string_vie
     // Through a symbolic link, the file it names is replaced, not the link.
     std::error_code code;
     std::filesystem::path path = requested;
-    if (std::filesystem::is_symlink(requested, code))
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(requested, code))) {
         path = std::filesystem::weakly_canonical(requested, code);
-    if (code) {
-        error = "cannot resolve " + requested.string() + ": " + code.message();
-        return false;
+        if (code) {
+            error = "cannot resolve " + requested.string() + ": " + code.message();
+            return false;
+        }
     }
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
 
