@@ -77,6 +77,8 @@ struct GameInfo {
     std::string result;
 };
 
+// A game read, or why it could not be: then `record` holds the moves read
+// before the error, from the start read (the usual start if none was).
 struct ReadResult {
     GameRecord record;
     ReadError error;
