@@ -268,8 +268,10 @@ ReadResult readGgf(std::string_view whole)
             problem = text::playWritten(result.record, move);
         }
         if (problem != ReadProblem::None) {
+            // The move as written, without its evaluation and time.
+            const std::string_view shown = text::trimmed(written.substr(0, written.find('/')));
             const auto offset = static_cast<std::size_t>(written.data() - whole.data());
-            result.error = text::errorAt(whole, offset, problem, written);
+            result.error = text::errorAt(whole, offset, problem, shown.empty() ? written : shown);
             result.error.moveNumber = number;
             result.error.side = problem == ReadProblem::WrongColour || problem == ReadProblem::NotASquare
                                     ? colour

@@ -212,7 +212,7 @@ TEST(GameText, RefusedTextsSayWhyAndWhere)
         {"(;BO[8 --Z];)", P::BadBoard,
          "line 1, column 10 \"Z\": not a square of a board ('.', '-', 'X', '*' or 'O')"},
         {"(;W[f5];)", P::WrongColour, "move 1 \"f5\": a move of light, but dark is to move"},
-        {"(;B[f5]W[PA];)", P::PassWithMoves, "move 2 \"PA\": a pass, but light has a legal move"},
+        {"(;B[f5]W[PA//0.5];)", P::PassWithMoves, "move 2 \"PA\": a pass, but light has a legal move"},
         {"(;B[z9];)", P::NotASquare, "move 1 \"z9\": not a square"},
         {"(;GM[Othello] 12;)", P::BadSyntax, "line 1, column 15 \"12\": not a property of a game record"},
         {"....Z" + START, P::BadBoard, "line 1, column 5 \"Z\": not a square of a board ('.', '-', 'X', '*' or 'O')"},
