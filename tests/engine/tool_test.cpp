@@ -9,9 +9,13 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "engine/game_text.h"
+#include "engine/notation.h"
 #include "engine/robot.h"
 #include "engine/selfplay.h"
 #include "positions.h"
@@ -204,6 +208,39 @@ TEST(EngineTool, SelfPlayPrintsMovesAndResult)
     EXPECT_EQ(run.err, "");
 }
 
+TEST(EngineTool, ReplayReadsEveryFormAndPrintsTheEndAndTheTranscript)
+{
+    const std::string afterF5 = formatPosition(parseTranscript("f5").record.last());
+    const std::string afterC3 = formatPosition(parseTranscript("f5d6c3").record.last()) + "\n";
+    const std::string file = "/tmp/quellix-tool-replay-" + std::to_string(::getpid()) + ".ggf";
+    std::ofstream(file) << "(;GM[Othello]PB[Ann]PW[Bob]B[f5]W[d6]B[c3];)\n";
+    ::setenv("SOURCE_DATE_EPOCH", "86400", 1);
+    const std::string ggfHead = "(;GM[Othello]PC[Quellix]DT[1970.01.02_00:00:00.UTC]";
+    const std::string ggfTail = "]RE[?]TY[8]BO[8 " + std::string(27, '-') + "O*------*O" + std::string(27, '-') +
+                                " *]B[F5]W[D6]B[C3];)\n";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"replay", "1. F5 d6 2. c3"}, afterC3 + "f5d6c3\n"},
+        {{"replay", "d6 c3", afterF5}, afterC3 + "d6c3\n"},
+        {{"replay", afterF5 + "\nd6c3"}, afterC3 + "d6c3\n"},
+        {{"replay", "(;GM[Othello]B[f5]W[d6]B[c3];)"}, afterC3 + "f5d6c3\n"},
+        {{"replay", "--file", file}, afterC3 + "f5d6c3\n"},
+        {{"replay", "--ggf", "f5d6c3"}, ggfHead + "PB[Player 1]PW[Player 2" + ggfTail},
+        {{"replay", "--file", file, "--ggf"}, ggfHead + "PB[Ann]PW[Bob" + ggfTail},
+    };
+    for (const auto& [arguments, out] : cases) {
+        const ToolRun run = runTool(arguments);
+        EXPECT_EQ(run.status, 0) << arguments[1];
+        EXPECT_EQ(run.out, out) << arguments[1];
+        EXPECT_EQ(run.err, "") << arguments[1];
+    }
+    ::unsetenv("SOURCE_DATE_EPOCH");
+    ::unlink(file.c_str());
+    const ToolRun bad = runTool({"replay", "f5 d6 c3 d3 c4 c4"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.err, "quellix-engine: move 6 \"c4\": not a legal move for light\n");
+    EXPECT_EQ(runTool({"replay", "--file", file}).err, "quellix-engine: " + file + ": no such file\n");
+}
+
 TEST(EngineTool, HelpAndVersionAnswerOnStandardOutput)
 {
     for (const char* option : {"--help", "-h"}) {
@@ -213,7 +250,7 @@ TEST(EngineTool, HelpAndVersionAnswerOnStandardOutput)
         // The usage line first, then every command with its arguments.
         EXPECT_EQ(help.out.rfind("usage: quellix-engine ", 0), 0u) << help.out;
         for (const char* command : {"perft DEPTH", "eval POSITION PARENT_MOVES", "choose POSITION LEVEL",
-                                    "selfplay SEED LEVEL1 LEVEL2", "bench"})
+                                    "selfplay SEED LEVEL1 LEVEL2", "bench", "replay [--ggf]"})
             EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
     const ToolRun version = runTool({"--version"});
@@ -263,6 +300,12 @@ TEST(EngineTool, RejectsBadInvocations)
         {"selfplay", "1", "3", "10"},
         {"selfplay", "18446744073709551617", "1", "1"},
         {"bench", "1"},
+        {"replay"},
+        {"replay", "f5", START, "d6"},
+        {"replay", "--file"},
+        {"replay", "--file", "game.ggf", "f5"},
+        {"replay", "f5", START.substr(1)},
+        {"replay", "f5 f5"},
         {"--help", "perft"},
         {"perft", "--help"},
         {"--version", "1"},

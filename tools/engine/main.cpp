@@ -4,10 +4,14 @@
 #include <atomic>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/board_position.h"
+#include "engine/game_text.h"
 #include "engine/notation.h"
 #include "engine/robot.h"
 #include "engine/selfplay.h"
@@ -24,7 +28,8 @@ constexpr uint64_t MAX_PERFT_DEPTH = 12;
 constexpr uint64_t MAX_EVAL_PARENT_MOVES = 48;
 
 const char* const USAGE = "usage: quellix-engine perft DEPTH (0..12) | eval POSITION PARENT_MOVES (0..48) | "
-                          "choose POSITION LEVEL (1..6) SEED | hint POSITION | selfplay SEED LEVEL1 LEVEL2 | bench";
+                          "choose POSITION LEVEL (1..6) SEED | hint POSITION | selfplay SEED LEVEL1 LEVEL2 | bench | "
+                          "replay [--ggf] (GAME | TRANSCRIPT POSITION | --file FILE)";
 
 // Reports a bad invocation on one line of stderr and returns the exit status.
 int fail(const std::string& problem)
@@ -194,6 +199,65 @@ int runBench(int argc)
     return 0;
 }
 
+// The date a GGF record is written with: SOURCE_DATE_EPOCH (seconds since
+// 1970) when it is set, so that the output can be reproduced, else now.
+bool ggfDateNow(std::string& date)
+{
+    const char* fixed = std::getenv("SOURCE_DATE_EPOCH");
+    uint64_t seconds = 0;
+    if (fixed && !parseNumber(fixed, 253402300799u, seconds))  // up to the last second of 9999
+        return false;
+    date = engine::ggfDate(fixed ? static_cast<std::time_t>(seconds) : std::time(nullptr));
+    return true;
+}
+
+// Replays a game and prints its last position and its transcript, or the
+// GGF record that the game's Save would write of it.
+int runReplay(int argc, char** argv)
+{
+    bool ggf = false;
+    const char* file = nullptr;
+    std::vector<std::string_view> words;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (word == "--ggf" && !ggf)
+            ggf = true;
+        else if (word == "--file" && !file && i + 1 < argc)
+            file = argv[++i];
+        else
+            words.push_back(word);
+    }
+    if (file ? !words.empty() : words.empty() || words.size() > 2)
+        return fail("replay takes one game, a transcript and a POSITION, or --file FILE");
+    engine::ReadResult game;
+    if (file) {
+        game = engine::readGameFile(file);
+        if (!game.ok())
+            return fail(std::string(file) + ": " + engine::describe(game.error));
+    } else if (words.size() == 2) {
+        const engine::ReadResult start = engine::readPosition(words[1]);
+        if (!start.ok())
+            return fail("POSITION: " + engine::describe(start.error));
+        game = engine::parseTranscript(words[0], start.record.start());
+    } else {
+        game = engine::readGame(words[0]);
+    }
+    if (!game.ok())
+        return fail(engine::describe(game.error));
+    if (!ggf) {
+        std::printf("%s\n%s\n", engine::formatPosition(game.record.last()).c_str(),
+                    engine::formatTranscript(game.record).c_str());
+        return 0;
+    }
+    engine::GameInfo info;
+    info.dark = game.info.dark.empty() ? "Player 1" : game.info.dark;
+    info.light = game.info.light.empty() ? "Player 2" : game.info.light;
+    if (!ggfDateNow(info.date))
+        return fail("SOURCE_DATE_EPOCH must be a whole number of seconds");
+    std::printf("%s", engine::writeGgf(game.record, info).c_str());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -205,6 +269,8 @@ int main(int argc, char** argv)
                     "Runs the Quellix game engine on one task and prints the result on standard output.\n"
                     "A POSITION is 64 characters, one a square, row by row from the top left\n"
                     "('.' empty, 'X' player 1, 'O' player 2), then 'X' or 'O' for the side to move.\n"
+                    "A GAME is a transcript of moves (\"f5d6c3\"), a position followed by its\n"
+                    "transcript on the next line, or a GGF game record.\n"
                     "Bad input is reported on standard error with exit status 2.\n"
                     "See quellix-engine(6) for every command.\n");
         return 0;
@@ -228,5 +294,7 @@ int main(int argc, char** argv)
         return runSelfPlay(argc, argv);
     if (command == "bench")
         return runBench(argc);
+    if (command == "replay")
+        return runReplay(argc, argv);
     return fail("unknown sub-command '" + std::string(command) + "'; " + USAGE);
 }
