@@ -21,6 +21,10 @@ const char* const DESCRIPTION =
                                      "with the mouse or a robot of level 1 to 6.");
 const char* const HELP_OPTION = QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit.");
 const char* const VERSION_OPTION = QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit.");
+//: quellix --help: the word that names the file argument, and what it is.
+const char* const GAME_ARGUMENT = QT_TRANSLATE_NOOP("CommandLine", "GAME");
+const char* const GAME_DESCRIPTION =
+    QT_TRANSLATE_NOOP("CommandLine", "A game to open: a GGF record, a transcript or a position.");
 
 QString Translated(const char* text)
 {
@@ -36,6 +40,8 @@ struct Options {
         parser.setApplicationDescription(Translated(DESCRIPTION));
         parser.addOption(help);
         parser.addOption(version);
+        parser.addPositionalArgument(Translated(GAME_ARGUMENT), Translated(GAME_DESCRIPTION),
+                                     QStringLiteral("[%1]").arg(Translated(GAME_ARGUMENT)));
     }
     QCommandLineParser parser;
     const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, Translated(HELP_OPTION)};
@@ -55,6 +61,14 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments)
     if (options.parser.isSet(options.help))
         return CommandLineRequest::ShowHelp;
     return CommandLineRequest::Play;
+}
+
+QString GameFileArgument(const QStringList& arguments)
+{
+    Options options;
+    options.parser.parse(arguments);
+    const QStringList words = options.parser.positionalArguments();
+    return words.isEmpty() ? QString() : words.constFirst();
 }
 
 std::optional<int> AnswerCommandLine(int argc, char** argv)

@@ -15,6 +15,11 @@ enum class CommandLineRequest { Play, ShowHelp, ShowVersion };
 // for QApplication to read.
 CommandLineRequest ReadCommandLine(const QStringList& arguments);
 
+// The game file the command line names (its one word that is not an
+// option), or an empty string. Read from QCoreApplication::arguments(), from
+// which Qt has taken its own options and their values.
+QString GameFileArgument(const QStringList& arguments);
+
 // Prints the help or the version on standard output and returns the exit
 // status when the command line asks for one of them; returns nothing when the
 // game is to start. Creates no GUI object, so it works without a display.

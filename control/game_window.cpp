@@ -4,17 +4,22 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <array>
+#include <ctime>
 
 #include "control/about_dialog.h"
 #include "control/client_area.h"
 #include "control/game_accessibility.h"
+#include "control/game_text_messages.h"
 #include "control/help_window.h"
 #include "panels/move_list_window.h"
 #include "platform/resources.h"
@@ -149,6 +154,13 @@ void GameWindow::BuildMenus()
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     addCommand(game, ID_HINT, tr("&Hint\tH"), QKeySequence(Qt::Key_H));
     game->addSeparator();
+    addCommand(game, ID_OPEN_GAME, tr("&Open Game…\tCtrl+O"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    //: The mnemonic is not S, C or P here: those are Start Game's, Clear Game's
+    //: and Pass's.
+    addCommand(game, ID_SAVE_GAME, tr("Save Game &As…\tCtrl+S"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    addCommand(game, ID_COPY_GAME, tr("Cop&y Game\tCtrl+C"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    addCommand(game, ID_PASTE_GAME, tr("Pas&te Game\tCtrl+V"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    game->addSeparator();
     addCommand(game, ID_EXIT, tr("E&xit"));
     // A second key for Exit, which the menu does not show.
     auto* exitKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
@@ -245,6 +257,8 @@ bool GameWindow::IsCommandEnabled(int id) const
         return game_.CanRedoMove();
     if (id == ID_CONTINUE_FROM_HERE)
         return game_.CanContinueFromHere();
+    if (id == ID_SAVE_GAME || id == ID_COPY_GAME)
+        return game_.Phase() != GamePhase::NoGame;
     if (id == ID_HINT)
         return game_.CanShowHint();
     return true;
@@ -252,7 +266,8 @@ bool GameWindow::IsCommandEnabled(int id) const
 
 void GameWindow::RefreshCommandStates()
 {
-    for (int id : {ID_START_GAME, ID_CLEAR_GAME, ID_UNDO_MOVE, ID_REDO_MOVE, ID_HINT, ID_CONTINUE_FROM_HERE})
+    for (int id : {ID_START_GAME, ID_CLEAR_GAME, ID_UNDO_MOVE, ID_REDO_MOVE, ID_HINT, ID_SAVE_GAME, ID_COPY_GAME,
+                   ID_CONTINUE_FROM_HERE})
         commands_[id]->setEnabled(IsCommandEnabled(id));
 }
 
@@ -294,6 +309,18 @@ void GameWindow::OnCommand(int id)
         break;
     case ID_CONTINUE_FROM_HERE:
         game_.ContinueFromHere();
+        break;
+    case ID_OPEN_GAME:
+        ChooseGameToOpen();
+        break;
+    case ID_SAVE_GAME:
+        ChooseFileToSave();
+        break;
+    case ID_COPY_GAME:
+        CopyGame();
+        break;
+    case ID_PASTE_GAME:
+        PasteGame();
         break;
     case ID_HINT:
         game_.ShowHint();
@@ -402,9 +429,103 @@ bool GameWindow::HandleBoardKey(const QKeyEvent& key)
 
 bool GameWindow::AskQuestion(StringId text, StringId caption)
 {
-    QMessageBox box(QMessageBox::Question, LoadString(caption), LoadString(text), QMessageBox::Ok | QMessageBox::Cancel,
-                    this);
+    return Ask(LoadString(text), LoadString(caption));
+}
+
+bool GameWindow::Ask(const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Ok | QMessageBox::Cancel, this);
     return box.exec() == QMessageBox::Ok;
+}
+
+// ---------------------------------------------------------------------------
+// Games as text
+
+namespace {
+
+// The players as a GGF record names them.
+std::string GgfPlayerName(int kind)
+{
+    return IsRobot(kind) ? "Robot " + std::to_string(kind) : std::string("Human");
+}
+
+// The folder the last game was opened from or saved to, for the next dialog.
+QString& GameFolder()
+{
+    static QString folder = QDir::homePath();
+    return folder;
+}
+
+}  // namespace
+
+void GameWindow::ChooseGameToOpen()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Game"), GameFolder(),
+                                                      tr("Games (*.ggf *.txt);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    GameFolder() = QFileInfo(path).absolutePath();
+    OpenGameFile(path);
+}
+
+bool GameWindow::OpenGameFile(const QString& path)
+{
+    const engine::ReadResult read = engine::readGameFile(std::filesystem::path(QFile::encodeName(path).toStdString()));
+    return TakeGame(read, tr("Open Game"), QDir::toNativeSeparators(path));
+}
+
+bool GameWindow::PasteGame()
+{
+    const engine::ReadResult read = engine::readGame(QGuiApplication::clipboard()->text().toStdString());
+    return TakeGame(read, tr("Paste Game"), tr("The text on the clipboard"));
+}
+
+bool GameWindow::TakeGame(const engine::ReadResult& read, const QString& title, const QString& source)
+{
+    if (!read.ok()) {
+        //: %1 a file's name or "The text on the clipboard".
+        QMessageBox::warning(this, title, tr("%1 is not a game that Quellix can read.").arg(source) + u'\n' +
+                                              ReadErrorText(read.error));
+        return false;
+    }
+    if (game_.Phase() == GamePhase::Running &&
+        !Ask(tr("Are you sure you want to end this game and play on from the one read?"), tr("End this game?")))
+        return false;
+    game_.LoadRecord(read.record);
+    return true;
+}
+
+void GameWindow::ChooseFileToSave()
+{
+    QFileDialog dialog(this, tr("Save Game As"), GameFolder(), tr("GGF games (*.ggf);;All files (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("ggf"));
+    dialog.selectFile(QDate::currentDate().toString(QStringLiteral("'quellix-'yyyy-MM-dd'.ggf'")));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    GameFolder() = QFileInfo(path).absolutePath();
+    SaveGameTo(path);
+}
+
+bool GameWindow::SaveGameTo(const QString& path)
+{
+    const engine::GameInfo info{GgfPlayerName(game_.PlayerKind(1)), GgfPlayerName(game_.PlayerKind(2)),
+                                engine::ggfDate(std::time(nullptr)), {}};
+    std::string error;
+    if (engine::writeFileAtomically(std::filesystem::path(QFile::encodeName(path).toStdString()),
+                                    engine::writeGgf(game_.PlayedRecord(), info), error))
+        return true;
+    //: %1 the file's name, %2 the reason the system gives.
+    QMessageBox::warning(this, tr("Save Game As"), tr("The game could not be saved to %1:\n%2")
+                                                        .arg(QDir::toNativeSeparators(path),
+                                                             QString::fromStdString(error)));
+    return false;
+}
+
+void GameWindow::CopyGame()
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(engine::formatGameText(game_.PlayedRecord())));
 }
 
 void GameWindow::MarkPlayerKind(int side, int kind)

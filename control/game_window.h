@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "board/board_view.h"
+#include "engine/game_text.h"
 #include "control/game_controller.h"
 #include "panels/player_panel.h"
 #include "panels/window_layout.h"
@@ -32,6 +33,10 @@ inline constexpr int ID_CLEAR_GAME = 102;
 inline constexpr int ID_UNDO_MOVE = 103;
 inline constexpr int ID_HINT = 104;
 inline constexpr int ID_REDO_MOVE = 105;
+inline constexpr int ID_OPEN_GAME = 106;
+inline constexpr int ID_SAVE_GAME = 107;
+inline constexpr int ID_COPY_GAME = 108;
+inline constexpr int ID_PASTE_GAME = 109;
 inline constexpr int ID_MOVE_LIST = 110;
 inline constexpr int ID_CONTINUE_FROM_HERE = 111;
 inline constexpr int ID_ABOUT = 190;
@@ -92,6 +97,19 @@ public:
     // The last paint step: both buttons shown.
     void ShowButtons();
 
+    // --- Games as text (window thread) ---
+    // Reads the game in `path` and, once the player agrees to end a game in
+    // progress, plays on from its end. A file that is not a game changes
+    // nothing and is reported in a message. Whether the game was opened.
+    bool OpenGameFile(const QString& path);
+    // Writes the game as played so far to `path` as a GGF record; a failure
+    // is reported in a message and leaves any old file whole.
+    bool SaveGameTo(const QString& path);
+    // The game on the clipboard as text (the transcript, after the start
+    // position if the game did not start from the usual one); and back.
+    void CopyGame();
+    bool PasteGame();
+
     // The keys of the board, whichever child has the focus: the arrow keys
     // move the keyboard cursor, Return and Enter play the square under it
     // while it is shown. Whether the key was used.
@@ -111,6 +129,13 @@ private:
     void SetStartClearCaption(platform::StringId caption) override;
     void ShowTurn(bool passEnabled, bool gameRunning) override;
     bool AskQuestion(platform::StringId text, platform::StringId caption) override;
+    bool Ask(const QString& text, const QString& caption);
+
+    // The dialogs of Open Game and Save Game As.
+    void ChooseGameToOpen();
+    void ChooseFileToSave();
+    // Plays on from the game read, or reports why `source` is not one.
+    bool TakeGame(const engine::ReadResult& read, const QString& title, const QString& source);
 
     void BuildMenus();
     void BuildViewMenu();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
 
 #include "control/application.h"
 #include "control/command_line.h"
@@ -16,6 +17,10 @@ int main(int argc, char** argv)
     // In the user's language from the first text on.
     const platform::Translations translations;
     const QPointer<GameWindow> window = InitInstance();
+    // A game named on the command line opens once the window is on the
+    // screen, so that a message about a bad file stands in front of it.
+    if (const QString game = GameFileArgument(QCoreApplication::arguments()); !game.isEmpty())
+        QTimer::singleShot(0, window, [window, game] { window->OpenGameFile(game); });
     const auto endOnSignal = EndInOrderOnSignals(window, [] { QCoreApplication::exit(0); });
     SaveKindsOnLogout(window);
     const int status = QApplication::exec();

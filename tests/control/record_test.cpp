@@ -5,6 +5,7 @@
 #include "tests/control/game_fixture.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QListWidget>
 #include <sstream>
 
@@ -145,6 +146,111 @@ TEST_F(RecordTest, TheMoveListShowsAWholeRobotGameAndLooksBackOverIt)
     // Closing the list unchecks its menu item.
     list->close();
     EXPECT_FALSE(w.CommandAction(ID_MOVE_LIST)->isChecked());
+}
+
+// Games as text: whatever is pasted or opened replaces the game, or is
+// reported and changes nothing.
+struct Pasted {
+    const char* name;
+    const char* text;
+    int moves;            // moves in the record afterwards; -1 when refused
+    GamePhase phase;      // afterwards
+    const char* message;  // what the report says, for a refused text
+};
+
+void PrintTo(const Pasted& p, std::ostream* out)
+{
+    *out << p.name;
+}
+
+class PastedTexts : public RecordTest, public testing::WithParamInterface<Pasted> {};
+
+// Every message box, read and answered with OK.
+QStringList messages;
+void AnswerMessages()
+{
+    QTimer::singleShot(0, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            messages << box->text();
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                ok->click();
+        }
+        if (!messages.isEmpty() && messages.size() < 5)
+            AnswerMessages();
+    });
+}
+
+TEST_P(PastedTexts, ReplaceTheGameOrChangeNothing)
+{
+    const Pasted& p = GetParam();
+    GameWindow& w = Open(0, 1, 3);
+    w.Game().StartGame();
+    w.Game().HandleSquareClick(engine::parseSquare("f5"));
+    ASSERT_TRUE(RunUntil([&] { return Resting(); }));
+    const engine::GameRecord before = w.Game().Record();
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(p.text));
+    messages.clear();
+    AnswerMessages();
+    Press(w, &w, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_TRUE(RunUntil([&] { return Resting(); }));
+    if (p.moves < 0) {
+        EXPECT_TRUE(w.Game().Record() == before);
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages[0].endsWith(QString::fromUtf8(p.message))) << messages[0].toStdString();
+        return;
+    }
+    EXPECT_EQ(w.Game().Record().size(), p.moves);
+    EXPECT_EQ(w.Game().Phase(), p.phase);
+    EXPECT_EQ(messages.size(), 1) << "asked before the game in progress ended";
+    EXPECT_TRUE(engine::samePosition(w.Game().DisplayedPosition(), w.Game().Record().positionAt(p.moves)));
+    // Copy gives back what was pasted, in the game's own words.
+    Press(w, &w, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(engine::readGame(QGuiApplication::clipboard()->text().toStdString()).record == w.Game().Record());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PastedTexts,
+    testing::Values(Pasted{"a transcript, the robot to reply", "1. f5 d6 2. C3", 4, GamePhase::Running, ""},
+                    Pasted{"a position whose first move ends the game",
+                           "OX......  ........ ........ ........ ........ "
+                           "........ ........ ........ O",
+                           1, GamePhase::Over, ""},
+                    Pasted{"a GGF record",
+                           "(;GM[Othello]PB[a]PW[b]TY[8]BO[8 ---------------------------O*------*O------"
+                           "--------------------- *]B[f5//0.1]W[d6];)",
+                           2, GamePhase::Running, ""},
+                    Pasted{"an illegal move", "f5 d6 a1", -1, GamePhase::Running,
+                           "Move 3: \"a1\" is not a legal move for dark."},
+                    Pasted{"the anti variant",
+                           "(;GM[Othello]TY[8a]BO[8 ---------------------------O*------*O-----"
+                           "---------------------- *];)",
+                           -1, GamePhase::Running, "which Quellix does not play."}));
+
+// Save writes the game as played so far; Open reads it back, and the command
+// of a cleared board are off.
+TEST_F(RecordTest, SaveThenOpenGivesTheSameGame)
+{
+    GameWindow& w = Open(0, 0);
+    EXPECT_FALSE(w.IsCommandEnabled(ID_SAVE_GAME));
+    EXPECT_FALSE(w.IsCommandEnabled(ID_COPY_GAME));
+    w.Game().StartGame();
+    for (const char* square : {"f5", "d6", "c3"}) {
+        w.Game().HandleSquareClick(engine::parseSquare(square));
+        ASSERT_TRUE(RunUntil([&] { return Resting(); }));
+    }
+    Press(w, &w, Qt::Key_Z, Qt::ControlModifier);  // what Redo could play is not saved
+    const QString path = settingsDir.filePath(QStringLiteral("game.ggf"));
+    ASSERT_TRUE(w.SaveGameTo(path));
+    const engine::GameRecord saved = w.Game().PlayedRecord();
+    ASSERT_EQ(saved.size(), 2);
+    messages.clear();
+    AnswerMessages();
+    ASSERT_TRUE(w.OpenGameFile(path));
+    EXPECT_TRUE(w.Game().Record() == saved);
+    EXPECT_FALSE(w.OpenGameFile(settingsDir.filePath(QStringLiteral("none.ggf"))));
+    EXPECT_TRUE(w.Game().Record() == saved);
+    EXPECT_FALSE(w.SaveGameTo(settingsDir.filePath(QStringLiteral("no folder/game.ggf"))));
+    EXPECT_EQ(messages.size(), 3) << messages.join(u'|').toStdString();
 }
 
 }  // namespace
