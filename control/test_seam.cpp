@@ -84,3 +84,8 @@ const RobotTask* TestSeam::RobotOf(const GameController& game)
 {
     return game.robotTask_.get();
 }
+
+const HintTask* TestSeam::HintOf(const GameController& game)
+{
+    return game.hintTask_.get();
+}

@@ -9,6 +9,7 @@
 
 class AnimationTask;
 class BoardView;
+class HintTask;
 class QAccessibleEvent;
 class RobotTask;
 class GameController;
@@ -51,9 +52,11 @@ public:
     // position after the move being shown, as if the game had got there.
     static void SetPositions(GameController& game, const engine::BoardPosition& displayed,
                              const engine::BoardPosition& next);
-    // The animation being shown and the robot thinking, or null.
+    // The animation being shown, the robot thinking and the hint being
+    // looked for, or null.
     static const AnimationTask* AnimationOf(const GameController& game);
     static const RobotTask* RobotOf(const GameController& game);
+    static const HintTask* HintOf(const GameController& game);
     // Makes `square` the last move, whose disc carries the mark.
     static void SetLastMove(GameController& game, int square);
 };
