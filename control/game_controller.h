@@ -133,6 +133,8 @@ public:
     int UndoDepth() const { return static_cast<int>(history_.size()); }
 
 signals:
+    // A new game stands on the board, before its first turn update.
+    void GameStarted();
     // A move (0..63) or a pass (NO_MOVE) of `side` has been accepted by
     // PlayMove; a move's animation is about to start.
     void MovePlayed(int side, int square);

@@ -6,12 +6,14 @@
 
 #include <QColor>
 #include <QCursor>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <map>
 #include <memory>
 
 #include "board/board_view.h"
 #include "control/game_controller.h"
+#include "control/options.h"
 #include "panels/player_panel.h"
 #include "panels/window_layout.h"
 #include "platform/drawing_context.h"
@@ -20,9 +22,11 @@
 class QAction;
 class QActionGroup;
 class QKeyEvent;
+class QMenu;
 class QPushButton;
 class ClientArea;
 class GameAccessibility;
+class GameResults;
 
 // Command ids of the menus, the accelerators and the buttons.
 inline constexpr int ID_EXIT = 100;
@@ -30,6 +34,11 @@ inline constexpr int ID_START_GAME = 101;
 inline constexpr int ID_CLEAR_GAME = 102;
 inline constexpr int ID_UNDO_MOVE = 103;
 inline constexpr int ID_HINT = 104;
+inline constexpr int ID_PASS = 105;
+inline constexpr int ID_LARGE_MARKS = 110;
+inline constexpr int ID_SPEED_FIRST = 111;  // by AnimationSpeed: normal, fast, instant
+inline constexpr int ID_SPEED_LAST = 113;
+inline constexpr int ID_RESULTS = 120;
 inline constexpr int ID_ABOUT = 190;
 inline constexpr int ID_START_CLEAR_BUTTON = 200;
 inline constexpr int ID_PASS_BUTTON = 201;
@@ -50,6 +59,7 @@ public:
     const GameController& Game() const { return game_; }
     BoardView& Board() { return boardView_; }
     PlayerPanel& Panel(int side) { return side == 1 ? panel1_ : panel2_; }
+    GameResults& Results() { return *results_; }
 
     // --- Settings and ending (window thread) ---
     // Both players' kinds in one write of the settings; a failure is not
@@ -62,8 +72,8 @@ public:
     // --- Commands and cursors ---
     void OnCommand(int id);
     bool IsCommandEnabled(int id) const;
-    // Greys or enables Start Game, Clear Game, Undo Move and Hint by their
-    // rules, so that a greyed command's key does nothing either.
+    // Greys or enables Start Game, Clear Game, Undo Move, Hint and Pass by
+    // their rules, so that a greyed command's key does nothing either.
     void RefreshCommandStates();
     QAction* CommandAction(int id) const;
     int CursorMode() const { return cursorMode_; }
@@ -108,6 +118,16 @@ private:
     bool AskQuestion(platform::StringId text, platform::StringId caption) override;
 
     void BuildMenus();
+    // The View menu: the options and the results.
+    void BuildViewMenu();
+    QAction* AddCommand(QMenu* menu, int id, const QString& text, const QKeySequence& key = {});
+    // Takes the option of a View menu command and saves it.
+    void ChooseOption(int id);
+    // Has the board, the animations and the View menu follow the options.
+    void ApplyOptions();
+    // Hides the keyboard frame while no human is to move and once the game
+    // has ended; the next arrow key shows it again.
+    void FollowTurnWithFrame();
     // The main window is active and no menu or dialog is open.
     bool BoardKeysActive() const;
     void ApplyCursor();
@@ -135,5 +155,7 @@ private:
     int cursorMode_ = -1;
     std::map<int, QAction*> commands_;
     QActionGroup* playerGroups_[2] = {nullptr, nullptr};
+    Options options_;
+    std::unique_ptr<GameResults> results_;
     std::unique_ptr<GameAccessibility> accessibility_;
 };

@@ -258,12 +258,13 @@ TEST_F(EnglishMenus, ReadAsTheyAlwaysHave)
 {
     const platform::Translations translations{QLocale(QLocale::English)};
     const std::vector<QStringList> expected = {
-        {"&Game", "Player &1", "Player &2", "&Help"},
-        {"&Start Game\tF2", "&Clear Game\tCtrl-F2", "&Undo Move\tCtrl+Z", "&Hint\tH", "E&xit"},
+        {"&Game", "Player &1", "Player &2", "&View", "&Help"},
+        {"&Start Game\tF2", "&Clear Game\tCtrl-F2", "&Undo Move\tCtrl+Z", "&Hint\tH", "&Pass\tP", "E&xit"},
         {"&Human", "Robot &1 - Beginner", "Robot &2 - Getting better", "Robot &3 - Pretty good", "Robot &4 - Expert",
          "Robot &5 - Wizard", "Robot &6 - Perfectionist"},
         {"&Human", "Robot &1 - Beginner", "Robot &2 - Getting better", "Robot &3 - Pretty good", "Robot &4 - Expert",
          "Robot &5 - Wizard", "Robot &6 - Perfectionist"},
+        {"&Large Move Marks", "Animation &Speed", "&Results"},
         {"&Help Contents\tF1", "&About Quellix"},
     };
     EXPECT_EQ(MenuTexts(Open()), expected);
