@@ -33,6 +33,8 @@ ResultsWindow::ResultsWindow(QWidget* owner, GameResults& results)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     layout->addWidget(table_);
 
@@ -44,6 +46,9 @@ ResultsWindow::ResultsWindow(QWidget* owner, GameResults& results)
 
     connect(&results_, &GameResults::Changed, this, &ResultsWindow::Fill);
     Fill();
+    // Wide enough for the note in three lines or so, and as tall as it all.
+    constexpr int WIDTH = 360;
+    resize(WIDTH, layout->hasHeightForWidth() ? layout->totalHeightForWidth(WIDTH) : sizeHint().height());
 }
 
 void ResultsWindow::ShowFor(QWidget* owner, GameResults& results)
