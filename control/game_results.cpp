@@ -76,11 +76,10 @@ ResultTable GameResults::Read()
     return table;
 }
 
-void GameResults::Write(const ResultTable& table)
+void GameResults::Write(ResultTable table)
 {
-    ResultTable counts = table;
     std::array<platform::SettingInt, ENTRIES> entries;
     for (int i = 0; i < ENTRIES; ++i)
-        entries[static_cast<size_t>(i)] = {EntryName(i), CountAt(counts, i)};
+        entries[static_cast<size_t>(i)] = {EntryName(i), CountAt(table, i)};
     platform::WriteSettingInts(platform::SettingsFilePath(), RESULTS_SECTION, entries);
 }

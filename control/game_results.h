@@ -42,7 +42,7 @@ private:
     static ResultTable Read();
     // All the counts in one write, atomic and locked like every write of the
     // settings; a failure is not reported.
-    static void Write(const ResultTable& table);
+    static void Write(ResultTable table);
 
     GameController& game_;
     ResultTable table_;

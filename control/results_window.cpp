@@ -16,10 +16,10 @@ ResultsWindow::ResultsWindow(QWidget* owner, GameResults& results)
 {
     setWindowTitle(tr("Results"));
     auto* layout = new QVBoxLayout(this);
-    auto* about = new QLabel(
-        tr("The games won, lost and tied by the human against each robot level, and between two humans by "
-           "player 1. A game counts when it ends."),
-        this);
+    auto* about =
+        new QLabel(tr("The games won, lost and tied by the human against each robot level, and between two humans by "
+                      "player 1. A game counts when it ends."),
+                   this);
     about->setWordWrap(true);
     layout->addWidget(about);
 
@@ -67,7 +67,8 @@ void ResultsWindow::Fill()
     const ResultTable& table = results_.Table();
     for (int row = 0; row < RESULT_ROWS; ++row)
         for (int column = 0; column < RESULT_COLUMNS; ++column) {
-            auto* item = new QTableWidgetItem(QString::number(table[static_cast<size_t>(row)][static_cast<size_t>(column)]));
+            auto* item =
+                new QTableWidgetItem(QString::number(table[static_cast<size_t>(row)][static_cast<size_t>(column)]));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(row, column, item);
         }

@@ -91,8 +91,7 @@ TEST_F(HintTest, AnyClickKeyOrCommandEndsTheBlink)
     EXPECT_FALSE(w.IsCommandEnabled(ID_HINT));
 }
 
-// A report that arrives after its hint was abandoned by a move is dropped,
-// even where the next human could play its square.
+// A report that arrives after its hint was abandoned by a move is dropped.
 TEST_F(HintTest, AReportAfterTheHintWasAbandonedIsDropped)
 {
     GameWindow& w = Open(0, 0);

@@ -13,25 +13,17 @@
 
 namespace {
 
-using engine::BoardPosition;
 using engine::NO_MOVE;
 using ViewMenuTest = GameFixture;
 
 std::atomic<int> pauseTotal{0};
-void AddPause(AnimationTask&, int ms)
-{
-    pauseTotal += ms;
-}
 
-// What the settings hold at the start (nothing when null), the View command
-// chosen then (0: none), and the options in force: the large marks and the
-// speed, which makes one move from the start last 810, 405 or 0 ms.
+// The stored text (none when null), the View command chosen (0: none), and the options in force: the
+// speed (one move from the start lasts 810, 405 or 0 ms) and the large marks.
 struct OptionCase {
-    const char* entry;
-    const char* stored;
-    int command;
+    const char *entry, *stored;
+    int command, speed;
     bool large;
-    int speed;
 };
 
 class OptionCases : public ViewMenuTest, public testing::WithParamInterface<OptionCase> {};
@@ -44,75 +36,48 @@ TEST_P(OptionCases, ShapeTheMarksAndTheAnimationAndAreKept)
     GameWindow& w = Open(HUMAN, HUMAN);
     w.resize(2400, 1500);
     QCoreApplication::processEvents();
-    if (c.command != 0) {
+    if (c.command != 0)
         w.CommandAction(c.command)->trigger();
-        EXPECT_EQ(StoredSetting(QString::fromLatin1(c.entry)).toInt(), c.large ? 1 : c.speed);
-    }
     w.Game().StartGame();
     pauseTotal = 0;
-    TestSeam::SetPauseObserver(AddPause);
+    TestSeam::SetPauseObserver([](AnimationTask&, int ms) { pauseTotal += ms; });
+    engine::BoardPosition expected = w.Game().DisplayedPosition();
+    expected.applyMove(19);
     w.Game().PlayMove(19);
     ASSERT_TRUE(RunUntil([&] { return Resting(); }));
     EXPECT_EQ(pauseTotal, (std::array{810, 405, 0})[static_cast<size_t>(c.speed)]);
-    BoardPosition expected;
-    expected.setStartPosition();
-    expected.applyMove(19);
     EXPECT_EQ(0, std::memcmp(w.Game().DisplayedPosition().squares, expected.squares, sizeof expected.squares));
-
-    // A mark of player 2's, C3: its corners drawn, a third of the square's pitch across when large.
+    // Player 2's mark on C3, a third of the square's pitch across when large.
     const platform::Rect box = w.Board().MarkRect(18);
     const int pitch = w.Board().SquareRect(19).left - w.Board().SquareRect(18).left;
     ASSERT_NEAR(pitch, 176, 2);
-    if (c.large)
-        EXPECT_NEAR(box.Width(), pitch / 3, 1);
-    else
-        EXPECT_EQ(box.Width(), 5);
-    const QImage buffer = BackBuffer(w);
-    for (int x : {box.left, box.right - 1})
-        EXPECT_EQ(buffer.pixel(x, box.top), qRgb(0, 0, 0));
-
+    EXPECT_NEAR(box.Width(), c.large ? pitch / 3 : 5, 1);
+    EXPECT_EQ(BackBuffer(w).pixel(box.left, box.top), qRgb(0, 0, 0));
     window.reset();
-    GameWindow& again = Open();
-    EXPECT_EQ(again.CommandAction(ID_LARGE_MARKS)->isChecked(), c.large);
-    EXPECT_TRUE(again.CommandAction(ID_SPEED_FIRST + c.speed)->isChecked());
+    EXPECT_EQ(Open().CommandAction(ID_LARGE_MARKS)->isChecked(), c.large);
+    EXPECT_TRUE(window->CommandAction(ID_SPEED_FIRST + c.speed)->isChecked());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Options, OptionCases,
-    testing::Values(OptionCase{"LargeMoveMarks", nullptr, 0, false, 0},
-                    OptionCase{"LargeMoveMarks", nullptr, ID_LARGE_MARKS, true, 0},
-                    OptionCase{"LargeMoveMarks", "1", 0, true, 0}, OptionCase{"LargeMoveMarks", "yes", 0, false, 0},
-                    OptionCase{"AnimationSpeed", nullptr, ID_SPEED_FIRST + 1, false, 1},
-                    OptionCase{"AnimationSpeed", nullptr, ID_SPEED_FIRST + 2, false, 2},
-                    OptionCase{"AnimationSpeed", "2", 0, false, 2}, OptionCase{"AnimationSpeed", "3", 0, false, 0}));
+const char* const MARKS = "LargeMoveMarks";
+const char* const SPEED = "AnimationSpeed";
+INSTANTIATE_TEST_SUITE_P(Options, OptionCases,
+                         testing::Values(OptionCase{MARKS, nullptr, 0, 0, false},
+                                         OptionCase{MARKS, nullptr, ID_LARGE_MARKS, 0, true},
+                                         OptionCase{MARKS, "1", 0, 0, true}, OptionCase{MARKS, "yes", 0, 0, false},
+                                         OptionCase{SPEED, nullptr, ID_SPEED_FIRST + 1, 1, false},
+                                         OptionCase{SPEED, nullptr, ID_SPEED_FIRST + 2, 2, false},
+                                         OptionCase{SPEED, "2", 0, 2, false}, OptionCase{SPEED, "3", 0, 0, false}));
 
 // Colour 1 (X) plays its one move, C1, and the game ends tied, 3 to 3.
-const char* const X_TIES = "XO......"
-                           "........"
-                           "........"
-                           "........"
-                           "........"
-                           "........"
-                           "........"
-                           ".....OOOX";
+const char* const X_TIES = "XO...........................................................OOOX";
 
-// The kinds, the position they play on, what the human does there (M plays
-// C1, P presses P to pass, U undoes, S starts a new game on the position, C
-// clears, r and R reset the results, answering Cancel and OK) and the one row
-// that then counts, with its tally.
+// The position, what the human does (M plays C1, P presses P to pass, U undoes, S starts again on the
+// position, C clears, r and R reset answering Cancel and OK), the kinds, and the row that counts.
 struct ResultCase {
-    const char* name;
-    int kind1, kind2;
-    const char* position;
-    const char* steps;
-    int row;  // -1: none
+    const char *name, *position, *steps;
+    int kind1, kind2, row;
     Tally tally;
 };
-
-void PrintTo(const ResultCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class ResultCases : public ViewMenuTest, public testing::WithParamInterface<ResultCase> {};
 
@@ -127,73 +92,59 @@ TEST_P(ResultCases, CountEachFinishedGameOnceAndAreKept)
     w.Game().SetPlayerKind(1, c.kind1);
     w.Game().SetPlayerKind(2, c.kind2);
     Press(w, w.Client(), Qt::Key_Down);
-    for (const char* step = c.steps;; ++step) {
-        if (step != c.steps || *step == 0) {
-            ASSERT_TRUE(RunUntil([&] { return Resting(); }));
-        }
-        if (*step == 0)
-            break;
+    for (const char* step = c.steps; *step != 0; ++step) {
         if (*step == 'M') {
             w.Game().HandleSquareClick(2);
         } else if (*step == 'P') {
             EXPECT_TRUE(w.CommandAction(ID_PASS)->isEnabled());
             Press(w, w.Client(), Qt::Key_P);
-            EXPECT_FALSE(w.PassButton()->isEnabled());
             EXPECT_EQ(w.Board().KeyboardCursor() == NO_MOVE, IsRobot(c.kind2));  // the frame is the human's
-        } else if (*step == 'U') {
-            w.OnCommand(ID_UNDO_MOVE);
-        } else if (*step == 'S') {
-            w.OnCommand(ID_START_GAME);
-            ShowOnBoard(w, positionFromText(c.position));
+        } else if (*step == 'U' || *step == 'S') {
+            w.OnCommand(*step == 'U' ? ID_UNDO_MOVE : ID_START_GAME);
+            if (*step == 'S')
+                ShowOnBoard(w, positionFromText(c.position));
         } else {
-            if (*step != 'C')
-                w.OnCommand(ID_RESULTS);
             AnswerNextQuestion(*step == 'r' ? QMessageBox::Cancel : QMessageBox::Ok);
-            if (*step == 'C')
-                w.OnCommand(ID_CLEAR_GAME);
-            else
+            w.OnCommand(*step == 'C' ? ID_CLEAR_GAME : ID_RESULTS);
+            if (*step != 'C')
                 w.findChild<ResultsWindow*>()->ResetButton()->click();
         }
+        ASSERT_TRUE(RunUntil([&] { return Resting(); }));
     }
+    ASSERT_TRUE(RunUntil([&] { return Resting(); }));  // robots only
     EXPECT_EQ(w.Board().KeyboardCursor(), NO_MOVE);
     ResultTable expected{};
-    if (c.row >= 0)
-        expected[static_cast<size_t>(c.row)] = c.tally;
+    expected[static_cast<size_t>(c.row)] = c.tally;
     EXPECT_EQ(w.Results().Table(), expected);
-    if (auto* shown = w.findChild<ResultsWindow*>()) {  // what the window shows
-        for (int cell = 0; cell < RESULT_ROWS * RESULT_COLUMNS; ++cell)
-            EXPECT_EQ(shown->Table()->item(cell / 3, cell % 3)->text().toInt(), expected[cell / 3][cell % 3]);
-    }
+    const ResultsWindow* shown = w.findChild<ResultsWindow*>();  // where it was opened: level 6, tied
+    EXPECT_TRUE(shown == nullptr || shown->Table()->item(5, 2)->text().toInt() == expected[5][2]);
     window.reset();
     EXPECT_EQ(Open().Results().Table(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Games, ResultCases,
-    testing::Values(ResultCase{"Won", 2, HUMAN, X_MUST_PASS, "M", 1, {1, 0, 0}},
-                    ResultCase{"LostAfterPassingByKey", HUMAN, 5, X_MUST_PASS, "P", 4, {0, 1, 0}},
-                    ResultCase{"Tied", HUMAN, 1, X_TIES, "M", 0, {0, 0, 1}},
-                    ResultCase{"TwoHumansFromPlayerOne", HUMAN, HUMAN, X_MUST_PASS, "PM", HUMANS_ROW, {0, 1, 0}},
-                    ResultCase{"EndedUndoneEndedOnce", HUMAN, 3, X_TIES, "MUMU", 2, {0, 0, 1}},
-                    ResultCase{"TwoGames", HUMAN, 3, X_TIES, "MSM", 2, {0, 0, 2}},
-                    ResultCase{"ClearedBeforeTheEnd", HUMAN, 3, X_TIES, "C", -1, {}},
-                    ResultCase{"RobotsOnly", 1, 2, X_MUST_PASS, "", -1, {}},
-                    ResultCase{"ResetCancelled", HUMAN, 6, X_TIES, "Mr", 5, {0, 0, 1}},
-                    ResultCase{"Reset", HUMAN, 6, X_TIES, "MR", -1, {}}),
+    testing::Values(ResultCase{"Won", X_MUST_PASS, "M", 2, HUMAN, 1, {1, 0, 0}},
+                    ResultCase{"LostAfterPassingByKey", X_MUST_PASS, "P", HUMAN, 5, 4, {0, 1, 0}},
+                    ResultCase{"Tied", X_TIES, "M", HUMAN, 1, 0, {0, 0, 1}},
+                    ResultCase{"TwoHumansFromPlayerOne", X_MUST_PASS, "PM", HUMAN, HUMAN, HUMANS_ROW, {0, 1, 0}},
+                    ResultCase{"EndedUndoneEndedOnce", X_TIES, "MUMU", HUMAN, 3, 2, {0, 0, 1}},
+                    ResultCase{"TwoGames", X_TIES, "MSM", HUMAN, 3, 2, {0, 0, 2}},
+                    ResultCase{"ClearedBeforeTheEnd", X_TIES, "C", HUMAN, 3, 0, {}},
+                    ResultCase{"RobotsOnly", X_MUST_PASS, "", 1, 2, 0, {}},
+                    ResultCase{"ResetCancelled", X_TIES, "Mr", HUMAN, 6, 5, {0, 0, 1}},
+                    ResultCase{"Reset", X_TIES, "MR", HUMAN, 6, 0, {}}),
     [](const testing::TestParamInfo<ResultCase>& info) { return std::string(info.param.name); });
 
-// A disabled widget shows its parent's cursor: over the disabled Pass button
-// the client area shows the arrow as well.
+// A disabled widget shows its parent's cursor: the arrow over the disabled
+// Pass button (so it is at the start) comes from the client area.
 TEST_F(ViewMenuTest, TheArrowIsShownOverBothButtonsInEveryState)
 {
     GameWindow& w = Open(HUMAN, HUMAN);
     w.Game().StartGame();
-    ASSERT_FALSE(w.PassButton()->isEnabled());
-    const QPoint board = w.Board().PictureRect(0).ToQRect().center();
     for (QWidget* target : std::initializer_list<QWidget*>{w.StartClearButton(), w.PassButton(), w.Client()}) {
-        const bool onBoard = target == w.Client();
-        QTest::mouseMove(target, onBoard ? board : QPoint(4, 4));
-        EXPECT_EQ(w.windowHandle()->cursor().shape(), onBoard ? Qt::BitmapCursor : Qt::ArrowCursor);
+        QTest::mouseMove(target, target == w.Client() ? w.Board().PictureRect(0).ToQRect().center() : QPoint(4, 4));
+        EXPECT_EQ(w.windowHandle()->cursor().shape(), target == w.Client() ? Qt::BitmapCursor : Qt::ArrowCursor);
     }
 }
 
