@@ -10,7 +10,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 #include "control/about_dialog.h"
 #include "control/animation_speed.h"
@@ -54,6 +56,15 @@ const char* const KIND_ITEMS[7] = {
     QT_TRANSLATE_NOOP("GameWindow", "Robot &4 - Expert"),
     QT_TRANSLATE_NOOP("GameWindow", "Robot &5 - Wizard"),
     QT_TRANSLATE_NOOP("GameWindow", "Robot &6 - Perfectionist"),
+};
+
+// The View menu's items that switch an option on and off.
+struct OptionSwitch {
+    int command;
+    Option option;
+};
+constexpr OptionSwitch OPTION_SWITCHES[] = {
+    {ID_LARGE_MARKS, Option::LargeMoveMarks},
 };
 
 int FirstPlayerCommand(int side)
@@ -199,13 +210,19 @@ void GameWindow::BuildViewMenu()
     AddCommand(view, ID_RESULTS, tr("&Results"));
 }
 
-void GameWindow::ChooseOption(int id)
+bool GameWindow::ChooseOption(int id)
 {
-    if (id == ID_LARGE_MARKS)
-        options_.Set(Option::LargeMoveMarks, CommandAction(id)->isChecked() ? 1 : 0);
-    else
+    if (id >= ID_SPEED_FIRST && id <= ID_SPEED_LAST) {
         options_.Set(Option::AnimationSpeed, id - ID_SPEED_FIRST);
+    } else {
+        const auto* item = std::find_if(std::begin(OPTION_SWITCHES), std::end(OPTION_SWITCHES),
+                                        [id](const OptionSwitch& known) { return known.command == id; });
+        if (item == std::end(OPTION_SWITCHES))
+            return false;
+        options_.Set(item->option, CommandAction(id)->isChecked() ? 1 : 0);
+    }
     ApplyOptions();
+    return true;
 }
 
 void GameWindow::ApplyOptions()
@@ -213,7 +230,8 @@ void GameWindow::ApplyOptions()
     const int speed = options_.Value(Option::AnimationSpeed);
     boardView_.SetLargeMarks(options_.IsOn(Option::LargeMoveMarks));
     SetAnimationSpeed(static_cast<AnimationSpeed>(speed));
-    CommandAction(ID_LARGE_MARKS)->setChecked(options_.IsOn(Option::LargeMoveMarks));
+    for (const OptionSwitch& item : OPTION_SWITCHES)
+        CommandAction(item.command)->setChecked(options_.IsOn(item.option));
     CommandAction(ID_SPEED_FIRST + speed)->setChecked(true);
 }
 
@@ -256,10 +274,8 @@ void GameWindow::OnCommand(int id)
         }
         return;
     }
-    if (id == ID_LARGE_MARKS || (id >= ID_SPEED_FIRST && id <= ID_SPEED_LAST)) {
-        ChooseOption(id);
+    if (ChooseOption(id))
         return;
-    }
     switch (id) {
     case ID_EXIT:
         close();

@@ -121,8 +121,9 @@ private:
     // The View menu: the options and the results.
     void BuildViewMenu();
     QAction* AddCommand(QMenu* menu, int id, const QString& text, const QKeySequence& key = {});
-    // Takes the option of a View menu command and saves it.
-    void ChooseOption(int id);
+    // Takes and saves the option that a View menu command chooses; whether
+    // the command chooses one.
+    bool ChooseOption(int id);
     // Has the board, the animations and the View menu follow the options.
     void ApplyOptions();
     // Hides the keyboard frame while no human is to move and once the game
