@@ -206,13 +206,10 @@ void BoardView::SetLargeMarks(bool large)
 {
     if (large == largeMarks_)
         return;
-    platform::DrawingContext* context = nullptr;
-    DrawingContextGuard guard(context, target_);
-    if (marksShown)
-        EraseMarks(context);
+    const bool shown = marksShown;
+    SetMarksShown(false);
     largeMarks_ = large;
-    if (marksShown)
-        DrawMarks(context);
+    SetMarksShown(shown);
 }
 
 int BoardView::SquareAt(int x, int y) const

@@ -41,7 +41,6 @@ public:
     // thick as the square's size asks; otherwise the small crosses. Shown
     // marks are drawn again at the new size.
     void SetLargeMarks(bool large);
-    bool LargeMarks() const { return largeMarks_; }
     // A left click at device pixel (x, y) of the client area: hides the
     // keyboard cursor if the click lands on the board, and reports the square
     // under it, if any.
