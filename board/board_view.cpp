@@ -20,6 +20,10 @@ constexpr int CANVAS_SIZE = 120;
 constexpr platform::Rect OVERLAY_RECT{4, 4, 117, 117};
 // The legal-move cross: two arms five pixels across, one pixel thick.
 constexpr int MARK_SIZE = 5;
+// The large cross spans about a third of the square's pitch, its arms about
+// a tenth of their length thick.
+constexpr int LARGE_MARK_PARTS = 3;
+constexpr int LARGE_STROKE_PARTS = 10;
 
 // Where a square picture is composed: the canvas and the place of the arrow
 // or hub on it. The pictures drawn at double resolution go on a canvas of
@@ -198,6 +202,16 @@ void BoardView::SetMarksShown(bool shown)
         EraseMarks(nullptr);
 }
 
+void BoardView::SetLargeMarks(bool large)
+{
+    if (large == largeMarks_)
+        return;
+    const bool shown = marksShown;
+    SetMarksShown(false);
+    largeMarks_ = large;
+    SetMarksShown(shown);
+}
+
 int BoardView::SquareAt(int x, int y) const
 {
     const platform::Rect board = boardRect_;
@@ -347,7 +361,12 @@ platform::Rect BoardView::MarkRect(int square) const
 {
     int x = 0, y = 0;
     SquareCentre(square, x, y);
-    const int size = platform::ScaledLength(MARK_SIZE, ratio_);
+    int size = platform::ScaledLength(MARK_SIZE, ratio_);
+    // A large cross of an odd size, so that it is centred on a pixel like
+    // the small one; it stays well inside the square's picture, where a
+    // hint's disc and its restoring cover it.
+    if (largeMarks_)
+        size = std::max(size, ((boardRect_.Width() + lineWidth) / 8 / LARGE_MARK_PARTS) | 1);
     const int left = x - (size - 1) / 2, top = y - (size - 1) / 2;
     return {left, top, left + size, top + size};
 }
@@ -398,15 +417,30 @@ void BoardView::DrawMarks(platform::DrawingContext* context)
     ForEachMarkRect([this, context](const platform::Rect& box) { DrawMark(context, box); });
 }
 
+int BoardView::MarkStroke() const
+{
+    const int small = platform::ScaledLength(1, ratio_);
+    if (!largeMarks_)
+        return small;
+    const int size = MarkRect(0).Width();
+    return std::max(small, (size + LARGE_STROKE_PARTS / 2) / LARGE_STROKE_PARTS);
+}
+
 void BoardView::DrawMark(platform::DrawingContext* context, const platform::Rect& box) const
 {
     // A cross of two arms from corner to corner of the box, meeting at the
-    // centre. On a screen of a higher ratio the arms are thicker as well as
-    // longer: each is `stroke` diagonals side by side, mirrored left to right.
-    const int stroke = platform::ScaledLength(1, ratio_);
+    // centre. On a screen of a higher ratio, or when large, the arms are
+    // thicker as well as longer: each is `stroke` diagonals side by side,
+    // mirrored left to right, every one inside the box. The small cross's
+    // diagonals lie beside the corner-to-corner line on one side, as they
+    // always have; the large cross's go to either side in turn, so that its
+    // thick arms still meet at the centre.
+    const int stroke = MarkStroke();
     for (int j = 0; j < stroke; ++j) {
-        context->Line(box.left + j, box.top, box.right, box.bottom - j, MARK_COLOUR);
-        context->Line(box.left, box.bottom - 1 - j, box.right - j, box.top - 1, MARK_COLOUR);
+        const int shift = largeMarks_ ? (j % 2 == 1 ? (j + 1) / 2 : -(j / 2)) : j;
+        const int up = std::max(shift, 0), down = std::max(-shift, 0);
+        context->Line(box.left + up, box.top + down, box.right - down, box.bottom - up, MARK_COLOUR);
+        context->Line(box.left + down, box.bottom - 1 - up, box.right - up, box.top - 1 + down, MARK_COLOUR);
     }
 }
 

@@ -37,6 +37,10 @@ public:
     // Draws one square from its code in the game.
     void DrawSquare(platform::DrawingContext* context, int square);
     void SetMarksShown(bool shown);
+    // Large marks: crosses about a third of a square across, their arms as
+    // thick as the square's size asks; otherwise the small crosses. Shown
+    // marks are drawn again at the new size.
+    void SetLargeMarks(bool large);
     // A left click at device pixel (x, y) of the client area: hides the
     // keyboard cursor if the click lands on the board, and reports the square
     // under it, if any.
@@ -94,6 +98,8 @@ private:
     void DrawMarks(platform::DrawingContext* context);
     // One legal-move mark, in its box.
     void DrawMark(platform::DrawingContext* context, const platform::Rect& box) const;
+    // How many diagonals side by side make one arm of the cross.
+    int MarkStroke() const;
     void EraseMarks(platform::DrawingContext* context);
     // The four dots where the second and sixth grid lines cross.
     void DrawDots(platform::DrawingContext* context);
@@ -116,4 +122,5 @@ private:
     int keyboardCursor_ = engine::NO_MOVE;
     std::function<void(int square)> keyboardCursorObserver_;
     qreal ratio_ = 1.0;
+    bool largeMarks_ = false;
 };

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <thread>
 
+#include "control/animation_speed.h"
 #include "engine/board_position.h"
 #include "platform/event.h"
 
@@ -71,7 +72,8 @@ void CancelAndDelete(std::unique_ptr<Task>& task)
 // Shows one move on the displayed position and performs it there.
 class AnimationTask : public BackgroundTask {
 public:
-    // Resets the game's idle event and starts at once.
+    // Resets the game's idle event and starts at once, at the animation
+    // speed chosen at this moment.
     AnimationTask(GameController& game, int square);
     ~AnimationTask() override;
     int Run() override;
@@ -79,13 +81,14 @@ public:
     // Shows the move on the displayed position frame by frame and applies it.
     void AnimateMove(int square);
     // A pause of the animation: lets go of the game lock for `ms` nominal
-    // milliseconds, then takes it again.
+    // milliseconds (half as long at the fast speed), then takes it again.
     void WaitReleasing(std::unique_lock<std::mutex>& held, int ms);
 
     GameController& Game() const { return game_; }
     const int square;
     int elapsed = 0;
     const int serial;
+    const AnimationSpeed speed;
 
 private:
     GameController& game_;

@@ -83,6 +83,32 @@ void ClientArea::paintEvent(QPaintEvent* event)
     window_->ShowButtons();
 }
 
+void ClientArea::SetAreaCursor(const QCursor& cursor)
+{
+    areaCursor_ = cursor;
+    if (pointerOver_ == nullptr)
+        setCursor(cursor);
+}
+
+void ClientArea::KeepArrowOver(QWidget* child)
+{
+    child->installEventFilter(this);
+}
+
+bool ClientArea::eventFilter(QObject* watched, QEvent* event)
+{
+    // The pointer enters and leaves a child whether it is enabled or not; the
+    // cursor is chosen after the child has heard of it.
+    if (event->type() == QEvent::Enter)
+        pointerOver_ = watched;
+    else if (event->type() == QEvent::Leave && watched == pointerOver_)
+        pointerOver_ = nullptr;
+    else
+        return QWidget::eventFilter(watched, event);
+    setCursor(pointerOver_ != nullptr ? QCursor(Qt::ArrowCursor) : areaCursor_);
+    return QWidget::eventFilter(watched, event);
+}
+
 void ClientArea::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {

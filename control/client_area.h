@@ -3,6 +3,7 @@
 // into, copies it to the screen, and reports sizes and clicks to the window.
 #pragma once
 
+#include <QCursor>
 #include <QWidget>
 
 #include "platform/window_surface.h"
@@ -31,16 +32,27 @@ public:
     GameAccessibility* Accessibility() const { return accessibility_; }
     void SetAccessibility(GameAccessibility* accessibility) { accessibility_ = accessibility; }
 
+    // The cursor over the board and the panels.
+    void SetAreaCursor(const QCursor& cursor);
+    // Shows the arrow over `child` in every state: a disabled widget shows
+    // its parent's cursor, so the client area shows the arrow while the
+    // pointer is over the child.
+    void KeepArrowOver(QWidget* child);
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     GameWindow* window_;
     platform::WindowSurface surface_;
     bool paintStepsPending_ = true;
     GameAccessibility* accessibility_ = nullptr;
+    QCursor areaCursor_;
+    // The watched child under the pointer, if any.
+    QObject* pointerOver_ = nullptr;
 };

@@ -282,6 +282,7 @@ void GameController::StartGame()
     shell_->SetStartClearCaption(StringId::ClearBoard);
     SetNextPosition(displayedPosition_);
     StartRobotIfNeeded();
+    emit GameStarted();
     UpdateTurn();
 }
 

@@ -146,6 +146,8 @@ public:
     int AnimationSerial() const { return animationSerial_; }
 
 signals:
+    // A new game stands on the board, before its first turn update.
+    void GameStarted();
     // A move (0..63) or a pass (NO_MOVE) of `side` has been accepted by
     // PlayMove; a move's animation is about to start.
     void MovePlayed(int side, int square);

@@ -13,14 +13,19 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <algorithm>
 #include <array>
 #include <ctime>
+#include <iterator>
 
 #include "control/about_dialog.h"
+#include "control/animation_speed.h"
 #include "control/client_area.h"
 #include "control/game_accessibility.h"
+#include "control/game_results.h"
 #include "control/game_text_messages.h"
 #include "control/help_window.h"
+#include "control/results_window.h"
 #include "panels/move_list_window.h"
 #include "platform/resources.h"
 #include "platform/settings.h"
@@ -59,6 +64,15 @@ const char* const KIND_ITEMS[7] = {
     QT_TRANSLATE_NOOP("GameWindow", "Robot &6 - Perfectionist"),
 };
 
+// The View menu's items that switch an option on and off.
+struct OptionSwitch {
+    int command;
+    Option option;
+};
+constexpr OptionSwitch OPTION_SWITCHES[] = {
+    {ID_LARGE_MARKS, Option::LargeMoveMarks},
+};
+
 int FirstPlayerCommand(int side)
 {
     return side == 1 ? ID_PLAYER1_FIRST : ID_PLAYER2_FIRST;
@@ -69,7 +83,8 @@ int FirstPlayerCommand(int side)
 GameWindow::GameWindow(uint32_t robotSeed)
     : client_(new ClientArea(this)), game_(robotSeed),
       boardView_(game_, Target(), [this](int square) { game_.HandleSquareClick(square); }),
-      panel1_(1, game_, Target(), backgroundColour_), panel2_(2, game_, Target(), backgroundColour_)
+      panel1_(1, game_, Target(), backgroundColour_), panel2_(2, game_, Target(), backgroundColour_),
+      options_(Options::Read()), results_(std::make_unique<GameResults>(game_))
 {
     game_.Attach(*this, boardView_, panel1_, panel2_);
     LoadScreenResources();
@@ -79,14 +94,18 @@ GameWindow::GameWindow(uint32_t robotSeed)
     client_->setPalette(palette);
     setCentralWidget(client_);
     BuildMenus();
+    ApplyOptions();
+    connect(&game_, &GameController::TurnUpdated, this, &GameWindow::FollowTurnWithFrame);
 
     startClearButton_ = new QPushButton(LoadString(StringId::StartGame), client_);
     passButton_ = new QPushButton(LoadString(StringId::Pass), client_);
     for (QPushButton* button : {startClearButton_, passButton_}) {
         button->setGeometry(1, 1, 24, 24);
         // The client area's disc and working cursors belong to the board and
-        // the panels; over a button the pointer is the normal arrow.
+        // the panels; over a button the pointer is the normal arrow, also
+        // while the button is disabled and shows the client area's cursor.
         button->setCursor(Qt::ArrowCursor);
+        client_->KeepArrowOver(button);
         button->hide();
     }
     passButton_->setEnabled(false);
@@ -132,36 +151,38 @@ QAction* GameWindow::CommandAction(int id) const
 // ---------------------------------------------------------------------------
 // Menus and commands
 
+QAction* GameWindow::AddCommand(QMenu* menu, int id, const QString& text, const QKeySequence& key)
+{
+    QAction* action = menu->addAction(text);
+    if (!key.isEmpty())
+        action->setShortcut(key);
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    commands_[id] = action;
+    return action;
+}
+
 void GameWindow::BuildMenus()
 {
-    auto addCommand = [this](QMenu* menu, int id, const QString& text, const QKeySequence& key = {}) {
-        QAction* action = menu->addAction(text);
-        if (!key.isEmpty())
-            action->setShortcut(key);
-        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
-        commands_[id] = action;
-        return action;
-    };
-
     //: Menu. In the menu bar and in each menu, every text has a mnemonic (the
     //: letter after the &) of its own.
     QMenu* game = menuBar()->addMenu(tr("&Game"));
-    addCommand(game, ID_START_GAME, tr("&Start Game\tF2"), QKeySequence(Qt::Key_F2));
+    AddCommand(game, ID_START_GAME, tr("&Start Game\tF2"), QKeySequence(Qt::Key_F2));
     //: After the tab: the key, as the keyboards of your language name it.
-    addCommand(game, ID_CLEAR_GAME, tr("&Clear Game\tCtrl-F2"), QKeySequence(Qt::CTRL | Qt::Key_F2));
-    addCommand(game, ID_UNDO_MOVE, tr("&Undo Move\tCtrl+Z"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = addCommand(game, ID_REDO_MOVE, tr("&Redo Move\tCtrl+Shift+Z"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    addCommand(game, ID_HINT, tr("&Hint\tH"), QKeySequence(Qt::Key_H));
+    AddCommand(game, ID_CLEAR_GAME, tr("&Clear Game\tCtrl-F2"), QKeySequence(Qt::CTRL | Qt::Key_F2));
+    AddCommand(game, ID_UNDO_MOVE, tr("&Undo Move\tCtrl+Z"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    AddCommand(game, ID_REDO_MOVE, tr("&Redo Move\tCtrl+Shift+Z"))
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    AddCommand(game, ID_HINT, tr("&Hint\tH"), QKeySequence(Qt::Key_H));
+    AddCommand(game, ID_PASS, tr("&Pass\tP"), QKeySequence(Qt::Key_P));
     game->addSeparator();
-    addCommand(game, ID_OPEN_GAME, tr("&Open Game…\tCtrl+O"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    AddCommand(game, ID_OPEN_GAME, tr("&Open Game…\tCtrl+O"), QKeySequence(Qt::CTRL | Qt::Key_O));
     //: The mnemonic is not S, C or P here: those are Start Game's, Clear Game's
     //: and Pass's.
-    addCommand(game, ID_SAVE_GAME, tr("Save Game &As…\tCtrl+S"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    addCommand(game, ID_COPY_GAME, tr("Cop&y Game\tCtrl+C"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    addCommand(game, ID_PASTE_GAME, tr("Pas&te Game\tCtrl+V"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    AddCommand(game, ID_SAVE_GAME, tr("Save Game &As…\tCtrl+S"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    AddCommand(game, ID_COPY_GAME, tr("Cop&y Game\tCtrl+C"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    AddCommand(game, ID_PASTE_GAME, tr("Pas&te Game\tCtrl+V"), QKeySequence(Qt::CTRL | Qt::Key_V));
     game->addSeparator();
-    addCommand(game, ID_EXIT, tr("E&xit"));
+    AddCommand(game, ID_EXIT, tr("E&xit"));
     // A second key for Exit, which the menu does not show.
     auto* exitKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(exitKey, &QShortcut::activated, this, [this] { OnCommand(ID_EXIT); });
@@ -173,7 +194,7 @@ void GameWindow::BuildMenus()
         playerGroups_[side - 1] = new QActionGroup(this);
         playerGroups_[side - 1]->setExclusive(true);
         for (int kind = HUMAN; kind <= HIGHEST_ROBOT_LEVEL; ++kind) {
-            QAction* action = addCommand(menu, FirstPlayerCommand(side) + kind, tr(KIND_ITEMS[kind]));
+            QAction* action = AddCommand(menu, FirstPlayerCommand(side) + kind, tr(KIND_ITEMS[kind]));
             action->setCheckable(true);
             playerGroups_[side - 1]->addAction(action);
         }
@@ -182,24 +203,31 @@ void GameWindow::BuildMenus()
     BuildViewMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    addCommand(help, ID_HELP_CONTENTS, tr("&Help Contents\tF1"), QKeySequence(Qt::Key_F1));
+    AddCommand(help, ID_HELP_CONTENTS, tr("&Help Contents\tF1"), QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    addCommand(help, ID_ABOUT, tr("&About Quellix"));
+    AddCommand(help, ID_ABOUT, tr("&About Quellix"));
     MakeMoveList();
 }
 
 void GameWindow::BuildViewMenu()
 {
     QMenu* view = menuBar()->addMenu(tr("&View"));
-    auto addCommand = [this, view](int id, const QString& text, const QKeySequence& key = {}) {
-        QAction* action = view->addAction(text);
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
-        commands_[id] = action;
-        return action;
-    };
-    addCommand(ID_MOVE_LIST, tr("Move &List\tCtrl+L"), QKeySequence(Qt::CTRL | Qt::Key_L))->setCheckable(true);
-    addCommand(ID_CONTINUE_FROM_HERE, tr("&Continue from Here"));
+    AddCommand(view, ID_MOVE_LIST, tr("Move &List\tCtrl+L"), QKeySequence(Qt::CTRL | Qt::Key_L))->setCheckable(true);
+    AddCommand(view, ID_CONTINUE_FROM_HERE, tr("&Continue from Here"));
+    view->addSeparator();
+    //: The mnemonic is not L: that is Move List's.
+    AddCommand(view, ID_LARGE_MARKS, tr("Large Move &Marks"))->setCheckable(true);
+    QMenu* speed = view->addMenu(tr("Animation &Speed"));
+    auto* speeds = new QActionGroup(this);
+    speeds->setExclusive(true);
+    //: The speeds of the move animation: as always, every pause halved, no animation.
+    for (const char* text : {QT_TR_NOOP("&Normal"), QT_TR_NOOP("&Fast"), QT_TR_NOOP("&Instant")}) {
+        QAction* action = AddCommand(speed, ID_SPEED_FIRST + static_cast<int>(speeds->actions().size()), tr(text));
+        action->setCheckable(true);
+        speeds->addAction(action);
+    }
+    view->addSeparator();
+    AddCommand(view, ID_RESULTS, tr("&Results"));
     connect(view, &QMenu::aboutToShow, this, &GameWindow::RefreshCommandStates);
 }
 
@@ -245,6 +273,31 @@ void GameWindow::ShowMoveList(bool shown)
     }
 }
 
+bool GameWindow::ChooseOption(int id)
+{
+    if (id >= ID_SPEED_FIRST && id <= ID_SPEED_LAST) {
+        options_.Set(Option::AnimationSpeed, id - ID_SPEED_FIRST);
+    } else {
+        const auto* item = std::find_if(std::begin(OPTION_SWITCHES), std::end(OPTION_SWITCHES),
+                                        [id](const OptionSwitch& known) { return known.command == id; });
+        if (item == std::end(OPTION_SWITCHES))
+            return false;
+        options_.Set(item->option, CommandAction(id)->isChecked() ? 1 : 0);
+    }
+    ApplyOptions();
+    return true;
+}
+
+void GameWindow::ApplyOptions()
+{
+    const int speed = options_.Value(Option::AnimationSpeed);
+    boardView_.SetLargeMarks(options_.IsOn(Option::LargeMoveMarks));
+    SetAnimationSpeed(static_cast<AnimationSpeed>(speed));
+    for (const OptionSwitch& item : OPTION_SWITCHES)
+        CommandAction(item.command)->setChecked(options_.IsOn(item.option));
+    CommandAction(ID_SPEED_FIRST + speed)->setChecked(true);
+}
+
 bool GameWindow::IsCommandEnabled(int id) const
 {
     if (id == ID_START_GAME)
@@ -261,13 +314,16 @@ bool GameWindow::IsCommandEnabled(int id) const
         return game_.Phase() != GamePhase::NoGame;
     if (id == ID_HINT)
         return game_.CanShowHint();
+    // The Pass button is enabled exactly when a human must pass.
+    if (id == ID_PASS)
+        return passButton_->isEnabled();
     return true;
 }
 
 void GameWindow::RefreshCommandStates()
 {
-    for (int id : {ID_START_GAME, ID_CLEAR_GAME, ID_UNDO_MOVE, ID_REDO_MOVE, ID_HINT, ID_SAVE_GAME, ID_COPY_GAME,
-                   ID_CONTINUE_FROM_HERE})
+    for (int id : {ID_START_GAME, ID_CLEAR_GAME, ID_UNDO_MOVE, ID_REDO_MOVE, ID_HINT, ID_PASS, ID_SAVE_GAME,
+                   ID_COPY_GAME, ID_CONTINUE_FROM_HERE})
         commands_[id]->setEnabled(IsCommandEnabled(id));
 }
 
@@ -288,6 +344,8 @@ void GameWindow::OnCommand(int id)
         }
         return;
     }
+    if (ChooseOption(id))
+        return;
     switch (id) {
     case ID_EXIT:
         close();
@@ -337,8 +395,12 @@ void GameWindow::OnCommand(int id)
         else
             game_.ClearGame();
         break;
+    case ID_PASS:
     case ID_PASS_BUTTON:
         game_.PassTurn();
+        break;
+    case ID_RESULTS:
+        ResultsWindow::ShowFor(this, *results_);
         break;
     default:
         break;
@@ -426,6 +488,12 @@ bool GameWindow::HandleBoardKey(const QKeyEvent& key)
 
 // ---------------------------------------------------------------------------
 // The window's side of the turn flow
+
+void GameWindow::FollowTurnWithFrame()
+{
+    if (game_.Phase() != GamePhase::Running || IsRobot(game_.PlayerKind(game_.SideToMove())))
+        boardView_.HideKeyboardCursor();
+}
 
 bool GameWindow::AskQuestion(StringId text, StringId caption)
 {
@@ -575,16 +643,16 @@ void GameWindow::ApplyCursor()
     // and the menu the platform keeps its own.
     switch (cursorMode_) {
     case CURSOR_PLAYER1:
-        client_->setCursor(blackCursor_);
+        client_->SetAreaCursor(blackCursor_);
         break;
     case CURSOR_PLAYER2:
-        client_->setCursor(whiteCursor_);
+        client_->SetAreaCursor(whiteCursor_);
         break;
     case CURSOR_WORKING:
-        client_->setCursor(Qt::BusyCursor);
+        client_->SetAreaCursor(Qt::BusyCursor);
         break;
     default:
-        client_->setCursor(Qt::ArrowCursor);
+        client_->SetAreaCursor(Qt::ArrowCursor);
         break;
     }
 }
@@ -616,6 +684,8 @@ void GameWindow::StopTasksAndSave()
     game_.AbandonAll();
     SavePlayerKinds();
     HelpWindow::CloseFor(this);
+    if (auto* results = findChild<ResultsWindow*>(QString(), Qt::FindDirectChildrenOnly))
+        results->close();
 }
 
 void GameWindow::SavePlayerKinds() const

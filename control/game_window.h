@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QCursor>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <map>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "board/board_view.h"
 #include "engine/game_text.h"
 #include "control/game_controller.h"
+#include "control/options.h"
 #include "panels/player_panel.h"
 #include "panels/window_layout.h"
 #include "platform/drawing_context.h"
@@ -21,10 +23,12 @@
 class QAction;
 class QActionGroup;
 class QKeyEvent;
+class QMenu;
 class QPushButton;
 class ClientArea;
 class GameAccessibility;
 class MoveListWindow;
+class GameResults;
 
 // Command ids of the menus, the accelerators and the buttons.
 inline constexpr int ID_EXIT = 100;
@@ -39,6 +43,11 @@ inline constexpr int ID_COPY_GAME = 108;
 inline constexpr int ID_PASTE_GAME = 109;
 inline constexpr int ID_MOVE_LIST = 110;
 inline constexpr int ID_CONTINUE_FROM_HERE = 111;
+inline constexpr int ID_PASS = 112;
+inline constexpr int ID_LARGE_MARKS = 120;
+inline constexpr int ID_SPEED_FIRST = 121;  // by AnimationSpeed: normal, fast, instant
+inline constexpr int ID_SPEED_LAST = 123;
+inline constexpr int ID_RESULTS = 125;
 inline constexpr int ID_ABOUT = 190;
 inline constexpr int ID_START_CLEAR_BUTTON = 200;
 inline constexpr int ID_PASS_BUTTON = 201;
@@ -59,6 +68,7 @@ public:
     const GameController& Game() const { return game_; }
     BoardView& Board() { return boardView_; }
     PlayerPanel& Panel(int side) { return side == 1 ? panel1_ : panel2_; }
+    GameResults& Results() { return *results_; }
 
     // --- Settings and ending (window thread) ---
     // Both players' kinds in one write of the settings; a failure is not
@@ -71,8 +81,8 @@ public:
     // --- Commands and cursors ---
     void OnCommand(int id);
     bool IsCommandEnabled(int id) const;
-    // Greys or enables Start Game, Clear Game, Undo Move and Hint by their
-    // rules, so that a greyed command's key does nothing either.
+    // Greys or enables Start Game, Clear Game, Undo Move, Hint and Pass by
+    // their rules, so that a greyed command's key does nothing either.
     void RefreshCommandStates();
     QAction* CommandAction(int id) const;
     int CursorMode() const { return cursorMode_; }
@@ -138,12 +148,22 @@ private:
     bool TakeGame(const engine::ReadResult& read, const QString& title, const QString& source);
 
     void BuildMenus();
+    // The View menu: the options and the results.
     void BuildViewMenu();
     // The move list's window, hidden, wired to the game and the commands.
     void MakeMoveList();
     // Hands the move list the game's record as the board shows it now.
     void RefreshMoveList();
     void ShowMoveList(bool shown);
+    QAction* AddCommand(QMenu* menu, int id, const QString& text, const QKeySequence& key = {});
+    // Takes and saves the option that a View menu command chooses; whether
+    // the command chooses one.
+    bool ChooseOption(int id);
+    // Has the board, the animations and the View menu follow the options.
+    void ApplyOptions();
+    // Hides the keyboard frame while no human is to move and once the game
+    // has ended; the next arrow key shows it again.
+    void FollowTurnWithFrame();
     // The main window is active and no menu or dialog is open.
     bool BoardKeysActive() const;
     void ApplyCursor();
@@ -171,6 +191,8 @@ private:
     int cursorMode_ = -1;
     std::map<int, QAction*> commands_;
     QActionGroup* playerGroups_[2] = {nullptr, nullptr};
+    Options options_;
+    std::unique_ptr<GameResults> results_;
     std::unique_ptr<GameAccessibility> accessibility_;
     MoveListWindow* moveList_ = nullptr;
 };

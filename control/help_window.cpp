@@ -56,6 +56,24 @@ level, the more strongly it favours them. Level 1 is a gentle beginner; level 6 
 away.</p>
 )");
 
+//: HTML: translate the text, keep the markup. "Pass", "View", "Large Move Marks", "Animation Speed",
+//: "Normal", "Fast", "Instant", "Results" and "Reset" are the menus' and buttons' texts.
+const char* const MORE_HELP_TEXT = QT_TRANSLATE_NOOP("HelpWindow", R"(
+<h3>Passing by key, and the View menu</h3>
+<ul>
+<li><b>Pass</b> in the Game menu (or P) passes when you cannot move, as the Pass button does.</li>
+<li>The blue frame goes while a robot is to move and when the game ends; the next arrow key shows it
+again.</li>
+<li><b>Large Move Marks</b> in the <b>View</b> menu draws the crosses a third of a square across.</li>
+<li><b>Animation Speed</b>: <b>Normal</b>, <b>Fast</b> (every pause halved) or <b>Instant</b> (each move
+shown at once).</li>
+<li><b>Results</b> shows the games won, lost and tied against each robot level, and between two humans
+those of player&nbsp;1. A game counts when it ends; a game between two robots does not count.
+<b>Reset</b> sets them all back to 0.</li>
+<li>The options and the results are remembered for next time, with your choice of players.</li>
+</ul>
+)");
+
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner)
@@ -63,7 +81,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QDialog(owner)
     setWindowTitle(tr("Quellix Help"));
     auto* layout = new QVBoxLayout(this);
     auto* text = new QTextBrowser(this);
-    text->setHtml(tr(HELP_TEXT));
+    text->setHtml(tr(HELP_TEXT) + tr(MORE_HELP_TEXT));
     layout->addWidget(text);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);

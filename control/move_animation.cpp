@@ -30,7 +30,7 @@ constexpr int ARROW_FRAMES_PER_DIRECTION = 2;
 }  // namespace
 
 AnimationTask::AnimationTask(GameController& game, int move)
-    : square(move), serial(game.AnimationSerial()), game_(game)
+    : square(move), serial(game.AnimationSerial()), speed(CurrentAnimationSpeed()), game_(game)
 {
     game_.IdleEvent().Reset();
     StartThread();
@@ -52,10 +52,14 @@ int AnimationTask::Run()
 
 void AnimationTask::WaitReleasing(std::unique_lock<std::mutex>& held, int ms)
 {
+    // Every nominal pause is an even number of milliseconds, so the fast
+    // speed halves each exactly; the span of a capturing direction is
+    // counted in nominal time, so its closing pause is halved too.
+    const int paced = speed == AnimationSpeed::Fast ? ms / 2 : ms;
     held.unlock();
     if (const TestSeam::PauseObserver observer = TestSeam::CurrentPauseObserver())
-        observer(*this, ms);
-    WaitInterruptibly(ms);
+        observer(*this, paced);
+    WaitInterruptibly(paced);
     elapsed += ms;
     held.lock();
     if (IsCancelled())
@@ -72,6 +76,16 @@ void AnimationTask::AnimateMove(int move)
     // discs the move turns, and in which order, is the engine's to say.
     const int side = game_.DisplayedPosition().sideToMove;
     const engine::Captures captures = game_.DisplayedPosition().capturesOf(move);
+
+    if (speed == AnimationSpeed::Instant) {
+        // The move's end picture at once: the new disc and every captured
+        // disc in the mover's colour, with no frame and no pause between.
+        game_.SetSquarePicture(code::Disc(side), move);
+        for (int i = 0; i < captures.count; ++i)
+            game_.SetSquarePicture(code::Disc(side), captures.squares[i]);
+        game_.FinishDisplayedMove();
+        return;
+    }
 
     game_.SetSquarePicture(code::Arrow(side, 0), move);
     WaitReleasing(held, FRAME_PAUSE);

@@ -127,3 +127,7 @@ int TestSeam::UndoDepth(const GameController& game)
 {
     return game.history_.UndoDepth();
 }
+const HintTask* TestSeam::HintOf(const GameController& game)
+{
+    return game.hintTask_.get();
+}

@@ -9,6 +9,7 @@
 
 class AnimationTask;
 class BoardView;
+class HintTask;
 class QAccessibleEvent;
 class RobotTask;
 class GameController;
@@ -52,9 +53,11 @@ public:
     // the game's record starts again from `displayed`.
     static void SetPositions(GameController& game, const engine::BoardPosition& displayed,
                              const engine::BoardPosition& next);
-    // The animation being shown and the robot thinking, or null.
+    // The animation being shown, the robot thinking and the hint being
+    // looked for, or null.
     static const AnimationTask* AnimationOf(const GameController& game);
     static const RobotTask* RobotOf(const GameController& game);
+    static const HintTask* HintOf(const GameController& game);
     // Makes `square` the last move, whose disc carries the mark.
     static void SetLastMove(GameController& game, int square);
 

@@ -185,12 +185,12 @@ qui joue avec la souris ou un robot de niveau 1 à 6.</translation>
     </message>
     <message>
         <source>&amp;Start Game	F2</source>
-        <translation>&amp;Nouvelle partie	F2</translation>
+        <translation>&amp;Commencer	F2</translation>
     </message>
     <message>
         <source>&amp;Clear Game	Ctrl-F2</source>
         <extracomment>After the tab: the key, as the keyboards of your language name it.</extracomment>
-        <translation>&amp;Effacer la partie	Ctrl+F2</translation>
+        <translation>&amp;Tout effacer	Ctrl+F2</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -309,9 +309,9 @@ prochaine fois.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;h3&gt;Annuler, indice et clavier&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;&lt;b&gt;Annuler le coup&lt;/b&gt; dans le menu Partie (ou Ctrl+Z) reprend votre dernier coup, ou le dernier tour
+&lt;li&gt;&lt;b&gt;Annuler le coup&lt;/b&gt; dans le menu Partie (ou Ctrl+Z) annule votre dernier coup, ou le dernier tour
 que vous avez passé, ainsi que tous les coups joués depuis par les robots, et c’est de nouveau à vous de
-jouer, comme avant. Entre deux humains, un seul coup est repris. Annulez encore pour remonter plus loin.
+jouer, comme avant. Entre deux humains, un seul coup est annulé. Annulez encore pour remonter plus loin.
 Les robots peuvent répondre autrement la seconde fois.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Indice&lt;/b&gt; (ou H)&amp;nbsp;: quand c’est à vous de jouer, un pion de votre couleur clignote trois fois sur
 la case qui semble la meilleure quand on calcule aussi loin à l’avance que le robot de niveau&amp;nbsp;6. Toute
@@ -448,7 +448,7 @@ bienveillant&amp;nbsp;; le niveau 6 ne laisse presque rien passer.&lt;/p&gt;
     </message>
     <message>
         <source>Are you sure you want to clear the board and start over?</source>
-        <translation>Voulez-vous vraiment vider le plateau et recommencer&#xa0;?</translation>
+        <translation>Voulez-vous vraiment tout effacer et recommencer&#xa0;?</translation>
     </message>
     <message>
         <source>Start over?</source>

@@ -306,12 +306,12 @@ draaien om.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Bord wissen&lt;/b&gt; (of Ctrl+F2) beëindigt het spel. Welke spelers je gekozen hebt, wordt onthouden
 voor de volgende keer.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;h3&gt;Terugnemen, tip en toetsenbord&lt;/h3&gt;
+&lt;h3&gt;Ongedaan maken, tip en toetsenbord&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;&lt;b&gt;Zet ongedaan maken&lt;/b&gt; in het menu Spel (of Ctrl+Z) neemt je laatste zet of je laatste keer passen
-terug, samen met alle robotzetten daarna, en je bent weer aan zet zoals toen. Spelen twee mensen tegen
-elkaar, dan wordt er één zet teruggenomen. Doe het nog eens om verder terug te gaan. De robots kunnen de
-tweede keer anders reageren.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Zet ongedaan maken&lt;/b&gt; in het menu Spel (of Ctrl+Z) maakt je laatste zet of je laatste keer
+passen ongedaan, samen met alle robotzetten daarna, en je bent weer aan zet zoals toen. Spelen twee mensen
+tegen elkaar, dan wordt er één zet ongedaan gemaakt. Maak nog een zet ongedaan om verder terug te gaan. De
+robots kunnen de tweede keer anders reageren.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Tip&lt;/b&gt; (of H): als je aan zet bent, knippert een steen van jouw kleur drie keer op het veld dat het
 beste lijkt als je zo ver vooruitkijkt als de robot van niveau&amp;nbsp;6. Elke toets of klik stopt het
 knipperen.&lt;/li&gt;
@@ -325,7 +325,7 @@ zet op het omkaderde veld, net als een klik daar. Een klik op het bord verbergt 
 dan wat erop ligt en dan welke markering hij heeft, bijvoorbeeld „D3, leeg, mogelijke zet”, „E4,
 donkere steen” of „C5, lichte steen, laatste zet”. De kolommen heten van links naar rechts A tot en met H,
 de rijen van boven naar beneden 1 tot en met 8. De cel onder het blauwe kader heeft de focus. Het paneel
-van elke speler wordt als tekst voorgelezen, bijvoorbeeld „Speler 1, mens, 2 stuks, je bent aan zet”, en
+van elke speler wordt als tekst voorgelezen, bijvoorbeeld „Speler 1, mens, 2 stenen, je bent aan zet”, en
 zetten, passen en het einde van het spel worden aangekondigd.&lt;/p&gt;
 &lt;h3&gt;Robotniveaus&lt;/h3&gt;
 &lt;p&gt;Een robot van niveau &lt;i&gt;n&lt;/i&gt; rekent &lt;i&gt;n&lt;/i&gt; zetten vooruit. Het zwaarst wegen voor hem stenen die nooit
@@ -430,14 +430,14 @@ niveau 6 geeft zelden iets weg.&lt;/p&gt;
         <source>%d pieces</source>
         <extracomment>A player&apos;s number of discs on the board, beside their disc in the panel, for every number but one, which has its own text, &quot;1 piece&quot;. Translate with %n for the number, in each plural form. Keep it short.</extracomment>
         <translation>
-            <numerusform>%n stuk</numerusform>
-            <numerusform>%n stuks</numerusform>
+            <numerusform>%n steen</numerusform>
+            <numerusform>%n stenen</numerusform>
         </translation>
     </message>
     <message>
         <source>1 piece</source>
         <extracomment>A player&apos;s number of discs when it is one.</extracomment>
-        <translation>1 stuk</translation>
+        <translation>1 steen</translation>
     </message>
     <message>
         <source>Quellix</source>

@@ -238,6 +238,23 @@ TEST_F(AccessibilityTest, EndOfTheGameIsAnnouncedOnce)
     EXPECT_EQ(recorder.ChangedCells(), (std::set<QString>{"B1, light disc", "C1, light disc, last move"}));
 }
 
+TEST_F(AccessibilityTest, EndOfEachGameIsAnnounced)
+{
+    GameWindow& w = Open(HUMAN, HUMAN);
+    ClientArea(w)->childCount();
+    EventRecorder recorder;
+    BoardPosition p = positionFromText(X_MUST_PASS);
+    p.applyMove(NO_MOVE);
+    for (int game = 0; game < 2; ++game) {
+        w.Game().StartGame();
+        ShowPosition(w, p);
+        w.Game().HandleSquareClick(2);
+        ASSERT_TRUE(RunUntil([&] { return Resting(); }));
+    }
+    const std::vector<QString> said = recorder.Announcements();
+    EXPECT_EQ(std::count(said.begin(), said.end(), QStringLiteral("Game over, Player 2 won, 3 to 0")), 2);
+}
+
 // The keyboard cursor's square is the focused cell: each move of the cursor
 // focuses its cell, and hiding it takes the focus state away.
 TEST_F(AccessibilityTest, KeyboardCursorIsTheFocusedCell)

@@ -4,12 +4,14 @@
 // walk, Return under the rules of a click, and when the keys are the board's.
 #include "tests/control/game_fixture.h"
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
 #include "control/client_area.h"
 #include "engine/robot.h"
 #include "engine/selfplay.h"
+#include "platform/window_message.h"
 #include "tests/control/move_watcher.h"
 
 namespace {
@@ -87,6 +89,36 @@ TEST_F(HintTest, AnyClickKeyOrCommandEndsTheBlink)
     EXPECT_TRUE(w.IsCommandEnabled(ID_HINT));
     ShowOnBoard(w, positionFromText(X_MUST_PASS));
     EXPECT_FALSE(w.IsCommandEnabled(ID_HINT));
+}
+
+// A report that arrives after its hint was abandoned by a move is dropped.
+TEST_F(HintTest, AReportAfterTheHintWasAbandonedIsDropped)
+{
+    GameWindow& w = Open(0, 0);
+    w.Game().StartGame();
+    w.Game().ShowHint();
+    const int serial = TestSeam::HintOf(w.Game())->serial;
+    TestSeam::PlayMove(w.Game(), 19);
+    ASSERT_TRUE(RunUntil([&] { return Resting(); }));
+    platform::PostWindowMessage(&w.Game(), WM_HINT_FOUND, serial, 18);  // C3, a move of player 2's
+    QCoreApplication::sendPostedEvents(&w.Game());
+    EXPECT_EQ(TestSeam::HintSquare(w.Game()), NO_MOVE);
+}
+
+// A second hint, asked for while the first blinks, blinks three times.
+TEST_F(HintTest, ASecondHintBlinksThreeTimesAgain)
+{
+    GameWindow& w = Open(0, 0);
+    w.Game().StartGame();
+    for (int hint = 0; hint < 2; ++hint) {
+        w.Game().ShowHint();
+        TestSeam::HintOf(w.Game())->doneEvent.Wait();
+        steps.clear();
+        TestSeam::SetBlinkObserver(RecordBlink);
+        QCoreApplication::sendPostedEvents(&w.Game());  // its report only: the disc shows, no step follows yet
+    }
+    ASSERT_TRUE(RunUntil([&] { return std::get<0>(steps.back()) == NO_MOVE; }));
+    EXPECT_EQ(std::count_if(steps.begin(), steps.end(), [](const auto& step) { return std::get<1>(step); }), 3);
 }
 
 // The hint draws nothing from the robot's random numbers: a robot game

@@ -152,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"en", {}, 1, "1 piece"}, TextCase{"en", {}, 2, "2 pieces"}, TextCase{"es", {}, 1, "1 piece"},
         TextCase{"de", {}, 0, "0 Steine"}, TextCase{"de", {}, 1, "1 Stein"}, TextCase{"de", {}, 2, "2 Steine"},
         TextCase{"fr", {}, 0, "0 pion"}, TextCase{"fr", {}, 1, "1 pion"}, TextCase{"fr", {}, 2, "2 pions"},
-        TextCase{"nl", {}, 0, "0 stuks"}, TextCase{"nl", {}, 1, "1 stuk"}, TextCase{"nl", {}, 64, "64 stuks"}));
+        TextCase{"nl", {}, 0, "0 stenen"}, TextCase{"nl", {}, 1, "1 steen"}, TextCase{"nl", {}, 64, "64 stenen"}));
 
 class WindowTexts : public GameFixture, public testing::WithParamInterface<std::string> {};
 
@@ -183,6 +183,10 @@ TEST_P(WindowTexts, MenusHaveOneMnemonicEachAndButtonsAndAboutBoxFit)
             mnemonics.insert(text[at + 1].toLower());
         }
     }
+
+    // One term per command: the menu item that the first button repeats says the same.
+    EXPECT_EQ(w.CommandAction(ID_START_GAME)->text().remove(u'&').section(u'\t', 0, 0),
+              platform::LoadString(StringId::StartGame));
 
     // The smallest window: both captions of the first button, and Pass.
     w.resize(1, 1);
@@ -249,7 +253,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "Spieler 1 hat auf D3 gesetzt"},
                     SpokenCase{"fr", "Plateau", "D3, vide, coup possible", "Joueur 1, humain, 2 pions, à vous de jouer",
                                "Le joueur 1 a joué en D3"},
-                    SpokenCase{"nl", "Bord", "D3, leeg, mogelijke zet", "Speler 1, mens, 2 stuks, je bent aan zet",
+                    SpokenCase{"nl", "Bord", "D3, leeg, mogelijke zet", "Speler 1, mens, 2 stenen, je bent aan zet",
                                "Speler 1 heeft op D3 gezet"}));
 
 using EnglishMenus = GameFixture;
@@ -258,12 +262,15 @@ TEST_F(EnglishMenus, ReadAsTheyAlwaysHave)
 {
     const platform::Translations translations{QLocale(QLocale::English)};
     const std::vector<QStringList> expected = {
-        {"&Game", "Player &1", "Player &2", "&Help"},
-        {"&Start Game\tF2", "&Clear Game\tCtrl-F2", "&Undo Move\tCtrl+Z", "&Hint\tH", "E&xit"},
+        {"&Game", "Player &1", "Player &2", "&View", "&Help"},
+        {"&Start Game\tF2", "&Clear Game\tCtrl-F2", "&Undo Move\tCtrl+Z", "&Redo Move\tCtrl+Shift+Z", "&Hint\tH",
+         "&Pass\tP", "&Open Game…\tCtrl+O", "Save Game &As…\tCtrl+S", "Cop&y Game\tCtrl+C", "Pas&te Game\tCtrl+V",
+         "E&xit"},
         {"&Human", "Robot &1 - Beginner", "Robot &2 - Getting better", "Robot &3 - Pretty good", "Robot &4 - Expert",
          "Robot &5 - Wizard", "Robot &6 - Perfectionist"},
         {"&Human", "Robot &1 - Beginner", "Robot &2 - Getting better", "Robot &3 - Pretty good", "Robot &4 - Expert",
          "Robot &5 - Wizard", "Robot &6 - Perfectionist"},
+        {"Move &List\tCtrl+L", "&Continue from Here", "Large Move &Marks", "Animation &Speed", "&Results"},
         {"&Help Contents\tF1", "&About Quellix"},
     };
     EXPECT_EQ(MenuTexts(Open()), expected);

@@ -70,7 +70,8 @@ if [ -f "$metainfo" ]; then
   for text in "<id>$id</id>" "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
               '<binary>quellix</binary>' '<binary>quellix-engine</binary>' '<content_rating type="oars-1.1"' \
               "<release version=\"$version\"" '<summary xml:lang="de">' '<summary xml:lang="fr">' \
-              '<summary xml:lang="nl">' '<project_license>GPL-3.0-or-later</project_license>'; do
+              '<summary xml:lang="nl">' '<project_license>GPL-3.0-or-later</project_license>' \
+              '<control>keyboard</control>'; do
     grep -qF "$text" "$metainfo" || fail "the metainfo lacks $text"
   done
   if command -v appstreamcli >/dev/null; then
