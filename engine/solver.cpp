@@ -4,18 +4,24 @@
 //
 // The search changes its manner with the number of empty squares n:
 // - n > SHALLOW_EMPTIES: the moves are listed and tried fastest first (the
-//   move that leaves the opponent the fewest replies first), with a
-//   transposition table, null-window searches after the first move, and,
-//   high in the tree, a look at the children's table entries before any of
-//   them is searched (an enhanced transposition cutoff).
+//   move that leaves the opponent the fewest replies first), the move the
+//   transposition table remembers before all others, null-window searches
+//   after the first move, a cutoff on stable discs, and from ETC_EMPTIES up
+//   a look at the children's table entries before any of them is searched
+//   (an enhanced transposition cutoff).
 // - n <= SHALLOW_EMPTIES: no list and no table; the empty squares are tried
 //   directly, first those in a quadrant with an odd number of empties (the
 //   parity of the quadrants: whoever plays last in a region tends to keep
 //   it).
 // - n = 2 and n = 1: code of their own that only counts the discs at the end.
+//
+// Every value is even: the discs and the empties given to the winner always
+// add up to 64. A window (v - 1, v + 1) therefore admits v alone, and a
+// search in it either proves v or returns a bound beyond it.
 #include "engine/solver.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <memory>
 
@@ -29,13 +35,29 @@ namespace {
 constexpr int INFINITE_VALUE = 65;
 // At or below this many empties: no move list and no table.
 constexpr int SHALLOW_EMPTIES = 6;
+
 // At or above this many empties: the children's table entries are probed
 // before any child is searched.
-constexpr int ETC_EMPTIES = 12;
+constexpr int ETC_EMPTIES = 10;
+// The stable discs are counted only where a cutoff is likely enough to pay
+// for it: in listed nodes once the window's bound is this far from a draw,
+// in the shallow ones (from STABLE_SHALLOW_EMPTIES empties) this far.
+constexpr int STABLE_DEEP_BOUND = 10;
+constexpr int STABLE_SHALLOW_BOUND = 20;
+constexpr int STABLE_SHALLOW_EMPTIES = 4;
+// How much one reply of the opponent weighs against one empty square next
+// to our discs in the fastest-first order.
+constexpr int MOBILITY_WEIGHT = 4;
 
+// The number of set bits. Written out rather than std::popcount: without a
+// processor instruction for it in the baseline instruction set, the library
+// call that std::popcount becomes costs more than these few operations.
 int popcount(Bitboard b)
 {
-    return std::popcount(b);
+    b -= (b >> 1) & 0x5555555555555555ULL;
+    b = (b & 0x3333333333333333ULL) + ((b >> 2) & 0x3333333333333333ULL);
+    b = (b + (b >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((b * 0x0101010101010101ULL) >> 56);
 }
 
 // The final difference for `mover` when neither side can move.
@@ -52,19 +74,17 @@ int finalValue(Bitboard mover, Bitboard opponent)
     return 0;
 }
 
-// The four 4 by 4 quadrants of the board.
-constexpr Bitboard QUADRANTS[4] = {0x000000000F0F0F0FULL, 0x00000000F0F0F0F0ULL, 0x0F0F0F0F00000000ULL,
-                                   0xF0F0F0F000000000ULL};
-
-// The quadrants that hold an odd number of the `empty` squares.
+// The quadrants that hold an odd number of the `empty` squares. Folding the
+// rows onto rows 0 and 4 and then the columns onto columns 0 and 4 leaves
+// each quadrant's parity in one bit, which the multiplication spreads over
+// its quadrant.
 Bitboard oddQuadrants(Bitboard empty)
 {
-    Bitboard odd = 0;
-    for (Bitboard quadrant : QUADRANTS) {
-        if (popcount(empty & quadrant) & 1)
-            odd |= quadrant;
-    }
-    return odd;
+    Bitboard parity = empty ^ (empty >> 8);
+    parity ^= parity >> 16;
+    parity ^= parity >> 1;
+    parity ^= parity >> 2;
+    return (parity & 0x0000001100000011ULL) * 0x000000000F0F0F0FULL;
 }
 
 // One position known to the transposition table: the true value lies in
@@ -167,12 +187,94 @@ Child play(Bitboard mover, Bitboard opponent, int square, Bitboard turned)
     return {opponent ^ turned, mover | turned | squareBit(square), square, 0};
 }
 
+constexpr Bitboard EDGES = COLUMN_A | COLUMN_H | ROW_1 | ROW_8;
+
+// The squares of `filled` from which steps of `Shift` over filled squares
+// only reach the edge; `last` holds the squares from which the next step
+// leaves the board. Three doubling steps cover the seven a line can take.
+template <int Shift>
+Bitboard filledToEdge(Bitboard filled, Bitboard last)
+{
+    using detail::shifted;
+    Bitboard reached = filled & last;
+    Bitboard passes = filled & ~last;
+    reached |= passes & shifted<-Shift>(reached);
+    passes &= shifted<-Shift>(passes);
+    reached |= passes & shifted<-2 * Shift>(reached);
+    passes &= shifted<-2 * Shift>(passes);
+    reached |= passes & shifted<-4 * Shift>(reached);
+    return reached;
+}
+
+// The discs of `discs` that can never be turned again, or a part of them:
+// a disc is safe along a line when the line is full, when it touches the
+// edge on that line, or when a neighbour on that line is a stable disc of
+// its own colour; a disc safe along all four lines is stable.
+int stableCount(Bitboard discs, Bitboard filled)
+{
+    Bitboard rows = filled & (filled >> 4);
+    rows &= rows >> 2;
+    rows &= rows >> 1;
+    const Bitboard fullRows = (rows & COLUMN_A) * 0xFF;
+    Bitboard columns = filled & (filled >> 32);
+    columns &= columns >> 16;
+    columns &= columns >> 8;
+    const Bitboard fullColumns = (columns & 0xFF) * COLUMN_A;
+    const Bitboard fullDown =
+        filledToEdge<9>(filled, COLUMN_H | ROW_8) & filledToEdge<-9>(filled, COLUMN_A | ROW_1);
+    const Bitboard fullUp = filledToEdge<7>(filled, COLUMN_A | ROW_8) & filledToEdge<-7>(filled, COLUMN_H | ROW_1);
+
+    const Bitboard alongRow = fullRows | COLUMN_A | COLUMN_H;
+    const Bitboard alongColumn = fullColumns | ROW_1 | ROW_8;
+    const Bitboard alongDown = fullDown | EDGES;
+    const Bitboard alongUp = fullUp | EDGES;
+    Bitboard stable = discs & alongRow & alongColumn & alongDown & alongUp;
+    for (;;) {
+        const Bitboard grown =
+            discs & (alongRow | ((stable << 1) & ~COLUMN_A) | ((stable >> 1) & ~COLUMN_H)) &
+            (alongColumn | (stable << 8) | (stable >> 8)) &
+            (alongDown | ((stable << 9) & ~COLUMN_A) | ((stable >> 9) & ~COLUMN_H)) &
+            (alongUp | ((stable << 7) & ~COLUMN_H) | ((stable >> 7) & ~COLUMN_A));
+        if (grown == stable)
+            return popcount(stable);
+        stable = grown;
+    }
+}
+
+// The up to eight squares around each square.
+constexpr auto NEIGHBOURHOOD = [] {
+    std::array<Bitboard, 64> around{};
+    for (int square = 0; square < 64; ++square) {
+        for (int dr = -1; dr <= 1; ++dr) {
+            for (int dc = -1; dc <= 1; ++dc) {
+                if ((dr || dc) && onBoard(rowOf(square) + dr, columnOf(square) + dc))
+                    around[square] |= squareBit(squareAt(rowOf(square) + dr, columnOf(square) + dc));
+            }
+        }
+    }
+    return around;
+}();
+
+// The empty squares next to a disc of `discs`.
+Bitboard neighbours(Bitboard discs, Bitboard empty)
+{
+    const Bitboard inner = discs & INNER_COLUMNS;
+    const Bitboard around = (discs << 8) | (discs >> 8) | (inner << 1) | (inner >> 1) | (inner << 9) |
+                            (inner >> 9) | (inner << 7) | (inner >> 7);
+    return around & empty;
+}
+
+// Before any fastest-first order.
+constexpr int TABLE_MOVE_ORDER = 1 << 16;
+
 // The fastest-first order: fewer replies for the opponent is better, and a
-// corner reply counts twice.
+// corner reply counts twice; fewer empty squares next to our discs (the
+// opponent's moves to come) break near ties.
 int fastestFirstOrder(const Child& child)
 {
     const Bitboard replies = legalMoves(child.mover, child.opponent);
-    return -(popcount(replies) + popcount(replies & CORNERS));
+    return -(MOBILITY_WEIGHT * (popcount(replies) + popcount(replies & CORNERS)) +
+             popcount(neighbours(child.opponent, ~(child.mover | child.opponent))));
 }
 
 class Solver {
@@ -180,14 +282,34 @@ public:
     Solver(const std::atomic<bool>& cancelled, int rootEmpties) : cancelled_(cancelled), table_(rootEmpties) {}
 
     // The exact value for `mover` if it lies in (alpha, beta); otherwise a
-    // bound on the wrong side of the window (fail-soft).
+    // bound on the side of the window it fell (fail-soft).
     int solve(Bitboard mover, Bitboard opponent, int alpha, int beta)
     {
-        const int empties = 64 - popcount(mover | opponent);
-        return search(mover, opponent, alpha, beta, empties);
+        return search(mover, opponent, alpha, beta, 64 - popcount(mover | opponent));
     }
 
-    // The legal moves of `mover` as children in the order the root tries them.
+    // The exact value for `mover`, found by searches in windows that admit
+    // one value each, starting at `guess`, each next one at the bound the
+    // last returned. Close guesses make this cheaper than one search in the
+    // full window.
+    int solveFrom(Bitboard mover, Bitboard opponent, int guess)
+    {
+        int lower = -64;
+        int upper = 64;
+        while (lower < upper && !aborted_) {
+            const int value = solve(mover, opponent, guess - 1, guess + 1);
+            if (value >= guess + 1)
+                lower = value;
+            else if (value <= guess - 1)
+                upper = value;
+            else
+                lower = upper = value;
+            guess = value;
+        }
+        return lower;
+    }
+
+    // The legal moves of `mover` as children, in the order the root tries them.
     int rootChildren(Bitboard mover, Bitboard opponent, Child* children)
     {
         int count = 0;
@@ -224,9 +346,9 @@ private:
     {
         ++nodes_;
         const int own = popcount(mover);  // the opponent has 63 - own
-        if (const int turned = popcount(flips(mover, opponent, square)))
+        if (const int turned = flipCount(mover, opponent, square))
             return 2 * (own + turned) - 62;
-        if (const int turned = popcount(flips(opponent, mover, square)))
+        if (const int turned = flipCount(opponent, mover, square))
             return 2 * (own - turned) - 64;
         const int difference = 2 * own - 63;  // odd: the empty square goes to the winner
         return difference > 0 ? difference + 1 : difference - 1;
@@ -267,12 +389,21 @@ private:
     int searchShallow(Bitboard mover, Bitboard opponent, int alpha, int beta, int empties)
     {
         ++nodes_;
+        // The opponent's stable discs stay the opponent's: if even all the
+        // other squares would not lift us above alpha, this node fails low.
+        if (empties >= STABLE_SHALLOW_EMPTIES && alpha >= STABLE_SHALLOW_BOUND) {
+            const int most = 64 - 2 * stableCount(opponent, mover | opponent);
+            if (most <= alpha)
+                return most;
+        }
         const Bitboard empty = ~(mover | opponent);
         const Bitboard odd = oddQuadrants(empty);
         int best = -INFINITE_VALUE;
         for (Bitboard squares : {empty & odd, empty & ~odd}) {
             for (; squares; squares &= squares - 1) {
                 const int square = std::countr_zero(squares);
+                if (!(NEIGHBOURHOOD[square] & opponent))
+                    continue;
                 const Bitboard turned = flips(mover, opponent, square);
                 if (!turned)
                     continue;
@@ -282,11 +413,9 @@ private:
                                                                 empties - 1);
                 if (value > best) {
                     best = value;
-                    if (value > alpha) {
-                        alpha = value;
-                        if (value >= beta)
-                            return value;
-                    }
+                    if (value >= beta)
+                        return value;
+                    alpha = std::max(alpha, value);
                 }
             }
         }
@@ -321,6 +450,17 @@ private:
             beta = std::min<int>(beta, entry->upper);
             tableMove = entry->move;
         }
+        // Stable discs bound the result from either side.
+        if (alpha >= STABLE_DEEP_BOUND) {
+            const int most = 64 - 2 * stableCount(opponent, mover | opponent);
+            if (most <= alpha)
+                return most;
+        }
+        if (beta <= -STABLE_DEEP_BOUND) {
+            const int least = 2 * stableCount(mover, mover | opponent) - 64;
+            if (least >= beta)
+                return least;
+        }
 
         Child children[MAX_MOVES];
         int count = 0;
@@ -337,7 +477,7 @@ private:
                     }
                 }
             }
-            child.order = square == tableMove ? 1 << 20 : fastestFirstOrder(child);
+            child.order = square == tableMove ? TABLE_MOVE_ORDER : fastestFirstOrder(child);
         }
         sortChildren(children, count);
 
@@ -350,6 +490,8 @@ private:
             if (i == 0) {
                 value = -search(child.mover, child.opponent, -beta, -alpha, empties - 1);
             } else {
+                // Only a proof that this move beats the best so far matters;
+                // the full window is needed only when it does.
                 value = -search(child.mover, child.opponent, -alpha - 1, -alpha, empties - 1);
                 if (value > alpha && value < beta)
                     value = -search(child.mover, child.opponent, -beta, -value + 1, empties - 1);
@@ -359,11 +501,9 @@ private:
             if (value > best) {
                 best = value;
                 bestMove = child.square;
-                if (value > alpha) {
-                    alpha = value;
-                    if (value >= beta)
-                        break;
-                }
+                if (value >= beta)
+                    break;
+                alpha = std::max(alpha, value);
             }
         }
         if (best >= beta)
@@ -386,16 +526,15 @@ private:
 struct Sides {
     Bitboard mover;
     Bitboard opponent;
+    int empties;
 };
+
 Sides sidesOf(const BoardPosition& position)
 {
     const int side = position.sideToMove == 2 ? 2 : 1;
-    return {discsOf(position, side), discsOf(position, opponent(side))};
-}
-
-int emptiesOf(const Sides& sides)
-{
-    return 64 - popcount(sides.mover | sides.opponent);
+    const Bitboard mover = discsOf(position, side);
+    const Bitboard other = discsOf(position, opponent(side));
+    return {mover, other, 64 - popcount(mover | other)};
 }
 
 }  // namespace
@@ -404,16 +543,20 @@ std::vector<MoveValue> solveMoves(const BoardPosition& position, const std::atom
 {
     if (nodes)
         *nodes = 0;
-    std::vector<MoveValue> values;
-    const Sides sides = sidesOf(position);
     if (position.sideToMove < 1 || cancelled.load())
-        return values;
-    Solver solver(cancelled, emptiesOf(sides));
+        return {};
+    const Sides sides = sidesOf(position);
+    Solver solver(cancelled, sides.empties);
     Child children[MAX_MOVES];
     const int count = solver.rootChildren(sides.mover, sides.opponent, children);
+    std::vector<MoveValue> values;
     for (int i = 0; i < count && !solver.aborted(); ++i) {
-        const int value = -solver.solve(children[i].mover, children[i].opponent, -INFINITE_VALUE, INFINITE_VALUE);
-        values.push_back({children[i].square, value});
+        // The first move, the likeliest best, in the full window; the others
+        // from its value, which is usually close to theirs.
+        const Child& child = children[i];
+        const int value = i == 0 ? -solver.solve(child.mover, child.opponent, -INFINITE_VALUE, INFINITE_VALUE)
+                                 : -solver.solveFrom(child.mover, child.opponent, -values.front().value);
+        values.push_back({child.square, value});
     }
     if (nodes)
         *nodes = solver.nodes();
@@ -429,10 +572,10 @@ MoveValue solveBest(const BoardPosition& position, const std::atomic<bool>& canc
 {
     if (nodes)
         *nodes = 0;
-    const Sides sides = sidesOf(position);
     if (position.sideToMove < 1 || cancelled.load())
         return {NO_MOVE, 0};
-    Solver solver(cancelled, emptiesOf(sides));
+    const Sides sides = sidesOf(position);
+    Solver solver(cancelled, sides.empties);
     Child children[MAX_MOVES];
     const int count = solver.rootChildren(sides.mover, sides.opponent, children);
     MoveValue best{NO_MOVE, -INFINITE_VALUE};
@@ -442,6 +585,7 @@ MoveValue solveBest(const BoardPosition& position, const std::atomic<bool>& canc
         if (i == 0) {
             value = -solver.solve(child.mover, child.opponent, -INFINITE_VALUE, INFINITE_VALUE);
         } else {
+            // Does this move beat the best so far? Only then its value.
             value = -solver.solve(child.mover, child.opponent, -best.value - 1, -best.value);
             if (value > best.value)
                 value = -solver.solve(child.mover, child.opponent, -INFINITE_VALUE, -value + 1);
@@ -460,10 +604,10 @@ int solveValue(const BoardPosition& position, const std::atomic<bool>& cancelled
 {
     if (nodes)
         *nodes = 0;
-    const Sides sides = sidesOf(position);
     if (cancelled.load())
         return 0;
-    Solver solver(cancelled, emptiesOf(sides));
+    const Sides sides = sidesOf(position);
+    Solver solver(cancelled, sides.empties);
     const int value = solver.solve(sides.mover, sides.opponent, -INFINITE_VALUE, INFINITE_VALUE);
     if (nodes)
         *nodes = solver.nodes();

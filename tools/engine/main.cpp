@@ -2,15 +2,18 @@
 // quellix-engine: the game engine from the command line, for checking the
 // rules, the evaluation and the robot's choices against expected results.
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/board_position.h"
 #include "engine/notation.h"
 #include "engine/robot.h"
 #include "engine/selfplay.h"
+#include "engine/solver.h"
 #include "quellix_version.h"
 
 namespace {
@@ -24,7 +27,8 @@ constexpr uint64_t MAX_PERFT_DEPTH = 12;
 constexpr uint64_t MAX_EVAL_PARENT_MOVES = 48;
 
 const char* const USAGE = "usage: quellix-engine perft DEPTH (0..12) | eval POSITION PARENT_MOVES (0..48) | "
-                          "choose POSITION LEVEL (1..6) SEED | hint POSITION | selfplay SEED LEVEL1 LEVEL2 | bench";
+                          "choose POSITION LEVEL (1..6) SEED | hint POSITION | solve [--best] POSITION | "
+                          "selfplay SEED LEVEL1 LEVEL2 | bench";
 
 // Reports a bad invocation on one line of stderr and returns the exit status.
 int fail(const std::string& problem)
@@ -132,6 +136,38 @@ int runHint(int argc, char** argv)
     return 0;
 }
 
+// Every legal move with its exact final disc difference, best first, or with
+// --best only a best move; then the nodes searched and the time taken.
+int runSolve(int argc, char** argv)
+{
+    const bool bestOnly = argc == 4 && std::string_view(argv[2]) == "--best";
+    if (argc != 3 && !bestOnly)
+        return fail("solve takes one argument, POSITION, after an optional --best");
+    BoardPosition position;
+    if (!parsePosition(argv[argc - 1], position))
+        return fail("POSITION must be 64 of '.', 'X', 'O' and then 'X' or 'O'");
+    if (position.moveCount == 0)
+        return fail("the side to move has no legal move in POSITION");
+    const std::atomic<bool> never{false};
+    uint64_t nodes = 0;
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<engine::MoveValue> values;
+    if (bestOnly)
+        values.push_back(engine::solveBest(position, never, &nodes));
+    else
+        values = engine::solveMoves(position, never, &nodes);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    std::string line;
+    for (const engine::MoveValue& move : values) {
+        if (!line.empty())
+            line += ' ';
+        line += engine::squareName(move.square) + (move.value > 0 ? ":+" : ":") + std::to_string(move.value);
+    }
+    std::printf("%s\nnodes %llu time %.3f s\n", line.c_str(), static_cast<unsigned long long>(nodes),
+                elapsed.count());
+    return 0;
+}
+
 bool parseLevel(const char* text, int& level)
 {
     uint64_t value = 0;
@@ -224,6 +260,8 @@ int main(int argc, char** argv)
         return runChoose(argc, argv);
     if (command == "hint")
         return runHint(argc, argv);
+    if (command == "solve")
+        return runSolve(argc, argv);
     if (command == "selfplay")
         return runSelfPlay(argc, argv);
     if (command == "bench")
