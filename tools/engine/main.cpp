@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quellix-engine: the game engine from the command line, for checking the
-// rules, the evaluation and the robot's choices against expected results.
+// rules, the evaluation, the robot's choices and the exact endgame solver
+// against expected results.
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -241,6 +242,8 @@ int main(int argc, char** argv)
                     "Runs the Quellix game engine on one task and prints the result on standard output.\n"
                     "A POSITION is 64 characters, one a square, row by row from the top left\n"
                     "('.' empty, 'X' player 1, 'O' player 2), then 'X' or 'O' for the side to move.\n"
+                    "solve prints every legal move with the exact final disc difference after it,\n"
+                    "best first, then the nodes searched and the time; solve --best one best move.\n"
                     "Bad input is reported on standard error with exit status 2.\n"
                     "See quellix-engine(6) for every command.\n");
         return 0;
