@@ -6,7 +6,8 @@
 #   ./dev.sh test                 build and run the whole test suite
 #   ./dev.sh test address,undefined
 #   ./dev.sh test thread          the same, built with those sanitizers
-#                                 (thread: only the tests labelled "threads")
+#                                 (thread: only the tests labelled "threads";
+#                                 both leave out those labelled "slow")
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -45,8 +46,11 @@ if [ "$action" = play ]; then
   exec "$build/control/quellix"
 fi
 
+# The sanitizer builds are Debug builds: they leave out the tests labelled
+# "slow", which only an optimized build runs in reasonable time.
 labels=()
-[ "$sanitize" = thread ] && labels=(-L threads)
+[ -n "$sanitize" ] && labels=(-LE slow)
+[ "$sanitize" = thread ] && labels+=(-L threads)
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan.supp}

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "engine/notation.h"
 #include "engine/robot.h"
 #include "engine/selfplay.h"
+#include "engine/solver.h"
 #include "positions.h"
 #include "quellix_version.h"
 
@@ -156,6 +158,7 @@ TEST(EngineTool, PassStateIsSetUpAsAfterAMove)
     EXPECT_EQ(runTool({"eval", text, "3"}).out, expected);
     expectRejected({"choose", text, "3", "1"});
     expectRejected({"hint", text});
+    expectRejected({"solve", text});
 }
 
 TEST(EngineTool, ChooseMatchesTheEngine)
@@ -192,6 +195,40 @@ TEST(EngineTool, HintMatchesTheEngine)
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.out, std::to_string(chooseHint(position, notCancelled)) + "\n");
         EXPECT_EQ(run.err, "");
+    }
+}
+
+TEST(EngineTool, SolvePrintsExactValuesThenNodesAndTime)
+{
+    // A position of a random game with 12 empty squares and several moves.
+    BoardPosition position;
+    for (const BoardPosition& candidate : randomGamePositions(47, 4)) {
+        if (candidate.discCount1 + candidate.discCount2 == 52 && candidate.moveCount >= 3) {
+            position = candidate;
+            break;
+        }
+    }
+    ASSERT_GE(position.moveCount, 3);
+    const std::atomic<bool> notCancelled{false};
+    const auto entry = [](const MoveValue& move) {
+        return squareName(move.square) + (move.value > 0 ? ":+" : ":") + std::to_string(move.value);
+    };
+    std::string all;
+    for (const MoveValue& move : solveMoves(position, notCancelled)) {
+        if (!all.empty())
+            all += ' ';
+        all += entry(move);
+    }
+    const std::regex counts("nodes [0-9]+ time [0-9]+\\.[0-9]{3} s\n");
+    for (const bool bestOnly : {false, true}) {
+        const ToolRun run = bestOnly ? runTool({"solve", "--best", formatPosition(position)})
+                                     : runTool({"solve", formatPosition(position)});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        const size_t lineEnd = run.out.find('\n');
+        ASSERT_NE(lineEnd, std::string::npos) << run.out;
+        EXPECT_EQ(run.out.substr(0, lineEnd), bestOnly ? entry(solveBest(position, notCancelled)) : all);
+        EXPECT_TRUE(std::regex_match(run.out.substr(lineEnd + 1), counts)) << run.out;
     }
 }
 
@@ -250,7 +287,7 @@ TEST(EngineTool, HelpAndVersionAnswerOnStandardOutput)
         // The usage line first, then every command with its arguments.
         EXPECT_EQ(help.out.rfind("usage: quellix-engine ", 0), 0u) << help.out;
         for (const char* command : {"perft DEPTH", "eval POSITION PARENT_MOVES", "choose POSITION LEVEL",
-                                    "selfplay SEED LEVEL1 LEVEL2", "bench", "replay [--ggf]"})
+                                    "solve [--best] POSITION", "selfplay SEED LEVEL1 LEVEL2", "bench", "replay [--ggf]"})
             EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
     const ToolRun version = runTool({"--version"});
@@ -295,6 +332,13 @@ TEST(EngineTool, RejectsBadInvocations)
         {"hint", START.substr(1)},
         {"hint", badSide},
         {"hint", over},
+        {"solve"},
+        {"solve", "--best"},
+        {"solve", START, "--best"},
+        {"solve", "--all", START},
+        {"solve", "--best", START, START},
+        {"solve", START.substr(1)},
+        {"solve", over},
         {"selfplay", "1", "1"},
         {"selfplay", "1", "0", "3"},
         {"selfplay", "1", "3", "10"},

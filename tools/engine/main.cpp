@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quellix-engine: the game engine from the command line, for checking the
-// rules, the evaluation and the robot's choices against expected results.
+// rules, the evaluation, the robot's choices and the exact endgame solver
+// against expected results.
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +17,7 @@
 #include "engine/notation.h"
 #include "engine/robot.h"
 #include "engine/selfplay.h"
+#include "engine/solver.h"
 #include "quellix_version.h"
 
 namespace {
@@ -28,8 +31,8 @@ constexpr uint64_t MAX_PERFT_DEPTH = 12;
 constexpr uint64_t MAX_EVAL_PARENT_MOVES = 48;
 
 const char* const USAGE = "usage: quellix-engine perft DEPTH (0..12) | eval POSITION PARENT_MOVES (0..48) | "
-                          "choose POSITION LEVEL (1..6) SEED | hint POSITION | selfplay SEED LEVEL1 LEVEL2 | bench | "
-                          "replay [--ggf] (GAME | TRANSCRIPT POSITION | --file FILE)";
+                          "choose POSITION LEVEL (1..6) SEED | hint POSITION | solve [--best] POSITION | "
+                          "selfplay SEED LEVEL1 LEVEL2 | bench | replay [--ggf] (GAME | TRANSCRIPT POSITION | --file FILE)";
 
 // Reports a bad invocation on one line of stderr and returns the exit status.
 int fail(const std::string& problem)
@@ -134,6 +137,38 @@ int runHint(int argc, char** argv)
         return fail("the side to move has no legal move in POSITION");
     const std::atomic<bool> never{false};
     std::printf("%d\n", static_cast<int>(engine::chooseHint(position, never)));
+    return 0;
+}
+
+// Every legal move with its exact final disc difference, best first, or with
+// --best only a best move; then the nodes searched and the time taken.
+int runSolve(int argc, char** argv)
+{
+    const bool bestOnly = argc == 4 && std::string_view(argv[2]) == "--best";
+    if (argc != 3 && !bestOnly)
+        return fail("solve takes one argument, POSITION, after an optional --best");
+    BoardPosition position;
+    if (!parsePosition(argv[argc - 1], position))
+        return fail("POSITION must be 64 of '.', 'X', 'O' and then 'X' or 'O'");
+    if (position.moveCount == 0)
+        return fail("the side to move has no legal move in POSITION");
+    const std::atomic<bool> never{false};
+    uint64_t nodes = 0;
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<engine::MoveValue> values;
+    if (bestOnly)
+        values.push_back(engine::solveBest(position, never, &nodes));
+    else
+        values = engine::solveMoves(position, never, &nodes);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    std::string line;
+    for (const engine::MoveValue& move : values) {
+        if (!line.empty())
+            line += ' ';
+        line += engine::squareName(move.square) + (move.value > 0 ? ":+" : ":") + std::to_string(move.value);
+    }
+    std::printf("%s\nnodes %llu time %.3f s\n", line.c_str(), static_cast<unsigned long long>(nodes),
+                elapsed.count());
     return 0;
 }
 
@@ -271,6 +306,8 @@ int main(int argc, char** argv)
                     "('.' empty, 'X' player 1, 'O' player 2), then 'X' or 'O' for the side to move.\n"
                     "A GAME is a transcript of moves (\"f5d6c3\"), a position followed by its\n"
                     "transcript on the next line, or a GGF game record.\n"
+                    "solve prints every legal move with the exact final disc difference after it,\n"
+                    "best first, then the nodes searched and the time; solve --best one best move.\n"
                     "Bad input is reported on standard error with exit status 2.\n"
                     "See quellix-engine(6) for every command.\n");
         return 0;
@@ -290,6 +327,8 @@ int main(int argc, char** argv)
         return runChoose(argc, argv);
     if (command == "hint")
         return runHint(argc, argv);
+    if (command == "solve")
+        return runSolve(argc, argv);
     if (command == "selfplay")
         return runSelfPlay(argc, argv);
     if (command == "bench")

@@ -1,0 +1,227 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The board as two 64-bit sets, one bit a square (bit n is square n, so bit
+// 0 is a1 and bit 63 is h8): the legal moves of a side and the discs a move
+// turns, computed on whole sets at once. The exact endgame solver works on
+// these; the robot keeps its BoardPosition.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+
+#include "engine/board_position.h"
+#include "engine/squares.h"
+
+namespace engine {
+
+using Bitboard = uint64_t;
+
+constexpr Bitboard squareBit(int square)
+{
+    return Bitboard{1} << square;
+}
+
+// Every square but those of columns a and h.
+inline constexpr Bitboard INNER_COLUMNS = 0x7E7E7E7E7E7E7E7EULL;
+inline constexpr Bitboard CORNERS = 0x8100000000000081ULL;
+inline constexpr Bitboard COLUMN_A = 0x0101010101010101ULL;
+inline constexpr Bitboard COLUMN_H = 0x8080808080808080ULL;
+inline constexpr Bitboard ROW_1 = 0x00000000000000FFULL;
+inline constexpr Bitboard ROW_8 = 0xFF00000000000000ULL;
+
+// The discs of `side` (1 or 2) in `position`.
+inline Bitboard discsOf(const BoardPosition& position, int side)
+{
+    Bitboard discs = 0;
+    for (int square = 0; square < 64; ++square) {
+        if (position.squares[square] == side)
+            discs |= squareBit(square);
+    }
+    return discs;
+}
+
+namespace detail {
+
+// The squares reached from every bit of `mover` by one or more steps of
+// `shift` across a run of `opponent` discs in `run` (the opponent discs that
+// may lie inside a run in this direction), one step past the run's end.
+// `b` moved by `Shift` square numbers; bits moved off the board are lost.
+template <int Shift>
+constexpr Bitboard shifted(Bitboard b)
+{
+    if constexpr (Shift > 0)
+        return b << Shift;
+    else
+        return b >> -Shift;
+}
+
+// The squares reached from every bit of `mover` by steps of `Shift` across a
+// run of one or more discs of `run` (the opponent discs that may lie inside
+// a run in this direction), one step past the run's end.
+template <int Shift>
+constexpr Bitboard movesAlong(Bitboard mover, Bitboard run)
+{
+    // Runs of up to six discs: one step, one step, then two steps twice over
+    // pairs of run squares.
+    Bitboard reached = run & shifted<Shift>(mover);
+    reached |= run & shifted<Shift>(reached);
+    const Bitboard pairs = run & shifted<Shift>(run);
+    reached |= pairs & shifted<2 * Shift>(reached);
+    reached |= pairs & shifted<2 * Shift>(reached);
+    return shifted<Shift>(reached);
+}
+
+// The discs of a line of up to eight squares, one bit a square (bit i the
+// i-th square of the line), are turned by a move at position `at` of the
+// line through two tables. OUTFLANK[at][opponent's inner six squares] holds
+// the squares just past the run of opponent discs on either side of `at`
+// (where the run is at least one disc long); of those, the ones the mover
+// holds close a run, and FLIPPED[at][closing squares] holds the squares
+// between `at` and them.
+struct LineTables {
+    uint8_t outflank[8][64];
+    uint8_t flipped[8][256];
+    uint8_t flippedCount[8][256];  // the number of squares in flipped
+};
+inline constexpr LineTables LINE_TABLES = [] {
+    LineTables tables{};
+    for (int at = 0; at < 8; ++at) {
+        for (int inner = 0; inner < 64; ++inner) {
+            const int opponent = inner << 1;
+            int up = at + 1;
+            while (up < 8 && (opponent >> up & 1))
+                ++up;
+            int down = at - 1;
+            while (down >= 0 && (opponent >> down & 1))
+                --down;
+            int outflank = 0;
+            if (up > at + 1 && up < 8)
+                outflank |= 1 << up;
+            if (down < at - 1 && down >= 0)
+                outflank |= 1 << down;
+            tables.outflank[at][inner] = static_cast<uint8_t>(outflank);
+        }
+        for (int closing = 0; closing < 256; ++closing) {
+            int between = 0;
+            for (int square = 0; square < 8; ++square) {
+                if (!(closing >> square & 1))
+                    continue;
+                for (int k = std::min(square, at) + 1; k < std::max(square, at); ++k)
+                    between |= 1 << k;
+            }
+            tables.flipped[at][closing] = static_cast<uint8_t>(between);
+            tables.flippedCount[at][closing] = static_cast<uint8_t>(std::popcount(static_cast<unsigned>(between)));
+        }
+    }
+    return tables;
+}();
+
+// The squares of the line of column a whose bits are those of a byte (bit r
+// the square of row r).
+inline constexpr auto COLUMN_OF_BYTE = [] {
+    std::array<Bitboard, 256> columns{};
+    for (int byte = 0; byte < 256; ++byte) {
+        for (int row = 0; row < 8; ++row) {
+            if (byte >> row & 1)
+                columns[byte] |= squareBit(squareAt(row, 0));
+        }
+    }
+    return columns;
+}();
+
+// The two diagonals through each square: down-right (a1 to h8) and up-right
+// (a8 to h1). A diagonal holds one square of each of its columns, so
+// multiplying its discs by COLUMN_A gathers them into the top byte, bit c
+// the square of column c; multiplying a byte by COLUMN_A and masking with
+// the diagonal puts it back.
+struct DiagonalMasks {
+    Bitboard down[64];
+    Bitboard up[64];
+};
+inline constexpr DiagonalMasks DIAGONAL_MASKS = [] {
+    DiagonalMasks masks{};
+    for (int square = 0; square < 64; ++square) {
+        for (int other = 0; other < 64; ++other) {
+            if (columnOf(other) - rowOf(other) == columnOf(square) - rowOf(square))
+                masks.down[square] |= squareBit(other);
+            if (columnOf(other) + rowOf(other) == columnOf(square) + rowOf(square))
+                masks.up[square] |= squareBit(other);
+        }
+    }
+    return masks;
+}();
+
+// Gathers column a (bit 8r) into the top byte (bit 56 + r).
+inline constexpr Bitboard COLUMN_GATHER = 0x0102040810204080ULL;
+
+// The discs turned on one line given the line's mover and opponent bytes.
+constexpr unsigned flippedOnLine(unsigned mover, unsigned opponent, int at)
+{
+    return LINE_TABLES.flipped[at][LINE_TABLES.outflank[at][(opponent >> 1) & 63] & mover];
+}
+constexpr int flippedCountOnLine(unsigned mover, unsigned opponent, int at)
+{
+    return LINE_TABLES.flippedCount[at][LINE_TABLES.outflank[at][(opponent >> 1) & 63] & mover];
+}
+
+// The bytes of the four lines through a square, gathered as flips does.
+constexpr unsigned rowByte(Bitboard b, int square)
+{
+    return static_cast<unsigned>(b >> (square & 56)) & 0xFF;
+}
+constexpr unsigned columnByte(Bitboard b, int square)
+{
+    return static_cast<unsigned>((((b >> (square & 7)) & COLUMN_A) * COLUMN_GATHER) >> 56);
+}
+constexpr unsigned diagonalByte(Bitboard b, Bitboard diagonal)
+{
+    return static_cast<unsigned>(((b & diagonal) * COLUMN_A) >> 56);
+}
+
+}  // namespace detail
+
+// The squares where `mover` may play against `opponent`.
+constexpr Bitboard legalMoves(Bitboard mover, Bitboard opponent)
+{
+    const Bitboard inner = opponent & INNER_COLUMNS;
+    const Bitboard moves = detail::movesAlong<1>(mover, inner) | detail::movesAlong<-1>(mover, inner) |
+                           detail::movesAlong<8>(mover, opponent) | detail::movesAlong<-8>(mover, opponent) |
+                           detail::movesAlong<7>(mover, inner) | detail::movesAlong<-7>(mover, inner) |
+                           detail::movesAlong<9>(mover, inner) | detail::movesAlong<-9>(mover, inner);
+    return moves & ~(mover | opponent);
+}
+
+// The opponent discs that a disc of `mover` on the empty `square` turns;
+// none if the move is not legal. Each of the four lines through the square
+// is gathered into a byte, looked up, and spread back.
+constexpr Bitboard flips(Bitboard mover, Bitboard opponent, int square)
+{
+    using namespace detail;
+    const int row = rowOf(square);
+    const int column = columnOf(square);
+    const Bitboard down = DIAGONAL_MASKS.down[square];
+    const Bitboard up = DIAGONAL_MASKS.up[square];
+    Bitboard turned = Bitboard{flippedOnLine(rowByte(mover, square), rowByte(opponent, square), column)} << (8 * row);
+    turned |= COLUMN_OF_BYTE[flippedOnLine(columnByte(mover, square), columnByte(opponent, square), row)] << column;
+    turned |= (Bitboard{flippedOnLine(diagonalByte(mover, down), diagonalByte(opponent, down), column)} * COLUMN_A) &
+              down;
+    turned |= (Bitboard{flippedOnLine(diagonalByte(mover, up), diagonalByte(opponent, up), column)} * COLUMN_A) & up;
+    return turned;
+}
+
+// The number of discs flips(mover, opponent, square) would turn.
+constexpr int flipCount(Bitboard mover, Bitboard opponent, int square)
+{
+    using namespace detail;
+    const int row = rowOf(square);
+    const int column = columnOf(square);
+    const Bitboard down = DIAGONAL_MASKS.down[square];
+    const Bitboard up = DIAGONAL_MASKS.up[square];
+    return flippedCountOnLine(rowByte(mover, square), rowByte(opponent, square), column) +
+           flippedCountOnLine(columnByte(mover, square), columnByte(opponent, square), row) +
+           flippedCountOnLine(diagonalByte(mover, down), diagonalByte(opponent, down), column) +
+           flippedCountOnLine(diagonalByte(mover, up), diagonalByte(opponent, up), column);
+}
+
+}  // namespace engine
