@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <cstdlib>
 
 #include "engine/board_position.h"
 #include "game/square_picture.h"
@@ -118,8 +119,16 @@ QString AccessibleBoard::CellName(int square) const
     // move, the crosses on the legal moves while they are shown.
     if (code::IsDisc(pictureCode) && square == game_.LastMove())
         parts << QCoreApplication::translate("AccessibleBoard", "last move");
-    else if (pictureCode == code::EMPTY && view_.ShowsMark(square))
+    else if (pictureCode == code::EMPTY && view_.ShowsMark(square)) {
         parts << QCoreApplication::translate("AccessibleBoard", "legal move");
+        if (const std::optional<int> value = game_.MoveValue(square)) {
+            //: A legal move's exact value: the final disc difference it leads to.
+            parts << (*value > 0   ? QCoreApplication::translate("AccessibleBoard", "value plus %1")
+                      : *value < 0 ? QCoreApplication::translate("AccessibleBoard", "value minus %1")
+                                   : QCoreApplication::translate("AccessibleBoard", "value %1"))
+                         .arg(std::abs(*value));
+        }
+    }
     return parts.join(QStringLiteral(", "));
 }
 

@@ -24,6 +24,14 @@ constexpr int MARK_SIZE = 5;
 // a tenth of their length thick.
 constexpr int LARGE_MARK_PARTS = 3;
 constexpr int LARGE_STROKE_PARTS = 10;
+// A move's value plate: fifteen sixteenths of the square's picture wide and
+// ten sixteenths high; light, or gold for the best move.
+constexpr int PLATE_WIDTH_SIXTEENTHS = 15;
+constexpr int PLATE_HEIGHT_SIXTEENTHS = 10;
+const QColor PLATE_COLOUR{0xF5, 0xF2, 0xE6};
+const QColor BEST_PLATE_COLOUR{0xFF, 0xCC, 0x33};
+const QColor VALUE_TEXT_COLOUR{0x10, 0x10, 0x10};
+const QColor LOSS_TEXT_COLOUR{0x8A, 0x10, 0x10};
 
 // Where a square picture is composed: the canvas and the place of the arrow
 // or hub on it. The pictures drawn at double resolution go on a canvas of
@@ -99,6 +107,7 @@ void BoardView::Relayout([[maybe_unused]] platform::DrawingContext* context, con
 void BoardView::PaintBoard(platform::DrawingContext* context)
 {
     DrawingContextGuard guard(context, target_);
+    platesDrawn_ = 0;  // painted over
     const platform::Rect board = boardRect_;
     const int left = board.left, top = board.top, right = board.right, bottom = board.bottom;
     const int width = board.Width();
@@ -354,7 +363,7 @@ void BoardView::RestoreSquare(platform::DrawingContext* context, int square)
     PaintGround(context, PictureRect(square));
     DrawSquare(context, square);
     if (ShowsMark(square))
-        DrawMark(context, MarkRect(square));
+        DrawMarkOn(context, square);
 }
 
 platform::Rect BoardView::MarkRect(int square) const
@@ -414,7 +423,78 @@ void BoardView::BuildSquarePicture([[maybe_unused]] platform::DrawingContext* co
 void BoardView::DrawMarks(platform::DrawingContext* context)
 {
     DrawingContextGuard guard(context, target_);
-    ForEachMarkRect([this, context](const platform::Rect& box) { DrawMark(context, box); });
+    const int count = game_.MoveCount();
+    for (int i = 0; i < count && i < engine::MAX_MOVES; ++i)
+        DrawMarkOn(context, game_.LegalMove(i));
+}
+
+void BoardView::DrawMarkOn(platform::DrawingContext* context, int square)
+{
+    if (const std::optional<int> value = game_.MoveValue(square))
+        DrawValuePlate(context, square, *value, value == BestMoveValue());
+    else
+        DrawMark(context, MarkRect(square));
+}
+
+std::optional<int> BoardView::BestMoveValue() const
+{
+    std::optional<int> best;
+    const int count = game_.MoveCount();
+    for (int i = 0; i < count && i < engine::MAX_MOVES; ++i)
+        if (const std::optional<int> value = game_.MoveValue(game_.LegalMove(i)); value && (!best || *value > *best))
+            best = value;
+    return best;
+}
+
+platform::Rect BoardView::PlateRect(int square) const
+{
+    const platform::Rect picture = PictureRect(square);
+    const int width = picture.Width() * PLATE_WIDTH_SIXTEENTHS / 16;
+    const int height = picture.Height() * PLATE_HEIGHT_SIXTEENTHS / 16;
+    const int left = picture.left + (picture.Width() - width) / 2;
+    const int top = picture.top + (picture.Height() - height) / 2;
+    return {left, top, left + width, top + height};
+}
+
+void BoardView::DrawValuePlate(platform::DrawingContext* context, int square, int value, bool best)
+{
+    // A light plate with a dark edge, readable on the green; the best move's
+    // plate is gold with a thicker edge. Losses are written in dark red.
+    const platform::Rect plate = PlateRect(square);
+    const int edge = platform::ScaledLength(best ? 2 : 1, ratio_);
+    context->BorderedRect(plate, best ? BEST_PLATE_COLOUR : PLATE_COLOUR, LINE_COLOUR, edge);
+    const QString text = value > 0   ? QStringLiteral("+%1").arg(value)
+                         : value < 0 ? QStringLiteral("\u2212%1").arg(-value)
+                                     : QStringLiteral("0");
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(true);
+    // As large as the plate holds: most of its height, narrowed for wide figures.
+    int size = std::max(1, plate.Height() * 3 / 4);
+    font.setPixelSize(size);
+    const int room = plate.Width() - 4 * edge;
+    const int wide = QFontMetrics(font).horizontalAdvance(text);
+    if (wide > room && room > 0) {
+        size = std::max(1, size * room / wide);
+        font.setPixelSize(size);
+    }
+    const QFontMetrics metrics(font);
+    const int x = plate.left + (plate.Width() - metrics.horizontalAdvance(text)) / 2;
+    const int y = plate.top + (plate.Height() - metrics.height()) / 2;
+    context->SetClip({plate.left + edge, plate.top + edge, plate.right - edge, plate.bottom - edge});
+    context->Text(x, y, text, font, value < 0 ? LOSS_TEXT_COLOUR : VALUE_TEXT_COLOUR);
+    context->ClearClip();
+    platesDrawn_ |= uint64_t{1} << square;
+}
+
+void BoardView::RedrawMarks()
+{
+    if (!marksShown)
+        return;
+    platform::DrawingContext* context = nullptr;
+    DrawingContextGuard guard(context, target_);
+    EraseMarks(context);
+    DrawMarks(context);
 }
 
 int BoardView::MarkStroke() const
@@ -447,6 +527,10 @@ void BoardView::DrawMark(platform::DrawingContext* context, const platform::Rect
 void BoardView::EraseMarks(platform::DrawingContext* context)
 {
     DrawingContextGuard guard(context, target_);
+    for (int square = 0; platesDrawn_ != 0 && square < 64; ++square)
+        if (platesDrawn_ & (uint64_t{1} << square))
+            PaintGround(context, PlateRect(square));
+    platesDrawn_ = 0;
     ForEachMarkRect([this, context](const platform::Rect& box) { context->FillRect(box, boardColour); });
 }
 

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <QColor>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "board/drawing_context_guard.h"
 #include "board/pictures.h"
@@ -59,6 +61,12 @@ public:
     platform::Rect MarkRect(int square) const;
     // Whether the square carries a legal-move mark now.
     bool ShowsMark(int square) const { return marksShown && game_.IsListedMove(square); }
+    // Draws the marks again, with the value of each move where the game
+    // knows it, or without; nothing while the marks are hidden.
+    void RedrawMarks();
+    // The plate on which a move's value is shown instead of its cross,
+    // centred in the square's picture.
+    platform::Rect PlateRect(int square) const;
 
     // The part of a square between the grid lines.
     platform::Rect SquareRect(int square) const;
@@ -98,6 +106,12 @@ private:
     void DrawMarks(platform::DrawingContext* context);
     // One legal-move mark, in its box.
     void DrawMark(platform::DrawingContext* context, const platform::Rect& box) const;
+    // The mark of one move to play: its value on a plate when the game knows
+    // it, the highest value of all standing out, else the cross.
+    void DrawMarkOn(platform::DrawingContext* context, int square);
+    void DrawValuePlate(platform::DrawingContext* context, int square, int value, bool best);
+    // The highest value of the moves to play that the game knows.
+    std::optional<int> BestMoveValue() const;
     // How many diagonals side by side make one arm of the cross.
     int MarkStroke() const;
     void EraseMarks(platform::DrawingContext* context);
@@ -123,4 +137,6 @@ private:
     std::function<void(int square)> keyboardCursorObserver_;
     qreal ratio_ = 1.0;
     bool largeMarks_ = false;
+    // The squares that show a value plate, which erasing the marks covers.
+    uint64_t platesDrawn_ = 0;
 };

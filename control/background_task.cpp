@@ -6,7 +6,9 @@
 
 #include "control/game_controller.h"
 #include "control/test_seam.h"
+#include "engine/hint.h"
 #include "engine/robot.h"
+#include "engine/solver.h"
 #include "platform/window_message.h"
 
 BackgroundTask::~BackgroundTask()
@@ -87,9 +89,30 @@ HintTask::~HintTask() = default;
 
 int HintTask::Run()
 {
-    const int square = engine::chooseHint(position, cancelled);
+    const int square = engine::chooseGameHint(position, cancelled);
     if (IsCancelled() || square == engine::NO_MOVE)
         return 0;
     platform::PostWindowMessage(&game_, WM_HINT_FOUND, serial, square);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+
+ValuesTask::ValuesTask(GameController& game, const engine::BoardPosition& start, int reportSerial)
+    : PositionTask(game, start, reportSerial)
+{
+    StartThread();
+}
+
+ValuesTask::~ValuesTask() = default;
+
+int ValuesTask::Run()
+{
+    const std::vector<engine::MoveValue> values = engine::solveMoves(position, cancelled);
+    for (const engine::MoveValue& move : values) {
+        if (IsCancelled())
+            return 0;
+        platform::PostWindowMessage(&game_, WM_MOVE_VALUE, serial, MoveValueMessage(move.square, move.value));
+    }
     return 0;
 }

@@ -16,11 +16,27 @@
 class GameController;
 
 // Posted to the game by a finished animation (wParam: its serial), by a
-// robot that has chosen (wParam: its serial, lParam: the square) and by a
-// hint that has been found (the same).
+// robot that has chosen (wParam: its serial, lParam: the square), by a hint
+// that has been found (the same), and for each move whose exact value has
+// been found (wParam: the serial, lParam: MoveValueMessage).
 inline constexpr int WM_ANIMATION_DONE = 0x500;
 inline constexpr int WM_ROBOT_MOVE = 0x501;
 inline constexpr int WM_HINT_FOUND = 0x502;
+inline constexpr int WM_MOVE_VALUE = 0x503;
+
+// A move and its value (-64 to 64) in one lParam, and back.
+constexpr int MoveValueMessage(int square, int value)
+{
+    return square * 256 + (value + 128);
+}
+constexpr int SquareOfMessage(int lParam)
+{
+    return lParam / 256;
+}
+constexpr int ValueOfMessage(int lParam)
+{
+    return lParam % 256 - 128;
+}
 
 // Thrown by a wait that notices that its task has been cancelled.
 struct InterruptedException {};
@@ -119,13 +135,23 @@ public:
     int Run() override;
 };
 
-// Finds the hint on its own copy of the position: the best move for the side
-// to move by the exact level-6 values. It draws nothing from the robot's
-// random numbers and never waits for the game.
+// Finds the hint on its own copy of the position: near the end a move that
+// is best for certain, earlier the best move by the exact level-6 values. It
+// draws nothing from the robot's random numbers and never waits for the game.
 class HintTask : public PositionTask {
 public:
     // Starts at once on `position`; reports with `serial`.
     HintTask(GameController& game, const engine::BoardPosition& position, int serial);
     ~HintTask() override;
+    int Run() override;
+};
+
+// Finds the exact value of every legal move of its own copy of the position
+// and reports them one by one; like the hint, it never waits for the game.
+class ValuesTask : public PositionTask {
+public:
+    // Starts at once on `position`; reports with `serial`.
+    ValuesTask(GameController& game, const engine::BoardPosition& position, int serial);
+    ~ValuesTask() override;
     int Run() override;
 };

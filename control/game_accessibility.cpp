@@ -113,6 +113,8 @@ GameAccessibility::GameAccessibility(GameWindow& window) : window_(window), focu
     GameController& game = window.Game();
     connect(&game, &GameController::MovePlayed, this, &GameAccessibility::OnMovePlayed);
     connect(&game, &GameController::TurnUpdated, this, &GameAccessibility::OnTurnUpdated);
+    // The cells of the moves to play read their values once they are found.
+    connect(&game, &GameController::MoveValuesShown, this, &GameAccessibility::OnTurnUpdated);
     window.Board().SetKeyboardCursorObserver([this](int square) { OnKeyboardCursorMoved(square); });
 }
 

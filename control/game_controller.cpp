@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "board/board_view.h"
+#include "engine/hint.h"
 #include "panels/player_panel.h"
 #include "platform/shared_value.h"
 #include "platform/window_message.h"
@@ -117,6 +118,7 @@ void GameController::PlayMove(int square)
     if (previous != NO_MOVE)
         SetSquarePicture(displayedPosition_.squares[previous], previous);
     board_->SetMarksShown(false);
+    AbandonValues();
     StoreShared(lastMove_, static_cast<int32_t>(square));
 
     BoardPosition after;
@@ -192,6 +194,7 @@ void GameController::UpdateTurnFrom(bool robotPassed)
     shell_->SetCursorMode(cursor);
     board_->SetMarksShown(marks);
     shell_->ShowTurn(pass, running);
+    StartValuesIfWanted();
     emit TurnUpdated();
 }
 
@@ -214,6 +217,10 @@ bool GameController::event(QEvent* e)
     }
     if (const auto* message = platform::ReceivedWindowMessage(e, WM_HINT_FOUND)) {
         OnHintFound(message->wParam, message->lParam);
+        return true;
+    }
+    if (const auto* message = platform::ReceivedWindowMessage(e, WM_MOVE_VALUE)) {
+        OnMoveValue(message->wParam, SquareOfMessage(message->lParam), ValueOfMessage(message->lParam));
         return true;
     }
     return QObject::event(e);
@@ -426,6 +433,55 @@ void GameController::EndHintBlink()
     hintBlink_.Stop();
 }
 
+void GameController::SetShowMoveValues(bool shown)
+{
+    if (shown == showMoveValues_)
+        return;
+    showMoveValues_ = shown;
+    AbandonValues();
+    board_->RedrawMarks();
+    emit MoveValuesShown();
+    StartValuesIfWanted();
+}
+
+std::optional<int> GameController::MoveValue(int square) const
+{
+    if (valuesFound_ == 0 || valuesFound_ != MoveCount() || square < 0 || square > 63)
+        return std::nullopt;
+    return moveValues_[static_cast<size_t>(square)];
+}
+
+void GameController::StartValuesIfWanted()
+{
+    if (!showMoveValues_ || valuesTask_ || valuesFound_ > 0 || !CanShowHint() ||
+        !engine::solvedExactly(displayedPosition_))
+        return;
+    valuesTask_ = std::make_unique<ValuesTask>(*this, displayedPosition_, valuesSerial_);
+}
+
+void GameController::OnMoveValue(int serial, int square, int value)
+{
+    if (serial != valuesSerial_ || !displayedPosition_.isLegalMove(square))
+        return;
+    if (!moveValues_[static_cast<size_t>(square)]) {
+        moveValues_[static_cast<size_t>(square)] = value;
+        ++valuesFound_;
+    }
+    if (valuesFound_ < displayedPosition_.moveCount)
+        return;
+    CancelAndDelete(valuesTask_);
+    board_->RedrawMarks();
+    emit MoveValuesShown();
+}
+
+void GameController::AbandonValues()
+{
+    ++valuesSerial_;
+    CancelAndDelete(valuesTask_);
+    moveValues_.fill(std::nullopt);
+    valuesFound_ = 0;
+}
+
 void GameController::AbandonHint()
 {
     ++hintSerial_;
@@ -472,6 +528,7 @@ void GameController::AbandonAll()
     ++animationSerial_;
     ++robotSerial_;
     ++hintSerial_;
+    ++valuesSerial_;
     idleEvent_.Set();
     if (animationTask_)
         animationTask_->Cancel();
@@ -479,8 +536,11 @@ void GameController::AbandonAll()
         robotTask_->Cancel();
     if (hintTask_)
         hintTask_->Cancel();
+    if (valuesTask_)
+        valuesTask_->Cancel();
     CancelAndDelete(animationTask_);
     CancelAndDelete(robotTask_);
     CancelAndDelete(hintTask_);
     hintBlink_.Stop();
+    AbandonValues();
 }

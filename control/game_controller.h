@@ -9,9 +9,11 @@
 #pragma once
 
 #include <QObject>
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <mutex>
 
 #include "control/background_task.h"
@@ -86,6 +88,10 @@ public:
     void ShowHint();
     // Ends the hint's blink at once, giving its square back.
     void EndHintBlink();
+    // Whether the exact value of every move is shown to a human to move
+    // near the end of the game. Found on a worker thread once the turn is
+    // the human's, and drawn when all are known.
+    void SetShowMoveValues(bool shown);
     // Shows the position after the first `ply` moves of a finished game,
     // with its last move and its disc counts; the last ply shows the end
     // again. Nothing while the game runs.
@@ -140,6 +146,7 @@ public:
     int PlayerKind(int side) const override;
     bool RobotPassed() const override;
     bool Reviewing() const override { return reviewedPly_ >= 0; }
+    std::optional<int> MoveValue(int square) const override;
 
     // --- For the window and the tests (window thread) ---
     const engine::BoardPosition& DisplayedPosition() const { return displayedPosition_; }
@@ -154,6 +161,8 @@ signals:
     // A turn update has brought the views in line with the displayed
     // position, the end of the game included.
     void TurnUpdated();
+    // The values of the moves to play have been found and drawn.
+    void MoveValuesShown();
 
 protected:
     bool event(QEvent* e) override;
@@ -171,6 +180,13 @@ private:
     void OnAnimationDone(int serial);
     void OnRobotMove(int serial, int square);
     void OnHintFound(int serial, int square);
+    void OnMoveValue(int serial, int square, int value);
+    // Starts finding the values of the moves to play if they are to be shown
+    // now: a human to move with a move to play, near the end of a game.
+    void StartValuesIfWanted();
+    // Stops finding the values and forgets them; the caller redraws the
+    // marks if they are shown.
+    void AbandonValues();
     // UpdateTurn, starting from whether a robot has just passed.
     void UpdateTurnFrom(bool robotPassed);
     // Makes `position` the next position, with a pass that its side to move
@@ -206,6 +222,13 @@ private:
     // The ply of the finished game shown while looking back, or -1.
     int reviewedPly_ = -1;
     int32_t hintSerial_ = 0;
+    bool showMoveValues_ = false;
+    int32_t valuesSerial_ = 0;
+    std::unique_ptr<ValuesTask> valuesTask_;
+    // The values found for the displayed position, by square; complete once
+    // every move to play has one.
+    std::array<std::optional<int>, 64> moveValues_{};
+    int valuesFound_ = 0;
     std::unique_ptr<HintTask> hintTask_;
     HintBlink hintBlink_;
 };

@@ -71,6 +71,7 @@ struct OptionSwitch {
 };
 constexpr OptionSwitch OPTION_SWITCHES[] = {
     {ID_LARGE_MARKS, Option::LargeMoveMarks},
+    {ID_SHOW_MOVE_VALUES, Option::ShowMoveValues},
 };
 
 int FirstPlayerCommand(int side)
@@ -215,6 +216,7 @@ void GameWindow::BuildViewMenu()
     AddCommand(view, ID_MOVE_LIST, tr("Move &List\tCtrl+L"), QKeySequence(Qt::CTRL | Qt::Key_L))->setCheckable(true);
     AddCommand(view, ID_CONTINUE_FROM_HERE, tr("&Continue from Here"));
     view->addSeparator();
+    AddCommand(view, ID_SHOW_MOVE_VALUES, tr("Show Move &Values\tV"), QKeySequence(Qt::Key_V))->setCheckable(true);
     //: The mnemonic is not L: that is Move List's.
     AddCommand(view, ID_LARGE_MARKS, tr("Large Move &Marks"))->setCheckable(true);
     QMenu* speed = view->addMenu(tr("Animation &Speed"));
@@ -292,6 +294,7 @@ void GameWindow::ApplyOptions()
 {
     const int speed = options_.Value(Option::AnimationSpeed);
     boardView_.SetLargeMarks(options_.IsOn(Option::LargeMoveMarks));
+    game_.SetShowMoveValues(options_.IsOn(Option::ShowMoveValues));
     SetAnimationSpeed(static_cast<AnimationSpeed>(speed));
     for (const OptionSwitch& item : OPTION_SWITCHES)
         CommandAction(item.command)->setChecked(options_.IsOn(item.option));

@@ -48,6 +48,7 @@ inline constexpr int ID_LARGE_MARKS = 120;
 inline constexpr int ID_SPEED_FIRST = 121;  // by AnimationSpeed: normal, fast, instant
 inline constexpr int ID_SPEED_LAST = 123;
 inline constexpr int ID_RESULTS = 125;
+inline constexpr int ID_SHOW_MOVE_VALUES = 126;
 inline constexpr int ID_ABOUT = 190;
 inline constexpr int ID_START_CLEAR_BUTTON = 200;
 inline constexpr int ID_PASS_BUTTON = 201;

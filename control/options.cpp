@@ -18,6 +18,7 @@ struct OptionEntry {
 constexpr OptionEntry OPTIONS[] = {
     {"LargeMoveMarks", 0, 1},
     {"AnimationSpeed", 0, 2},
+    {"ShowMoveValues", 0, 1},
 };
 static_assert(std::size(OPTIONS) == OPTION_COUNT, "one row for every option");
 

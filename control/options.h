@@ -11,6 +11,7 @@
 enum class Option {
     LargeMoveMarks,  // 0 the small crosses, 1 crosses a third of a square across
     AnimationSpeed,  // an AnimationSpeed
+    ShowMoveValues,  // 0 the crosses only, 1 the exact values near the end of a game
     Count
 };
 inline constexpr int OPTION_COUNT = static_cast<int>(Option::Count);

@@ -4,6 +4,8 @@
 // made. The views show what it says and decide nothing about the rules.
 #pragma once
 
+#include <optional>
+
 // A player's kind: 0 a human, 1 to 6 a robot whose level is its search depth.
 inline constexpr int HUMAN = 0;
 inline constexpr int LOWEST_ROBOT_LEVEL = 1;
@@ -62,6 +64,10 @@ public:
     // Whether the board shows an earlier position of a finished game, which
     // is being looked back over: nobody is to move and no result is shown.
     virtual bool Reviewing() const { return false; }
+    // The exact value of the move to play on `square` (the final disc
+    // difference for the side to move), once it is known and the values are
+    // to be shown; nothing otherwise.
+    virtual std::optional<int> MoveValue(int /*square*/) const { return std::nullopt; }
 
     GamePhase Phase() const { return PhaseOf(SideToMove()); }
 

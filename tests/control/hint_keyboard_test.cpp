@@ -4,13 +4,16 @@
 // walk, Return under the rules of a click, and when the keys are the board's.
 #include "tests/control/game_fixture.h"
 
+#include <QAccessible>
 #include <algorithm>
 #include <map>
 #include <vector>
 
 #include "control/client_area.h"
+#include "engine/hint.h"
 #include "engine/robot.h"
 #include "engine/selfplay.h"
+#include "engine/solver.h"
 #include "platform/window_message.h"
 #include "tests/control/move_watcher.h"
 
@@ -30,7 +33,18 @@ void RecordBlink(int square, bool discShown, int ms)
 
 class HintPositions : public HintTest, public testing::WithParamInterface<int> {};
 
-// The start position and positions of a random game, for either side.
+// Every legal move's exact value, in move-list order.
+std::map<int, int> ExactValues(const BoardPosition& p)
+{
+    const std::atomic<bool> notCancelled{false};
+    std::map<int, int> values;
+    for (const engine::MoveValue& move : engine::solveMoves(p, notCancelled))
+        values[move.square] = move.value;
+    return values;
+}
+
+// The start position and positions of a random game, for either side; near
+// the end the first move in the list of those of the best exact value.
 TEST_P(HintPositions, TheEnginesHintBlinksThreeTimes)
 {
     BoardPosition p;
@@ -38,7 +52,12 @@ TEST_P(HintPositions, TheEnginesHintBlinksThreeTimes)
     if (GetParam() > 0)
         p = randomGamePositions(5, 1)[static_cast<size_t>(GetParam())];
     const std::atomic<bool> notCancelled{false};
-    const int hint = engine::chooseHint(p, notCancelled);
+    int hint = engine::chooseHint(p, notCancelled);
+    if (engine::emptySquares(p) <= engine::EXACT_HINT_EMPTIES) {
+        const std::map<int, int> values = ExactValues(p);
+        hint =
+            std::max_element(values.begin(), values.end(), [](auto a, auto b) { return a.second < b.second; })->first;
+    }
     GameWindow& w = Open(0, 0);
     w.Game().StartGame();
     ShowOnBoard(w, p);
@@ -54,7 +73,44 @@ TEST_P(HintPositions, TheEnginesHintBlinksThreeTimes)
     EXPECT_EQ(w.Game().RobotRandom().seed(), seed) << "the hint drew the robot's random numbers";
 }
 
-INSTANTIATE_TEST_SUITE_P(Positions, HintPositions, testing::Values(0, 22, 35));
+INSTANTIATE_TEST_SUITE_P(Positions, HintPositions, testing::Values(0, 22, 35, 46, 47));
+
+// Near the end, V shows each move's exact value on its square, the best one
+// in gold, and a screen reader hears them; V again takes them away. The
+// choice is kept over a restart.
+TEST_F(HintTest, NearTheEndTheMovesShowTheirExactValues)
+{
+    const BoardPosition p = randomGamePositions(5, 1)[46];
+    ASSERT_LE(engine::emptySquares(p), engine::EXACT_HINT_EMPTIES);
+    const std::map<int, int> values = ExactValues(p);
+    const int best =
+        std::max_element(values.begin(), values.end(), [](auto a, auto b) { return a.second < b.second; })->second;
+    GameWindow& w = Open(0, 0);
+    w.Game().StartGame();
+    ShowOnBoard(w, p);
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(w.Client())->child(0);
+    for (const bool shown : {true, false}) {
+        Press(w, w.Client(), Qt::Key_V);
+        ASSERT_TRUE(RunUntil([&] { return w.Game().MoveValue(values.begin()->first).has_value() == shown; }));
+        const QImage image = BackBuffer(w);
+        for (const auto& [square, value] : values) {
+            EXPECT_EQ(w.Game().MoveValue(square), shown ? std::optional(value) : std::nullopt);
+            const QString name = board->child(square)->text(QAccessible::Name);
+            const QString heard =
+                value == 0 ? QStringLiteral("value 0")
+                           : QStringLiteral("value %1 %2").arg(value > 0 ? "plus" : "minus").arg(std::abs(value));
+            EXPECT_EQ(name.endsWith(heard), shown) << name.toStdString();
+            const platform::Rect plate = w.Board().PlateRect(square);
+            const QRgb expected = !shown          ? w.Board().boardColour.rgb()
+                                  : value == best ? qRgb(0xFF, 0xCC, 0x33)
+                                                  : qRgb(0xF5, 0xF2, 0xE6);
+            EXPECT_EQ(image.pixel(plate.left + 2, plate.top + 2), expected) << "square " << square;
+        }
+    }
+    Press(w, w.Client(), Qt::Key_V);
+    window.reset();
+    EXPECT_TRUE(Open(0, 0).CommandAction(ID_SHOW_MOVE_VALUES)->isChecked());
+}
 
 // A click, a key or a command ends the blink at once and gives the square
 // back exactly; a hint is for a human with a legal move while no move is shown.
@@ -133,7 +189,8 @@ TEST_F(HintTest, ARobotGameAfterAHintIsTheSelfPlayGame)
     GameWindow& w = Open(0, 1, seed);
     w.Game().StartGame();
     w.OnCommand(ID_HINT);
-    ASSERT_TRUE(RunUntil([&] { return !TestSeam::IsLookingForHint(w.Game()) && TestSeam::HintSquare(w.Game()) == NO_MOVE; }));
+    ASSERT_TRUE(
+        RunUntil([&] { return !TestSeam::IsLookingForHint(w.Game()) && TestSeam::HintSquare(w.Game()) == NO_MOVE; }));
     MoveWatcher watcher;
     w.Game().SetPlayerKind(1, 2);
     ASSERT_TRUE(RunUntil([&] {
