@@ -270,7 +270,7 @@ TEST_F(EnglishMenus, ReadAsTheyAlwaysHave)
          "Robot &5 - Wizard", "Robot &6 - Perfectionist"},
         {"&Human", "Robot &1 - Beginner", "Robot &2 - Getting better", "Robot &3 - Pretty good", "Robot &4 - Expert",
          "Robot &5 - Wizard", "Robot &6 - Perfectionist"},
-        {"Move &List\tCtrl+L", "&Continue from Here", "Large Move &Marks", "Animation &Speed", "&Results"},
+        {"Move &List\tCtrl+L", "&Continue from Here", "Show Move &Values\tV", "Large Move &Marks", "Animation &Speed", "&Results"},
         {"&Help Contents\tF1", "&About Quellix"},
     };
     EXPECT_EQ(MenuTexts(Open()), expected);
