@@ -644,7 +644,7 @@ hervorgehoben.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Große Zugmarkierungen&lt;/b&gt; zeichnet die Kreuze ein Drittel eines Feldes breit.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Animationstempo&lt;/b&gt;: &lt;b&gt;Normal&lt;/b&gt;, &lt;b&gt;Schnell&lt;/b&gt; (jede Pause halbiert) oder &lt;b&gt;Sofort&lt;/b&gt; (jeder Zug
 erscheint auf einen Schlag).&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Ergebnisse&lt;/b&gt; zeigt die gewonnenen, verlorenen und unentschiedenen Spiele gegen jede Roboterstufe und,
+&lt;li&gt;&lt;b&gt;Ergebnisse&lt;/b&gt; zeigt die gewonnenen, verlorenen und remis gespielten Spiele gegen jede Roboterstufe und,
 wenn zwei Menschen spielen, die von Spieler&amp;nbsp;1. Ein Spiel zählt, wenn es zu Ende ist; ein Spiel zwischen
 zwei Robotern zählt nicht. &lt;b&gt;Zurücksetzen&lt;/b&gt; setzt alle wieder auf 0.&lt;/li&gt;
 &lt;li&gt;Die Optionen und die Ergebnisse merkt sich das Programm für das nächste Mal, ebenso wie deine Wahl der
@@ -772,7 +772,7 @@ Stufe 6 verschenkt kaum etwas.&lt;/p&gt;
     </message>
     <message>
         <source>The games won, lost and tied by the human against each robot level, and between two humans by player 1. A game counts when it ends.</source>
-        <translation>Die Spiele, die der Mensch gegen jede Roboterstufe gewonnen, verloren und unentschieden gespielt hat, und bei zwei Menschen die von Spieler 1. Ein Spiel zählt, wenn es zu Ende ist.</translation>
+        <translation>Die Spiele, die der Mensch gegen jede Roboterstufe gewonnen, verloren oder remis gespielt hat, und bei zwei Menschen die von Spieler 1. Ein Spiel zählt, wenn es zu Ende ist.</translation>
     </message>
     <message>
         <source>Won</source>
@@ -784,7 +784,7 @@ Stufe 6 verschenkt kaum etwas.&lt;/p&gt;
     </message>
     <message>
         <source>Tied</source>
-        <translation>Unentschieden</translation>
+        <translation>Remis</translation>
     </message>
     <message>
         <source>Robot level %1</source>
