@@ -148,7 +148,7 @@ qui joue avec la souris ou un robot de niveau 1 à 6.</translation>
     </message>
     <message>
         <source>A game to open: a GGF record, a transcript or a position.</source>
-        <translation>Une partie à ouvrir&#xa0;: au format GGF, une suite de coups ou une position.</translation>
+        <translation>Une partie à ouvrir&#xa0;: une partie GGF, une suite de coups ou une position.</translation>
     </message>
 </context>
 <context>
