@@ -588,9 +588,9 @@ bool GameWindow::SaveGameTo(const QString& path)
                                     engine::writeGgf(game_.PlayedRecord(), info), error))
         return true;
     //: %1 the file's name, %2 the reason the system gives.
-    QMessageBox::warning(this, tr("Save Game As"), tr("The game could not be saved to %1:\n%2")
-                                                        .arg(QDir::toNativeSeparators(path),
-                                                             QString::fromStdString(error)));
+    const QString message = tr("The game could not be saved to %1:\n%2");
+    QMessageBox::warning(this, tr("Save Game As"),
+                         message.arg(QDir::toNativeSeparators(path), QString::fromStdString(error)));
     return false;
 }
 

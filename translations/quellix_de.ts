@@ -433,7 +433,6 @@ Mensch, der mit der Maus spielt, oder ein Roboter der Stufe 1 bis 6.</translatio
     </message>
     <message>
         <source>Save Game As</source>
-        <extracomment>%1 the file&apos;s name, %2 the reason the system gives.</extracomment>
         <translation>Spiel speichern unter</translation>
     </message>
     <message>
@@ -443,6 +442,7 @@ Mensch, der mit der Maus spielt, oder ein Roboter der Stufe 1 bis 6.</translatio
     <message>
         <source>The game could not be saved to %1:
 %2</source>
+        <extracomment>%1 the file&apos;s name, %2 the reason the system gives.</extracomment>
         <translation>Das Spiel konnte nicht unter %1 gespeichert werden:
 %2</translation>
     </message>

@@ -433,7 +433,6 @@ qui joue avec la souris ou un robot de niveau 1 à 6.</translation>
     </message>
     <message>
         <source>Save Game As</source>
-        <extracomment>%1 the file&apos;s name, %2 the reason the system gives.</extracomment>
         <translation>Enregistrer la partie sous</translation>
     </message>
     <message>
@@ -443,6 +442,7 @@ qui joue avec la souris ou un robot de niveau 1 à 6.</translation>
     <message>
         <source>The game could not be saved to %1:
 %2</source>
+        <extracomment>%1 the file&apos;s name, %2 the reason the system gives.</extracomment>
         <translation>Impossible d’enregistrer la partie dans %1&#xa0;:
 %2</translation>
     </message>

@@ -433,7 +433,6 @@ met de muis speelt, of een robot van niveau 1 tot en met 6.</translation>
     </message>
     <message>
         <source>Save Game As</source>
-        <extracomment>%1 the file&apos;s name, %2 the reason the system gives.</extracomment>
         <translation>Spel opslaan als</translation>
     </message>
     <message>
@@ -443,6 +442,7 @@ met de muis speelt, of een robot van niveau 1 tot en met 6.</translation>
     <message>
         <source>The game could not be saved to %1:
 %2</source>
+        <extracomment>%1 the file&apos;s name, %2 the reason the system gives.</extracomment>
         <translation>Het spel kon niet worden opgeslagen in %1:
 %2</translation>
     </message>
