@@ -20,7 +20,7 @@ DrawingContextGuard::~DrawingContextGuard()
     // Close the painter first, so the back buffer holds every pixel before the
     // window thread copies the touched part to the screen, and only then let
     // other threads draw.
-    const QRect touched = context_->Touched();
+    const QRegion touched = context_->Touched();
     context_.reset();
     surface_->RequestRepaint(touched);
     lock_.unlock();

@@ -2,7 +2,7 @@
 // A drawing context: a painter on an image (the window's back buffer or an
 // off-screen canvas) with the drawing operations the game uses. Every
 // operation records the rectangle it touched, so that drawing into the window
-// can ask for exactly that part of the screen to be refreshed.
+// can ask for exactly those parts of the screen to be refreshed.
 //
 // All drawing is aliased and in whole pixels; rectangles are platform::Rect
 // (right and bottom exclusive).
@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 
 #include "platform/geometry.h"
@@ -27,8 +28,9 @@ public:
     DrawingContext& operator=(const DrawingContext&) = delete;
 
     QImage& Target() { return target_; }
-    // The union of every rectangle drawn since construction.
-    QRect Touched() const { return touched_; }
+    // Every rectangle drawn since construction: the squares a turn update
+    // changed stay apart instead of merging into their bounding box.
+    const QRegion& Touched() const { return touched_; }
 
     // The colour the target shows for `colour`: the colour itself on a
     // true-colour image.
@@ -56,11 +58,11 @@ public:
     void ClearClip();
 
 private:
-    void Touch(const QRect& r) { touched_ |= clipping_ ? r & clip_ : r; }
+    void Touch(const QRect& r) { touched_ += clipping_ ? r & clip_ : r; }
 
     QImage& target_;
     QPainter painter_;
-    QRect touched_;
+    QRegion touched_;
     bool clipping_ = false;
     QRect clip_;
 };

@@ -88,7 +88,7 @@ void WindowSurface::CopyToScreen(QPainter& screen, const QRect& area) const
 
 namespace {
 
-// Asks for a rectangle of the widget to be shown again.
+// Asks for part of the widget to be shown again.
 class RepaintRequest : public QEvent {
 public:
     static QEvent::Type Type()
@@ -96,18 +96,18 @@ public:
         static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
         return type;
     }
-    explicit RepaintRequest(QRect r) : QEvent(Type()), rect(r) {}
-    const QRect rect;
+    explicit RepaintRequest(const QRegion& r) : QEvent(Type()), region(r) {}
+    const QRegion region;
 };
 
 }  // namespace
 
-void WindowSurface::RequestRepaint(QRect rect) const
+void WindowSurface::RequestRepaint(const QRegion& region) const
 {
     QWidget* widget = widget_;
-    if (widget == nullptr || rect.isEmpty())
+    if (widget == nullptr || region.isEmpty())
         return;
-    auto* request = new RepaintRequest(rect);
+    auto* request = new RepaintRequest(region);
     HandOver(request);
     QCoreApplication::postEvent(widget, request);
 }
@@ -120,18 +120,22 @@ bool WindowSurface::HandleRepaintRequest(QEvent* event)
     QWidget* widget = widget_;
     if (widget == nullptr)
         return true;
-    const QRect device = static_cast<RepaintRequest*>(event)->rect;
+    const QRegion& device = static_cast<RepaintRequest*>(event)->region;
     if (ratio_ == 1.0) {
         widget->update(device);
         return true;
     }
-    // Every logical pixel that shows part of the rectangle, and one more on
+    // Every logical pixel that shows part of each rectangle, and one more on
     // each side for a widget that starts in the middle of a device pixel.
-    const int left = static_cast<int>(std::floor(device.left() / ratio_)) - 1;
-    const int top = static_cast<int>(std::floor(device.top() / ratio_)) - 1;
-    const int right = static_cast<int>(std::ceil((device.left() + device.width()) / ratio_)) + 1;
-    const int bottom = static_cast<int>(std::ceil((device.top() + device.height()) / ratio_)) + 1;
-    widget->update(QRect(left, top, right - left, bottom - top) & widget->rect());
+    QRegion logical;
+    for (const QRect& r : device) {
+        const int left = static_cast<int>(std::floor(r.left() / ratio_)) - 1;
+        const int top = static_cast<int>(std::floor(r.top() / ratio_)) - 1;
+        const int right = static_cast<int>(std::ceil((r.left() + r.width()) / ratio_)) + 1;
+        const int bottom = static_cast<int>(std::ceil((r.top() + r.height()) / ratio_)) + 1;
+        logical += QRect(left, top, right - left, bottom - top);
+    }
+    widget->update(logical & widget->rect());
     return true;
 }
 

@@ -15,6 +15,7 @@
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 #include <QWidget>
 
@@ -58,9 +59,9 @@ public:
     // pixel of the screen.
     void CopyToScreen(QPainter& screen, const QRect& area) const;
 
-    // Asks the window thread to show `rect` of the back buffer (device
+    // Asks the window thread to show `region` of the back buffer (device
     // pixels) on the screen. Safe to call from any thread.
-    void RequestRepaint(QRect rect) const;
+    void RequestRepaint(const QRegion& region) const;
     // The widget's event handler passes every event here first: a repaint
     // request is carried out and reported as handled.
     bool HandleRepaintRequest(QEvent* event);
