@@ -11,7 +11,6 @@ void CopyPicture(platform::DrawingContext& target, const platform::Rect& r, cons
 void DrawMaskedPicture(platform::DrawingContext& target, const platform::Rect& r, const QString& pictureName,
                        const QString& maskName, bool doubleResolution)
 {
-    // Both pictures live only for this call; nothing of them stays in memory.
     const QImage mask = platform::LoadNamedPicture(maskName, doubleResolution);
     const QImage picture = platform::LoadNamedPicture(pictureName, doubleResolution);
     // target | ~mask: the opaque part (black in the mask) turns white, the

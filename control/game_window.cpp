@@ -207,6 +207,11 @@ void GameWindow::BuildMenus()
     AddCommand(help, ID_HELP_CONTENTS, tr("&Help Contents\tF1"), QKeySequence(Qt::Key_F1));
     help->addSeparator();
     AddCommand(help, ID_ABOUT, tr("&About Quellix"));
+    // A menu is a window of its own, made each time it first opens, and would
+    // hand the program's icon to the window system every time: menus show
+    // no icon, so they carry none.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        menu->setWindowIcon(QIcon());
     MakeMoveList();
 }
 
@@ -632,10 +637,13 @@ void GameWindow::SetCursorMode(int mode)
 
 void GameWindow::LoadScreenResources()
 {
+    ++screenResourceLoads_;
     const bool doubled = platform::UsesDoubleResolution(Surface().Ratio());
     blackCursor_ = platform::LoadCursorResource(QStringLiteral("BLACKCUR"), doubled);
     whiteCursor_ = platform::LoadCursorResource(QStringLiteral("WHITECUR"), doubled);
-    setWindowIcon(platform::LoadProgramIcon(doubled));
+    // Set once for the whole program, where every window (dialogs, the help
+    // and the lists) takes it from.
+    QApplication::setWindowIcon(platform::LoadProgramIcon(doubled));
     if (cursorMode_ == CURSOR_PLAYER1 || cursorMode_ == CURSOR_PLAYER2)
         ApplyCursor();
 }

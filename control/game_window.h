@@ -134,6 +134,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    friend class TestSeam;
+
     // GameShell
     void SetCursorMode(int mode) override;
     void MarkPlayerKind(int side, int kind) override;
@@ -190,6 +192,8 @@ private:
     QCursor blackCursor_;
     QCursor whiteCursor_;
     int cursorMode_ = -1;
+    // How many times the cursors and the icon have been loaded.
+    int screenResourceLoads_ = 0;
     std::map<int, QAction*> commands_;
     QActionGroup* playerGroups_[2] = {nullptr, nullptr};
     Options options_;

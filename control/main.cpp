@@ -7,6 +7,7 @@
 #include "control/command_line.h"
 #include "control/game_window.h"
 #include "platform/termination_signals.h"
+#include "platform/timing_probe.h"
 #include "platform/translations.h"
 
 int main(int argc, char** argv)
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = AnswerCommandLine(argc, argv))
         return *status;
     QApplication application(argc, argv);
+    platform::TimingProbe::InstallIfAsked();
     // In the user's language from the first text on.
     const platform::Translations translations;
     const QPointer<GameWindow> window = InitInstance();

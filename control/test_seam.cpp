@@ -6,6 +6,7 @@
 
 #include "board/board_view.h"
 #include "control/game_controller.h"
+#include "control/game_window.h"
 
 namespace {
 std::atomic<double> timeScale{1.0};
@@ -126,6 +127,11 @@ bool TestSeam::HintDiscShown(const GameController& game)
 int TestSeam::UndoDepth(const GameController& game)
 {
     return game.history_.UndoDepth();
+}
+
+int TestSeam::ScreenResourceLoads(const GameWindow& window)
+{
+    return window.screenResourceLoads_;
 }
 const HintTask* TestSeam::HintOf(const GameController& game)
 {

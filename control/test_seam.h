@@ -13,6 +13,7 @@ class HintTask;
 class QAccessibleEvent;
 class RobotTask;
 class GameController;
+class GameWindow;
 
 class TestSeam {
 public:
@@ -75,4 +76,7 @@ public:
     static bool HintDiscShown(const GameController& game);
     // How many moments an undo can go back to.
     static int UndoDepth(const GameController& game);
+
+    // How many times the window has loaded its cursors and icon.
+    static int ScreenResourceLoads(const GameWindow& window);
 };

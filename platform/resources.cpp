@@ -2,8 +2,10 @@
 #include "platform/resources.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QPixmap>
 #include <array>
+#include <mutex>
 
 #include "resources/resources.h"
 
@@ -29,11 +31,27 @@ bool UsesDoubleResolution(qreal devicePixelRatio)
     return devicePixelRatio > 1.0;
 }
 
-QImage LoadNamedPicture(const QString& name, bool doubleResolution)
+namespace {
+
+// The named pictures decoded so far, by path, and how many files were read.
+// A layout composes the screen's pictures again from these, without reading
+// a file. Any thread may ask (the animations compose on theirs); the lock is
+// held only here, around the table, and never with another taken after it.
+struct DecodedPictures {
+    std::mutex lock;
+    QHash<QString, QImage> pictures;
+    int reads = 0;
+};
+
+DecodedPictures& Decoded()
 {
-    // Loaded by its exact file name: nothing here looks for an "@2x" file
-    // on its own, so the normal name always gives the normal picture.
-    QImage picture(quellix::resources::picturePath(name, doubleResolution));
+    static DecodedPictures decoded;
+    return decoded;
+}
+
+QImage ReadNamedPicture(const QString& path)
+{
+    QImage picture(path);
     if (picture.isNull())
         return picture;
     picture = picture.convertToFormat(QImage::Format_RGB32);
@@ -41,6 +59,29 @@ QImage LoadNamedPicture(const QString& name, bool doubleResolution)
     // which would make a painter draw them at half their size.
     picture.setDevicePixelRatio(1);
     return picture;
+}
+
+}  // namespace
+
+QImage LoadNamedPicture(const QString& name, bool doubleResolution)
+{
+    // Looked up by its exact file name: nothing here looks for an "@2x" file
+    // on its own, so the normal name always gives the normal picture.
+    const QString path = quellix::resources::picturePath(name, doubleResolution);
+    DecodedPictures& decoded = Decoded();
+    std::lock_guard lock(decoded.lock);
+    const auto known = decoded.pictures.constFind(path);
+    if (known != decoded.pictures.constEnd())
+        return *known;
+    ++decoded.reads;
+    return decoded.pictures[path] = ReadNamedPicture(path);
+}
+
+int NamedPictureReads()
+{
+    DecodedPictures& decoded = Decoded();
+    std::lock_guard lock(decoded.lock);
+    return decoded.reads;
 }
 
 QCursor LoadCursorResource(const QString& name, bool doubleResolution)

@@ -33,6 +33,9 @@ bool UsesDoubleResolution(qreal devicePixelRatio);
 //   screens of ratio 2 (the window system shows it at 32 x 32 logical pixels);
 // - the icon with its larger sizes as well.
 QImage LoadNamedPicture(const QString& name, bool doubleResolution);
+// Each named picture is read and decoded once; later loads share the decoded
+// picture. How many reads there have been, for the tests.
+int NamedPictureReads();
 QCursor LoadCursorResource(const QString& name, bool doubleResolution);
 QIcon LoadProgramIcon(bool doubleResolution);
 

@@ -23,7 +23,13 @@ namespace platform {
 
 class WindowSurface {
 public:
-    explicit WindowSurface(QWidget* widget) : widget_(widget) {}
+    // Made for the ratio of the screen the widget is on, or will appear on
+    // when it is not shown yet: what is loaded for that ratio before the
+    // first layout is then loaded once.
+    explicit WindowSurface(QWidget* widget)
+        : widget_(widget), ratio_(widget != nullptr ? widget->devicePixelRatio() : 1.0)
+    {
+    }
 
     QImage& Image() { return image_; }
     // Device pixels per logical pixel of the screen the back buffer is for.

@@ -35,10 +35,10 @@ QString cursorPath(const QString& name, bool doubleResolution)
 QIcon appIcon(bool doubleResolution)
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/EXEICON_%1.png").arg(size), QSize(size, size));
     if (doubleResolution)
-        for (int size : {96, 512})
+        for (int size : {96, 128})
             icon.addFile(QStringLiteral(":/icons/EXEICON_%1.png").arg(size), QSize(size, size));
     return icon;
 }

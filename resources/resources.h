@@ -32,9 +32,11 @@ QString cursorPath(const QString& name, bool doubleResolution = false);
 inline constexpr int kCursorHotSpot = 15;
 inline constexpr int kCursorHotSpot2x = 2 * kCursorHotSpot;
 
-// The application icon with the sizes a screen of ratio 1 uses; at double
-// resolution also with the larger sizes a screen of ratio 2 asks for (96 for
-// 48, 512 for 256).
+// The application icon with the sizes a window manager shows beside a window,
+// up to 64 pixels; at double resolution up to twice that (96 and 128 too).
+// Every new window, menus and dialogs included, hands the icon it carries to
+// the window system, so it holds only these: task switchers and menus of
+// applications take the larger sizes from the installed icon theme.
 QIcon appIcon(bool doubleResolution = false);
 
 }  // namespace quellix::resources

@@ -219,14 +219,15 @@ TEST_F(ScreenRatioTest, MovingToAScreenOfAnotherRatioRedoesTheLayoutAndRebuildsT
     EXPECT_EQ(panel.pictures.pictures[Go].size(), panel.stateRect.ToQRect().size());
     EXPECT_EQ(panel.pictures.pictures[ActiveBadge].size(), panel.badgeRect.ToQRect().size());
     EXPECT_EQ(w.Client()->cursor().pixmap().size(), 2 * cursor);
-    EXPECT_TRUE(w.windowIcon().availableSizes().contains(QSize(512, 512)));
+    EXPECT_TRUE(w.windowIcon().availableSizes().contains(QSize(128, 128)));
 
     // Back on a screen of ratio 1, every pixel is as it was.
     MoveTo(w, "standard", 1);
     EXPECT_EQ(BackBuffer(w), before);
     EXPECT_EQ(board.squarePictures.pictures[41].width(), 120);
     EXPECT_EQ(w.Client()->cursor().pixmap().size(), cursor);
-    EXPECT_FALSE(w.windowIcon().availableSizes().contains(QSize(512, 512)));
+    EXPECT_FALSE(w.windowIcon().availableSizes().contains(QSize(128, 128)));
+    EXPECT_TRUE(w.windowIcon().availableSizes().contains(QSize(64, 64)));
 }
 
 }  // namespace
