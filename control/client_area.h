@@ -45,6 +45,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // Nothing: a widget repaints itself whole when it gains or loses the
+    // focus, and the client area draws nothing that depends on the focus (the
+    // keyboard frame is the board's own). That repaint, at every menu and
+    // dialog that takes the focus, would copy the whole back buffer to the
+    // screen before they open.
+    void focusInEvent(QFocusEvent* /*event*/) override {}
+    void focusOutEvent(QFocusEvent* /*event*/) override {}
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -207,11 +207,6 @@ void GameWindow::BuildMenus()
     AddCommand(help, ID_HELP_CONTENTS, tr("&Help Contents\tF1"), QKeySequence(Qt::Key_F1));
     help->addSeparator();
     AddCommand(help, ID_ABOUT, tr("&About Quellix"));
-    // A menu is a window of its own, made each time it first opens, and would
-    // hand the program's icon to the window system every time: menus show
-    // no icon, so they carry none.
-    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
-        menu->setWindowIcon(QIcon());
     MakeMoveList();
 }
 
@@ -435,6 +430,14 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* e)
     // threads: take it over before reading it.
     platform::TakeOver(e);
     switch (e->type()) {
+    case QEvent::Polish:
+        // A menu is a window of its own, made each time it opens, and would
+        // hand the program's icon to the window system every time. Menus
+        // show no icon, so every menu carries none from before its first
+        // opening: the menu bar's, its overflow's and those of text fields.
+        if (auto* menu = qobject_cast<QMenu*>(watched))
+            menu->setWindowIcon(QIcon());
+        break;
     case QEvent::ShortcutOverride:
         // A key is matched with the commands' keys after this: the rules
         // decide first whether each command is on.
