@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -40,28 +41,44 @@ int main(int argc, char** argv)
         for (int i = 1; i <= 7; ++i)
             menu->addAction(QStringLiteral("Item &%1").arg(i))->setCheckable(true);
     }
-    // A text window of the help window's build and length.
-    QDialog text(&window);
-    auto* layout = new QVBoxLayout(&text);
-    auto* browser = new QTextBrowser(&text);
-    QString html;
-    for (int section = 1; section <= 10; ++section) {
-        html += QStringLiteral("<h3>Section %1</h3><ul>").arg(section);
-        for (int item = 0; item < 6; ++item)
-            html += QStringLiteral("<li>A sentence of <b>help</b> about one thing the window does, long enough to "
-                                   "wrap once or twice in a window of this width, as the help's do.</li>");
-        html += QStringLiteral("</ul>");
-    }
-    browser->setHtml(html);
-    layout->addWidget(browser);
-    layout->addWidget(new QDialogButtonBox(QDialogButtonBox::Close, &text));
-    text.resize(520, 560);
     QMenu* help = window.menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Help Contents\tF1"), QKeySequence(Qt::Key_F1), [&text] { text.show(); });
+    // A text window of the help window's build and length, made when first
+    // asked for and kept.
+    QDialog* text = nullptr;
+    help->addAction(QStringLiteral("&Help Contents\tF1"), QKeySequence(Qt::Key_F1), [&window, &text] {
+        if (text == nullptr) {
+            text = new QDialog(&window);
+            auto* layout = new QVBoxLayout(text);
+            auto* browser = new QTextBrowser(text);
+            QString html;
+            for (int section = 1; section <= 10; ++section) {
+                html += QStringLiteral("<h3>Section %1</h3><ul>").arg(section);
+                for (int item = 0; item < 6; ++item)
+                    html += QStringLiteral("<li>A sentence of <b>help</b> about one thing the window does, long "
+                                           "enough to wrap once or twice in a window of this width.</li>");
+                html += QStringLiteral("</ul>");
+            }
+            browser->setHtml(html);
+            layout->addWidget(browser);
+            layout->addWidget(new QDialogButtonBox(QDialogButtonBox::Close, text));
+            text->resize(520, 560);
+        }
+        text->show();
+    });
+    // A box of the About box's build: a picture and five texts.
     help->addAction(QStringLiteral("&About"), [&window] {
         QDialog about(&window);
-        auto* label = new QLabel(QStringLiteral("About"), &about);
-        label->move(10, 10);
+        about.setFixedSize(280, 170);
+        QPixmap picture(32, 32);
+        picture.fill(Qt::darkGreen);
+        auto* icon = new QLabel(&about);
+        icon->setGeometry(20, 20, 32, 32);
+        icon->setPixmap(picture);
+        for (int line = 0; line < 5; ++line) {
+            auto* label = new QLabel(QStringLiteral("A line of the box, number %1, of some length").arg(line), &about);
+            label->setGeometry(60, 20 + 26 * line, 200, 24);
+            label->setWordWrap(line == 4);
+        }
         about.exec();
     });
     window.resize(800, 600);

@@ -4,11 +4,12 @@
 # window with a menu bar (bare_window), at device pixel ratios 1 and 2, on a
 # virtual X screen without a window manager:
 #   start-up   from starting the program to its window on the screen;
-#   menu       from Alt+G to the Game menu on the screen (several times);
-#   about      from the About item's key to the About box on the screen;
+#   menu       from Alt+G to the Game menu on the screen (five times);
+#   about      from the About item's key to the About box on the screen
+#              (three times);
 #   question   from Ctrl+F2 (Clear Game) in a running game to the question on
-#              the screen;
-#   help       from F1 to the help window on the screen;
+#              the screen (three times);
+#   help       from F1 to the help window on the screen, made the first time;
 #   move       from Enter on a square to the last frame of the first move of
 #              the game, against the animation's nominal 660 ms.
 # Each round starts both programs once at each ratio, in alternating order.
@@ -92,7 +93,8 @@ run() {
     xdotool key Escape Escape
     sleep 0.2
   done
-  for figure in about question help; do
+  # Each dialog three times; the help window once, as it stays open.
+  for figure in about about about question question question help; do
     focus
     local n
     case $figure in
