@@ -2,7 +2,6 @@
 #include "engine/hint.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "engine/robot.h"
 #include "engine/solver.h"
@@ -23,9 +22,9 @@ int32_t chooseGameHint(const BoardPosition& position, const std::atomic<bool>& c
 {
     if (!solvedExactly(position))
         return chooseHint(position, cancelled);
-    // Best first, equal values in move-list order: the first is the hint.
-    const std::vector<MoveValue> values = solveMoves(position, cancelled);
-    return values.empty() || cancelled.load(std::memory_order_relaxed) ? NO_MOVE : values.front().square;
+    // Of the equally good moves, the first in move-list order.
+    const MoveValue hint = solveHint(position, cancelled);
+    return cancelled.load(std::memory_order_relaxed) ? NO_MOVE : hint.square;
 }
 
 }  // namespace engine

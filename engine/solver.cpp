@@ -288,6 +288,13 @@ public:
         return search(mover, opponent, alpha, beta, 64 - popcount(mover | opponent));
     }
 
+    // The value of the move that led to `child`, for the side that played
+    // it, in the window (alpha, beta) as solve gives it.
+    int moveValue(const Child& child, int alpha, int beta)
+    {
+        return -solve(child.mover, child.opponent, -beta, -alpha);
+    }
+
     // The exact value for `mover`, found by searches in windows that admit
     // one value each, starting at `guess`, each next one at the bound the
     // last returned. Close guesses make this cheaper than one search in the
@@ -537,6 +544,31 @@ Sides sidesOf(const BoardPosition& position)
     return {mover, other, 64 - popcount(mover | other)};
 }
 
+// A best of the root's `count` children: the first in full window, each
+// other tested for beating the best so far and solved only if it does.
+// Returns its index; bounds[i] receives an upper bound on each child's value,
+// exact for the best.
+int findBest(Solver& solver, const Child* children, int count, int* bounds)
+{
+    int best = 0;
+    for (int i = 0; i < count && !solver.aborted(); ++i) {
+        const Child& child = children[i];
+        int value;
+        if (i == 0) {
+            value = solver.moveValue(child, -INFINITE_VALUE, INFINITE_VALUE);
+        } else {
+            // Does this move beat the best so far? Only then its value.
+            value = solver.moveValue(child, bounds[best], bounds[best] + 1);
+            if (value > bounds[best])
+                value = solver.moveValue(child, value - 1, INFINITE_VALUE);
+        }
+        bounds[i] = value;
+        if (value > bounds[best])
+            best = i;
+    }
+    return best;
+}
+
 }  // namespace
 
 std::vector<MoveValue> solveMoves(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
@@ -578,26 +610,46 @@ MoveValue solveBest(const BoardPosition& position, const std::atomic<bool>& canc
     Solver solver(cancelled, sides.empties);
     Child children[MAX_MOVES];
     const int count = solver.rootChildren(sides.mover, sides.opponent, children);
-    MoveValue best{NO_MOVE, -INFINITE_VALUE};
-    for (int i = 0; i < count && !solver.aborted(); ++i) {
-        const Child& child = children[i];
-        int value;
-        if (i == 0) {
-            value = -solver.solve(child.mover, child.opponent, -INFINITE_VALUE, INFINITE_VALUE);
-        } else {
-            // Does this move beat the best so far? Only then its value.
-            value = -solver.solve(child.mover, child.opponent, -best.value - 1, -best.value);
-            if (value > best.value)
-                value = -solver.solve(child.mover, child.opponent, -INFINITE_VALUE, -value + 1);
+    int bounds[MAX_MOVES];
+    const int best = findBest(solver, children, count, bounds);
+    if (nodes)
+        *nodes = solver.nodes();
+    if (solver.aborted() || count == 0)
+        return {NO_MOVE, 0};
+    return {children[best].square, bounds[best]};
+}
+
+MoveValue solveHint(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+{
+    if (nodes)
+        *nodes = 0;
+    if (position.sideToMove < 1 || cancelled.load())
+        return {NO_MOVE, 0};
+    const Sides sides = sidesOf(position);
+    Solver solver(cancelled, sides.empties);
+    Child children[MAX_MOVES];
+    const int count = solver.rootChildren(sides.mover, sides.opponent, children);
+    int bounds[MAX_MOVES];
+    const int best = findBest(solver, children, count, bounds);
+    // An earlier square as good as the best found: no other move beats that
+    // value, so a test "at least it?" that holds makes a move as good. The
+    // bounds already rule out many.
+    MoveValue hint{count ? children[best].square : NO_MOVE, count ? bounds[best] : 0};
+    for (int square = 0; square < hint.square && !solver.aborted(); ++square) {
+        const Child* child =
+            std::find_if(children, children + count, [&](const Child& c) { return c.square == square; });
+        if (child == children + count || bounds[child - children] < hint.value)
+            continue;
+        if (solver.moveValue(*child, hint.value - 1, hint.value) >= hint.value) {
+            hint.square = square;
+            break;
         }
-        if (value > best.value)
-            best = {child.square, value};
     }
     if (nodes)
         *nodes = solver.nodes();
     if (solver.aborted())
         return {NO_MOVE, 0};
-    return best;
+    return hint;
 }
 
 int solveValue(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)

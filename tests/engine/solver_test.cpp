@@ -46,16 +46,19 @@ int minimax(const BoardPosition& position, int side)
 }
 
 // Every entry point agrees with minimax: the position's value, each move's
-// value in order, and a best move.
+// value in order, a best move, and the hint: the first of the best moves in
+// that order.
 void expectSolvedExactly(const BoardPosition& position)
 {
     const std::string shown = formatPosition(position) + " side " + std::to_string(position.sideToMove);
     const int side = position.sideToMove == 2 ? 2 : 1;
     const std::vector<MoveValue> values = solveMoves(position, notCancelled);
     const MoveValue best = solveBest(position, notCancelled);
+    const MoveValue hint = solveHint(position, notCancelled);
     if (position.sideToMove < 1 || position.moveCount == 0) {
         EXPECT_TRUE(values.empty()) << shown;
         EXPECT_EQ(best.square, NO_MOVE) << shown;
+        EXPECT_EQ(hint.square, NO_MOVE) << shown;
         EXPECT_EQ(solveValue(position, notCancelled), minimax(position, side)) << shown;
         return;
     }
@@ -78,6 +81,8 @@ void expectSolvedExactly(const BoardPosition& position)
     EXPECT_EQ(squares, std::vector<int32_t>(position.moves, position.moves + position.moveCount)) << shown;
     EXPECT_EQ(solveValue(position, notCancelled), highest) << shown;
     EXPECT_EQ(best.value, highest) << shown;
+    EXPECT_EQ(hint.square, values.front().square) << shown;
+    EXPECT_EQ(hint.value, highest) << shown;
     EXPECT_NE(std::find_if(values.begin(), values.end(),
                            [&](const MoveValue& v) { return v.square == best.square && v.value == best.value; }),
               values.end())
@@ -128,6 +133,9 @@ TEST(Solver, ReturnsNothingOnceCancelled)
     EXPECT_EQ(nodes, 0u);
     nodes = 1;
     EXPECT_EQ(solveBest(position, cancelled, &nodes).square, NO_MOVE);
+    EXPECT_EQ(nodes, 0u);
+    nodes = 1;
+    EXPECT_EQ(solveHint(position, cancelled, &nodes).square, NO_MOVE);
     EXPECT_EQ(nodes, 0u);
     nodes = 1;
     EXPECT_EQ(solveValue(position, cancelled, &nodes), 0);
