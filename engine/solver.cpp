@@ -600,26 +600,15 @@ std::vector<MoveValue> solveMoves(const BoardPosition& position, const std::atom
     return values;
 }
 
-MoveValue solveBest(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
-{
-    if (nodes)
-        *nodes = 0;
-    if (position.sideToMove < 1 || cancelled.load())
-        return {NO_MOVE, 0};
-    const Sides sides = sidesOf(position);
-    Solver solver(cancelled, sides.empties);
-    Child children[MAX_MOVES];
-    const int count = solver.rootChildren(sides.mover, sides.opponent, children);
-    int bounds[MAX_MOVES];
-    const int best = findBest(solver, children, count, bounds);
-    if (nodes)
-        *nodes = solver.nodes();
-    if (solver.aborted() || count == 0)
-        return {NO_MOVE, 0};
-    return {children[best].square, bounds[best]};
-}
+namespace {
 
-MoveValue solveHint(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+// A best move of the side to move and its value, by null-window searches;
+// with `earliest`, the first in square order among equally good moves: an
+// earlier square is tested "at least the best value?" against the best found,
+// and no move beats that value, so one that passes is as good. The bounds the
+// first searches left rule out many.
+MoveValue solveRootBest(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes,
+                        bool earliest)
 {
     if (nodes)
         *nodes = 0;
@@ -631,17 +620,14 @@ MoveValue solveHint(const BoardPosition& position, const std::atomic<bool>& canc
     const int count = solver.rootChildren(sides.mover, sides.opponent, children);
     int bounds[MAX_MOVES];
     const int best = findBest(solver, children, count, bounds);
-    // An earlier square as good as the best found: no other move beats that
-    // value, so a test "at least it?" that holds makes a move as good. The
-    // bounds already rule out many.
-    MoveValue hint{count ? children[best].square : NO_MOVE, count ? bounds[best] : 0};
-    for (int square = 0; square < hint.square && !solver.aborted(); ++square) {
+    MoveValue found{count ? children[best].square : NO_MOVE, count ? bounds[best] : 0};
+    for (int square = 0; earliest && square < found.square && !solver.aborted(); ++square) {
         const Child* child =
             std::find_if(children, children + count, [&](const Child& c) { return c.square == square; });
-        if (child == children + count || bounds[child - children] < hint.value)
+        if (child == children + count || bounds[child - children] < found.value)
             continue;
-        if (solver.moveValue(*child, hint.value - 1, hint.value) >= hint.value) {
-            hint.square = square;
+        if (solver.moveValue(*child, found.value - 1, found.value) >= found.value) {
+            found.square = square;
             break;
         }
     }
@@ -649,7 +635,19 @@ MoveValue solveHint(const BoardPosition& position, const std::atomic<bool>& canc
         *nodes = solver.nodes();
     if (solver.aborted())
         return {NO_MOVE, 0};
-    return hint;
+    return found;
+}
+
+}  // namespace
+
+MoveValue solveBest(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+{
+    return solveRootBest(position, cancelled, nodes, false);
+}
+
+MoveValue solveHint(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+{
+    return solveRootBest(position, cancelled, nodes, true);
 }
 
 int solveValue(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
