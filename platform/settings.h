@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings store: integers by section and entry, in one file in
-// the format QSettings reads and writes. The file is named by the
-// application's organisation and name (QCoreApplication), so on Linux it is
-// ~/.config/ORGANISATION/APPLICATION.conf (or under $XDG_CONFIG_HOME).
+// the INI style of QSettings ("[Section]" lines, then "Entry=value" lines).
+// Only the entries asked for are read or changed; every other line of the
+// file is kept byte for byte, and no stored value is decoded. The file is
+// named by the application's organisation and name (QCoreApplication), so on
+// Linux it is ~/.config/ORGANISATION/APPLICATION.conf (or under
+// $XDG_CONFIG_HOME when that is an absolute path), its bytes kept as they are.
 //
 // Reading never blocks: only a regular file is read, and anything else in
 // its place (a FIFO, a device, a directory) reads as an empty store. Writing
-// replaces the whole file at once, under the same lock file QSettings takes
-// (FILE.lock), waiting for another writer at most SETTINGS_LOCK_WAIT_MS.
+// replaces the whole file at once (a new file beside it, synced, renamed over
+// it), under an advisory lock on FILE.lock, waiting for another writer at
+// most SETTINGS_LOCK_WAIT_MS; anything but a regular file at FILE.lock, a
+// link included, makes the write give up.
 #pragma once
 
 #include <QString>

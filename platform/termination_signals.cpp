@@ -66,8 +66,10 @@ TerminationSignals::~TerminationSignals()
 
 void TerminationSignals::Deliver()
 {
-    // Every byte waiting is one signal received. All are read first, then
-    // the handler is called for each, in the order they came.
+    // Every byte waiting is one signal received. All are read, and only the
+    // first signal this object ever received is handed on: the program is
+    // ending already, and a flood of signals must not make it end over and
+    // over (one save each).
     std::vector<int> received;
     unsigned char bytes[16];
     for (;;) {
@@ -78,8 +80,10 @@ void TerminationSignals::Deliver()
             break;
         received.insert(received.end(), bytes, bytes + got);
     }
-    for (int signal : received)
-        handler_(signal);
+    if (received.empty() || delivered_)
+        return;
+    delivered_ = true;
+    handler_(received.front());
 }
 
 }  // namespace platform

@@ -21,10 +21,12 @@ public:
     // The signals handled, in the order their former actions are kept.
     static constexpr int SIGNALS[] = {SIGTERM, SIGHUP, SIGINT};
 
-    // From now on each of SIGNALS calls `handler` with its number on the
-    // thread that makes this object, from its event loop, instead of ending
-    // the process. The signal handler itself only writes one byte to a pipe.
-    // At most one such object exists at a time.
+    // From now on the first of SIGNALS to arrive calls `handler` with its
+    // number on the thread that makes this object, from its event loop,
+    // instead of ending the process; any number of signals after it, however
+    // fast they come, are absorbed without another call. The signal handler
+    // itself only writes one byte to a pipe. At most one such object exists
+    // at a time.
     explicit TerminationSignals(Handler handler);
     // Gives the signals back their former actions.
     ~TerminationSignals();
@@ -44,6 +46,7 @@ private:
     struct sigaction former_[std::size(SIGNALS)] = {};
     bool replaced_[std::size(SIGNALS)] = {};
     bool installed_ = false;
+    bool delivered_ = false;
 };
 
 }  // namespace platform

@@ -358,6 +358,9 @@ TEST(EngineTool, RejectsBadInvocations)
     };
     for (const std::vector<std::string>& arguments : cases)
         expectRejected(arguments);
+    // An argument repeated in a message: control bytes escaped, a long one cut.
+    const std::string shown = "quellix-engine: unknown sub-command '\\x1B[2J\\x0A" + std::string(195, 'p') + "...'; ";
+    EXPECT_EQ(runTool({"\x1B[2J\n" + std::string(300, 'p')}).err.substr(0, shown.size()), shown);
 }
 
 }  // namespace

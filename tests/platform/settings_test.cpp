@@ -2,6 +2,7 @@
 // The settings file against what a hostile user or a second instance of the
 // program can put in its way: special files in its place, links, a read-only
 // file, a lock that is held or cannot be made, and two writers at once.
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,7 +10,11 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -135,6 +140,18 @@ TEST_P(SettingsPlaceTest, ReadsWithoutBlockingAndWritesOnlyARegularFile)
 
 void Nothing(const QTemporaryDir&, const QString&) {}
 
+// The file holding 1, 2 and `make` making something at its lock path.
+Place LockPlace(const char* name, void (*make)(const char* lock), bool writable)
+{
+    return {name,
+            [make](const QTemporaryDir&, const QString& file) {
+                MakeFile(file, ONE_TWO);
+                make(QFile::encodeName(file + QStringLiteral(".lock")).constData());
+            },
+            {1, 2},
+            writable};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Places, SettingsPlaceTest,
     testing::Values(
@@ -191,7 +208,14 @@ INSTANTIATE_TEST_SUITE_P(
                   ASSERT_TRUE(QDir().mkpath(file + QStringLiteral(".lock")));
               },
               {1, 2},
-              false}),
+              false},
+        LockPlace(
+            "LockPathIsAFifo", [](const char* lock) { ::mkfifo(lock, 0600); }, false),
+        LockPlace(
+            "LockPathLinksToDevZero", [](const char* lock) { ::symlink("/dev/zero", lock); }, false),
+        LockPlace(
+            "LockPathIsAHugeSparseFile",
+            [](const char* lock) { std::filesystem::resize_file((std::ofstream{lock}, lock), 1ULL << 31); }, true)),
     [](const testing::TestParamInfo<Place>& info) { return std::string(info.param.name); });
 
 // --- The rest of the file ---------------------------------------------------------
@@ -213,6 +237,80 @@ TEST_F(SettingsFileTest, AWriteKeepsEveryOtherEntryAndThePermissionsAndLeavesNoS
     EXPECT_EQ(QDir(QFileInfo(file).absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("quellix.conf")});
 }
+
+// --- What the file holds and where it is ---------------------------------------------
+
+QByteArray Bytes(const QByteArray& name)
+{
+    std::ifstream in(name.toStdString(), std::ios::binary);
+    return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
+struct Contents {
+    const char* name;
+    QByteArray before;  // the file's bytes
+    Pair read;
+    QByteArray after;              // the file's bytes after writing (4, 5)
+    QByteArray configHome = "/c";  // XDG_CONFIG_HOME, under the test folder when absolute
+};
+
+class SettingsContentsTest : public SettingsFileTest, public testing::WithParamInterface<Contents> {};
+
+TEST_P(SettingsContentsTest, ReadsOnlyItsEntriesAndAWriteKeepsEveryOtherByte)
+{
+    const Contents& row = GetParam();
+    QCoreApplication::setOrganizationName(QStringLiteral("Tamsvelder"));
+    QCoreApplication::setApplicationName(QStringLiteral("quellix"));
+    const QByteArray root = QFile::encodeName(dir.path());
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", root + "/home");
+    qputenv("XDG_CONFIG_HOME", row.configHome.startsWith('/') ? root + row.configHome : row.configHome);
+    const QByteArray folder = row.configHome.startsWith('/') ? root + row.configHome : root + "/home/.config";
+    const QByteArray name = folder + "/Tamsvelder/quellix.conf";
+    std::filesystem::create_directories((folder + "/Tamsvelder").toStdString());
+    std::ofstream(name.toStdString(), std::ios::binary) << row.before.toStdString();
+
+    EXPECT_EQ(Read(platform::SettingsFilePath()), row.read);
+    EXPECT_TRUE(Write(platform::SettingsFilePath(), {4, 5}));
+    EXPECT_EQ(Bytes(name), row.after);
+    EXPECT_EQ(Read(platform::SettingsFilePath()), (Pair{4, 5}));
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+}
+
+const QByteArray FOUR_FIVE = "[Settings]\nPlayer1Level=4\nPlayer2Level=5\n";
+const QByteArray DEEP = QByteArray("@Variant(").repeated(30000);
+
+INSTANTIATE_TEST_SUITE_P(
+    Contents, SettingsContentsTest,
+    testing::Values(Contents{"Empty", "", {NOTHING, NOTHING}, FOUR_FIVE},
+                    Contents{
+                        "OtherSections",
+                        "[General]\ntop=1\n\n[Settings]\nPlayer1Level=1\nX=@Variant(\\0)\n\n[R]\nW=3",
+                        {1, NOTHING},
+                        "[General]\ntop=1\n\n[Settings]\nPlayer1Level=4\nX=@Variant(\\0)\nPlayer2Level=5\n\n[R]\nW=3"},
+                    Contents{"NoTrailingNewline", "[R]\na=b", {NOTHING, NOTHING}, "[R]\na=b\n\n" + FOUR_FIVE},
+                    Contents{"OddLines",
+                             "\xEF\xBB\xBF[Settings]\n# c\n; c\nno equals\nPlayer1Level=1" + QByteArray(1, '\0') +
+                                 "\nPlayer2Level = 2\r\n",
+                             {NOTHING, 2},
+                             "\xEF\xBB\xBF[Settings]\n# c\n; c\nno equals\nPlayer1Level=4\nPlayer2Level =5\r\n"},
+                    Contents{"UnclosedSection",
+                             "[Settings]\nPlayer1Level=1\n[Other\nPlayer2Level=2\n",
+                             {1, NOTHING},
+                             "[Settings]\nPlayer1Level=4\nPlayer2Level=5\n[Other\nPlayer2Level=2\n"},
+                    Contents{"NotNumbers",
+                             "[Settings]\nPlayer1Level=2147483648\nPlayer2Level=" + DEEP + "\n",
+                             {NOTHING, NOTHING},
+                             FOUR_FIVE},
+                    Contents{"NotUtf8Path",
+                             "[Settings]\nPlayer2Level=+2\n",
+                             {NOTHING, 2},
+                             "[Settings]\nPlayer2Level=5\nPlayer1Level=4\n",
+                             "/c\xFF\xFE"},
+                    Contents{"RelativeConfigHome", "[Settings]\nPlayer1Level=-3\n", {-3, NOTHING}, FOUR_FIVE, "c"}),
+    [](const testing::TestParamInfo<Contents>& info) { return std::string(info.param.name); });
 
 // --- Another instance of the program -------------------------------------------------
 
@@ -260,6 +358,31 @@ TEST_P(SettingsLockTest, AWriteWaitsAboutASecondForAnotherProcessHoldingTheLock)
 INSTANTIATE_TEST_SUITE_P(Holders, SettingsLockTest,
                          testing::Values(Holding{"ReleasedAfter200ms", 200, true}, Holding{"NeverReleased", -1, false}),
                          [](const testing::TestParamInfo<Holding>& info) { return std::string(info.param.name); });
+
+// A disk that fills up at any byte of the new file: the write fails and the
+// old file stays whole, with nothing left beside it.
+TEST_F(SettingsFileTest, AWriteThatFailsAtAnyByteLeavesTheOldFileWhole)
+{
+    const QByteArray before = "; kept\n" + ONE_TWO;
+    MakeFile(file, before);
+    const qint64 size = before.size();  // the new file's size too
+    const auto formerAction = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit former{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &former), 0);
+    for (qint64 limit = 0; limit <= size; ++limit) {
+        rlimit lower = former;
+        lower.rlim_cur = static_cast<rlim_t>(limit);
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &lower), 0);
+        const bool written = Write(file, {4, 5});
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &former), 0);
+        ASSERT_EQ(written, limit == size) << limit;
+        EXPECT_EQ(
+            QDir(QFileInfo(file).absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{QStringLiteral("quellix.conf")});
+        EXPECT_EQ(Bytes(QFile::encodeName(file)), written ? "; kept\n" + FOUR_FIVE : before) << limit;
+    }
+    std::signal(SIGXFSZ, formerAction);
+}
 
 TEST_F(SettingsFileTest, TwoInstancesWritingAtOnceAlwaysLeaveOneConsistentPair)
 {

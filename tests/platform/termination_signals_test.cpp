@@ -39,6 +39,7 @@ struct Delivery {
     const char* name;
     int signal;
     bool onWorkerThread;  // raised on another thread, whose handler runs there
+    int times = 1;        // how often it is raised, the event loop running in between
 };
 
 void PrintTo(const Delivery& delivery, std::ostream* out)
@@ -55,10 +56,14 @@ TEST_P(TerminationSignalsTest, ASignalBecomesOneCallOnTheWindowThread)
     TerminationSignals routed(recorder.Handler());
     ASSERT_TRUE(routed.IsInstalled());
 
-    if (delivery.onWorkerThread)
-        std::thread([&] { std::raise(delivery.signal); }).join();
-    else
-        std::raise(delivery.signal);
+    for (int i = 0; i < delivery.times; ++i) {
+        if (delivery.onWorkerThread)
+            std::thread([&] { std::raise(delivery.signal); }).join();
+        else
+            std::raise(delivery.signal);
+        if (i % 100 == 0)
+            QCoreApplication::processEvents();
+    }
 
     ASSERT_TRUE(recorder.WaitFor(1));
     QCoreApplication::processEvents();
@@ -69,7 +74,8 @@ TEST_P(TerminationSignalsTest, ASignalBecomesOneCallOnTheWindowThread)
 INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignalsTest,
                          testing::Values(Delivery{"Term", SIGTERM, false}, Delivery{"Hup", SIGHUP, false},
                                          Delivery{"Int", SIGINT, false}, Delivery{"TermOnAWorker", SIGTERM, true},
-                                         Delivery{"HupOnAWorker", SIGHUP, true}),
+                                         Delivery{"HupOnAWorker", SIGHUP, true},
+                                         Delivery{"AFloodOfTerms", SIGTERM, false, 5000}),
                          [](const testing::TestParamInfo<Delivery>& info) { return std::string(info.param.name); });
 
 std::atomic<int> formerHandlerCalls{0};

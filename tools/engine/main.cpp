@@ -34,11 +34,39 @@ const char* const USAGE = "usage: quellix-engine perft DEPTH (0..12) | eval POSI
                           "choose POSITION LEVEL (1..6) SEED | hint POSITION | solve [--best] POSITION | "
                           "selfplay SEED LEVEL1 LEVEL2 | bench | replay [--ggf] (GAME | TRANSCRIPT POSITION | --file FILE)";
 
+// The longest argument an error message repeats in full.
+constexpr std::size_t MAX_SHOWN_ARGUMENT = 200;
+
 // Reports a bad invocation on one line of stderr and returns the exit status.
+// Control bytes (which could move the cursor, clear the terminal or start a
+// new line) are shown as \xNN, so the message stays one harmless line.
 int fail(const std::string& problem)
 {
-    std::fprintf(stderr, "quellix-engine: %s\n", problem.c_str());
+    std::string line;
+    for (const char c : problem) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            line += escaped;
+        } else {
+            line += c;
+        }
+    }
+    std::fprintf(stderr, "quellix-engine: %s\n", line.c_str());
     return EXIT_USAGE;
+}
+
+// An argument as an error message repeats it: cut after MAX_SHOWN_ARGUMENT
+// bytes, at the start of a UTF-8 character, with "..." marking the cut.
+std::string shown(std::string_view argument)
+{
+    if (argument.size() <= MAX_SHOWN_ARGUMENT)
+        return std::string(argument);
+    std::size_t end = MAX_SHOWN_ARGUMENT;
+    while (end > 0 && (static_cast<unsigned char>(argument[end]) & 0xC0) == 0x80)
+        --end;
+    return std::string(argument.substr(0, end)) + "...";
 }
 
 // A non-negative decimal number no larger than `limit`: digits only, no sign,
@@ -268,7 +296,7 @@ int runReplay(int argc, char** argv)
     if (file) {
         game = engine::readGameFile(file);
         if (!game.ok())
-            return fail(std::string(file) + ": " + engine::describe(game.error));
+            return fail(shown(file) + ": " + engine::describe(game.error));
     } else if (words.size() == 2) {
         const engine::ReadResult start = engine::readPosition(words[1]);
         if (!start.ok())
@@ -335,5 +363,5 @@ int main(int argc, char** argv)
         return runBench(argc);
     if (command == "replay")
         return runReplay(argc, argv);
-    return fail("unknown sub-command '" + std::string(command) + "'; " + USAGE);
+    return fail("unknown sub-command '" + shown(command) + "'; " + USAGE);
 }
