@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QSessionManager>
+#include <QThread>
 #include <ctime>
 
 #include "control/game_window.h"
@@ -46,6 +47,48 @@ std::unique_ptr<platform::TerminationSignals> EndInOrderOnSignals(GameWindow* wi
                 window->StopTasksAndSave();
             quit();
         });
+}
+
+namespace {
+
+QPointer<GameWindow>& WindowOnTheDisplay()
+{
+    static QPointer<GameWindow> window;
+    return window;
+}
+
+QtMessageHandler& NextMessageHandler()
+{
+    static QtMessageHandler next = nullptr;
+    return next;
+}
+
+// The X11 platform's last words before its exit(1) when the display has gone.
+bool SaysTheDisplayHasGone(QtMsgType type, const QString& text)
+{
+    return type == QtWarningMsg && text.startsWith(QLatin1String("The X11 connection broke"));
+}
+
+void WatchForTheDisplayGoing(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    // The platform checks the connection on the window thread, the only one
+    // that may touch the window.
+    if (SaysTheDisplayHasGone(type, text) && QThread::currentThread() == qApp->thread())
+        if (GameWindow* window = WindowOnTheDisplay()) {
+            window->Game().AbandonAll();
+            window->SavePlayerKinds();
+        }
+    if (QtMessageHandler next = NextMessageHandler())
+        next(type, context, text);
+}
+
+}  // namespace
+
+void EndInOrderWhenTheDisplayGoes(GameWindow* window)
+{
+    WindowOnTheDisplay() = window;
+    if (NextMessageHandler() == nullptr)
+        NextMessageHandler() = qInstallMessageHandler(WatchForTheDisplayGoing);
 }
 
 void SaveKindsOnLogout(GameWindow* window)

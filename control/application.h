@@ -22,6 +22,13 @@ GameWindow* InitInstance();
 // object lives.
 std::unique_ptr<platform::TerminationSignals> EndInOrderOnSignals(GameWindow* window, std::function<void()> quit);
 
+// When the connection to the display breaks, Qt's X11 platform says so and
+// ends the process with exit(1) at once, while the game's threads may be
+// drawing: the window's tasks are abandoned and joined, and the kinds saved,
+// between the two, so that nothing runs on while the libraries are torn down.
+// The exit status stays 1. For the window's whole life.
+void EndInOrderWhenTheDisplayGoes(GameWindow* window);
+
 // When the desktop session ends (logout, shutdown), the session manager's
 // request to save (QGuiApplication::commitDataRequest) saves the kinds.
 void SaveKindsOnLogout(GameWindow* window);

@@ -25,6 +25,7 @@ int main(int argc, char** argv)
         QTimer::singleShot(0, window, [window, game] { window->OpenGameFile(game); });
     const auto endOnSignal = EndInOrderOnSignals(window, [] { QCoreApplication::exit(0); });
     SaveKindsOnLogout(window);
+    EndInOrderWhenTheDisplayGoes(window);
     const int status = QApplication::exec();
     // A window closed by the user has deleted itself; one left open by an end
     // on a signal is deleted here.
