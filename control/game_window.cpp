@@ -644,9 +644,10 @@ void GameWindow::LoadScreenResources()
     const bool doubled = platform::UsesDoubleResolution(Surface().Ratio());
     blackCursor_ = platform::LoadCursorResource(QStringLiteral("BLACKCUR"), doubled);
     whiteCursor_ = platform::LoadCursorResource(QStringLiteral("WHITECUR"), doubled);
-    // Set once for the whole program, where every window (dialogs, the help
-    // and the lists) takes it from.
-    QApplication::setWindowIcon(platform::LoadProgramIcon(doubled));
+    // Set for the whole program, where every window (dialogs, the help and
+    // the lists) takes it from; set again on a screen of another ratio, for
+    // which the window system wants it drawn anew.
+    QApplication::setWindowIcon(platform::LoadProgramIcon());
     if (cursorMode_ == CURSOR_PLAYER1 || cursorMode_ == CURSOR_PLAYER2)
         ApplyCursor();
 }

@@ -23,7 +23,7 @@ QCursor LoadCursorResource(const QString& name)
 
 QIcon LoadProgramIcon()
 {
-    return LoadProgramIcon(false);
+    return quellix::resources::appIcon();
 }
 
 bool UsesDoubleResolution(qreal devicePixelRatio)
@@ -95,11 +95,6 @@ QCursor LoadCursorResource(const QString& name, bool doubleResolution)
     pixmap.setDevicePixelRatio(1);
     const int hotSpot = doubleResolution ? quellix::resources::kCursorHotSpot2x : quellix::resources::kCursorHotSpot;
     return QCursor(pixmap, hotSpot, hotSpot);
-}
-
-QIcon LoadProgramIcon(bool doubleResolution)
-{
-    return quellix::resources::appIcon(doubleResolution);
 }
 
 namespace {

@@ -17,11 +17,11 @@ QImage LoadNamedPicture(const QString& name);
 // A cursor resource ("BLACKCUR", "WHITECUR"), hot spot at (15, 15).
 QCursor LoadCursorResource(const QString& name);
 
-// The icon "EXEICON" at all its sizes.
+// The icon "EXEICON" at the sizes a window carries, drawn for any ratio.
 QIcon LoadProgramIcon();
 
 // Whether a screen of this device pixel ratio takes the double-resolution
-// pictures, cursors and icon: above 1. At 1 everything stays as it always was.
+// pictures and cursors: above 1. At 1 everything stays as it always was.
 bool UsesDoubleResolution(qreal devicePixelRatio);
 
 // The same for a screen of either kind. With doubleResolution false they
@@ -30,14 +30,14 @@ bool UsesDoubleResolution(qreal devicePixelRatio);
 //   grid of device pixels: its device pixel ratio is 1 like every other
 //   picture's, so it is composited 1:1, pixel for pixel;
 // - the 64 x 64 cursor with the same disc around the same hot spot, for
-//   screens of ratio 2 (the window system shows it at 32 x 32 logical pixels);
-// - the icon with its larger sizes as well.
-QImage LoadNamedPicture(const QString& name, bool doubleResolution);
+//   screens of ratio 2 (the window system shows it at 32 x 32 logical pixels).
 // Each named picture is read and decoded once; later loads share the decoded
-// picture. How many reads there have been, for the tests.
-int NamedPictureReads();
+// picture.
+QImage LoadNamedPicture(const QString& name, bool doubleResolution);
 QCursor LoadCursorResource(const QString& name, bool doubleResolution);
-QIcon LoadProgramIcon(bool doubleResolution);
+
+// How many named pictures have been read and decoded, for the tests.
+int NamedPictureReads();
 
 // The texts of the string table, by their ids.
 enum class StringId {

@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resources/resources.h"
 
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <algorithm>
+#include <iterator>
+
 namespace quellix::resources {
 namespace {
 
@@ -32,15 +38,53 @@ QString cursorPath(const QString& name, bool doubleResolution)
     return path("cursors", name, doubleResolution);
 }
 
-QIcon appIcon(bool doubleResolution)
+namespace {
+
+// The sizes the icon is drawn in.
+constexpr int DRAWN_SIZES[] = {16, 24, 32, 48, 64, 96, 128, 256, 512};
+
+// The program's icon with the sizes a window manager shows beside a window,
+// 16 to 64 logical pixels, each given at the ratio asked for from the
+// drawing of that many device pixels, or the next larger one scaled down.
+// Qt asks a window's icon for each of its sizes at the screen's ratio
+// whenever a window is made: a larger size or a scaled one costs at every
+// dialog.
+class ProgramIconEngine : public QIconEngine {
+public:
+    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override
+    {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override { return size; }
+    QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override
+    {
+        const int pixels = std::min(size.width(), size.height());
+        const int* drawn = std::lower_bound(std::begin(DRAWN_SIZES), std::end(DRAWN_SIZES), pixels);
+        if (drawn == std::end(DRAWN_SIZES))
+            --drawn;
+        QPixmap picture(QStringLiteral(":/icons/EXEICON_%1.png").arg(*drawn));
+        if (*drawn != pixels && pixels > 0)
+            picture = picture.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return picture;
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal /*scale*/) override
+    {
+        // `size` is in device pixels already.
+        return pixmap(size, mode, state);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+};
+
+}  // namespace
+
+QIcon appIcon()
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/EXEICON_%1.png").arg(size), QSize(size, size));
-    if (doubleResolution)
-        for (int size : {96, 128})
-            icon.addFile(QStringLiteral(":/icons/EXEICON_%1.png").arg(size), QSize(size, size));
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }
 
 }  // namespace quellix::resources

@@ -33,10 +33,10 @@ inline constexpr int kCursorHotSpot = 15;
 inline constexpr int kCursorHotSpot2x = 2 * kCursorHotSpot;
 
 // The application icon with the sizes a window manager shows beside a window,
-// up to 64 pixels; at double resolution up to twice that (96 and 128 too).
-// Every new window, menus and dialogs included, hands the icon it carries to
-// the window system, so it holds only these: task switchers and menus of
-// applications take the larger sizes from the installed icon theme.
-QIcon appIcon(bool doubleResolution = false);
+// 16 to 64 logical pixels, each drawn for the screen's ratio from the stored
+// drawings. Every new window (dialogs included) hands its icon to the window
+// system, so it holds only these: task switchers and the menus of the
+// desktop take the larger sizes from the installed icon theme.
+QIcon appIcon();
 
 }  // namespace quellix::resources

@@ -219,15 +219,16 @@ TEST_F(ScreenRatioTest, MovingToAScreenOfAnotherRatioRedoesTheLayoutAndRebuildsT
     EXPECT_EQ(panel.pictures.pictures[Go].size(), panel.stateRect.ToQRect().size());
     EXPECT_EQ(panel.pictures.pictures[ActiveBadge].size(), panel.badgeRect.ToQRect().size());
     EXPECT_EQ(w.Client()->cursor().pixmap().size(), 2 * cursor);
-    EXPECT_TRUE(w.windowIcon().availableSizes().contains(QSize(128, 128)));
+    // The icon drawn for the ratio: 64 logical pixels from the 128 drawing.
+    const QImage drawnFor2(QStringLiteral(":/icons/EXEICON_128.png")), drawnFor1(QStringLiteral(":/icons/EXEICON_64.png"));
+    EXPECT_EQ(w.windowIcon().pixmap(QSize(64, 64), 2.0).toImage().convertToFormat(drawnFor2.format()), drawnFor2);
 
     // Back on a screen of ratio 1, every pixel is as it was.
     MoveTo(w, "standard", 1);
     EXPECT_EQ(BackBuffer(w), before);
     EXPECT_EQ(board.squarePictures.pictures[41].width(), 120);
     EXPECT_EQ(w.Client()->cursor().pixmap().size(), cursor);
-    EXPECT_FALSE(w.windowIcon().availableSizes().contains(QSize(128, 128)));
-    EXPECT_TRUE(w.windowIcon().availableSizes().contains(QSize(64, 64)));
+    EXPECT_EQ(w.windowIcon().pixmap(QSize(64, 64), 1.0).toImage().convertToFormat(drawnFor1.format()), drawnFor1);
 }
 
 }  // namespace
