@@ -109,6 +109,8 @@ run() {
   done
   kill $pid 2>/dev/null
   wait $pid 2>/dev/null || true
+  # The X server lets go of the program's windows before the next starts.
+  sleep 1
 }
 
 : >"$work/figures"

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QThread>
+#include <QThreadPool>
 #include <ctime>
 
 #include "control/game_window.h"
@@ -77,6 +78,8 @@ void WatchForTheDisplayGoing(QtMsgType type, const QMessageLogContext& context, 
         if (GameWindow* window = WindowOnTheDisplay()) {
             window->Game().AbandonAll();
             window->SavePlayerKinds();
+            // The pictures' read-ahead too, if it still runs.
+            QThreadPool::globalInstance()->waitForDone();
         }
     if (QtMessageHandler next = NextMessageHandler())
         next(type, context, text);

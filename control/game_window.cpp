@@ -642,6 +642,7 @@ void GameWindow::LoadScreenResources()
 {
     ++screenResourceLoads_;
     const bool doubled = platform::UsesDoubleResolution(Surface().Ratio());
+    platform::ReadAheadNamedPictures(doubled);
     blackCursor_ = platform::LoadCursorResource(QStringLiteral("BLACKCUR"), doubled);
     whiteCursor_ = platform::LoadCursorResource(QStringLiteral("WHITECUR"), doubled);
     // Set for the whole program, where every window (dialogs, the help and

@@ -2,8 +2,11 @@
 #include "platform/resources.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QHash>
 #include <QPixmap>
+#include <QThread>
+#include <QThreadPool>
 #include <array>
 #include <mutex>
 
@@ -69,12 +72,38 @@ QImage LoadNamedPicture(const QString& name, bool doubleResolution)
     // on its own, so the normal name always gives the normal picture.
     const QString path = quellix::resources::picturePath(name, doubleResolution);
     DecodedPictures& decoded = Decoded();
+    {
+        std::lock_guard lock(decoded.lock);
+        const auto known = decoded.pictures.constFind(path);
+        if (known != decoded.pictures.constEnd())
+            return *known;
+    }
+    // Decoded outside the lock, so that the read-ahead never holds up a
+    // drawing that needs another picture. When two threads decode the same
+    // picture at once, the first one kept is the one both share.
+    const QImage picture = ReadNamedPicture(path);
     std::lock_guard lock(decoded.lock);
-    const auto known = decoded.pictures.constFind(path);
-    if (known != decoded.pictures.constEnd())
-        return *known;
     ++decoded.reads;
-    return decoded.pictures[path] = ReadNamedPicture(path);
+    auto kept = decoded.pictures.find(path);
+    if (kept == decoded.pictures.end())
+        kept = decoded.pictures.insert(path, picture);
+    return *kept;
+}
+
+void ReadAheadNamedPictures(bool doubleResolution)
+{
+    QThreadPool::globalInstance()->start([doubleResolution] {
+        // Only when nothing else wants the processor: never in the way of
+        // the window's start, the X server or the animations.
+        QThread::currentThread()->setPriority(QThread::IdlePriority);
+        const QString suffix = doubleResolution ? QStringLiteral("@2x.png") : QStringLiteral(".png");
+        for (const QString& file : QDir(QStringLiteral(":/pictures")).entryList(QDir::Files, QDir::Name)) {
+            if (!file.endsWith(suffix) || (!doubleResolution && file.endsWith(QStringLiteral("@2x.png"))))
+                continue;
+            LoadNamedPicture(file.chopped(suffix.size()), doubleResolution);
+        }
+        QThread::currentThread()->setPriority(QThread::NormalPriority);
+    });
 }
 
 int NamedPictureReads()

@@ -36,6 +36,11 @@ bool UsesDoubleResolution(qreal devicePixelRatio);
 QImage LoadNamedPicture(const QString& name, bool doubleResolution);
 QCursor LoadCursorResource(const QString& name, bool doubleResolution);
 
+// Decodes every named picture of one resolution on a thread of Qt's global
+// pool, so that the first layout and the first move find them decoded. Its
+// end can be awaited with QThreadPool::globalInstance()->waitForDone().
+void ReadAheadNamedPictures(bool doubleResolution);
+
 // How many named pictures have been read and decoded, for the tests.
 int NamedPictureReads();
 
