@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QHash>
 #include <QPixmap>
-#include <QThread>
 #include <QThreadPool>
 #include <array>
 #include <mutex>
@@ -93,16 +92,12 @@ QImage LoadNamedPicture(const QString& name, bool doubleResolution)
 void ReadAheadNamedPictures(bool doubleResolution)
 {
     QThreadPool::globalInstance()->start([doubleResolution] {
-        // Only when nothing else wants the processor: never in the way of
-        // the window's start, the X server or the animations.
-        QThread::currentThread()->setPriority(QThread::IdlePriority);
         const QString suffix = doubleResolution ? QStringLiteral("@2x.png") : QStringLiteral(".png");
         for (const QString& file : QDir(QStringLiteral(":/pictures")).entryList(QDir::Files, QDir::Name)) {
             if (!file.endsWith(suffix) || (!doubleResolution && file.endsWith(QStringLiteral("@2x.png"))))
                 continue;
             LoadNamedPicture(file.chopped(suffix.size()), doubleResolution);
         }
-        QThread::currentThread()->setPriority(QThread::NormalPriority);
     });
 }
 

@@ -37,7 +37,7 @@ QImage LoadNamedPicture(const QString& name, bool doubleResolution);
 QCursor LoadCursorResource(const QString& name, bool doubleResolution);
 
 // Decodes every named picture of one resolution on a thread of Qt's global
-// pool, so that the first layout and the first move find them decoded. Its
+// pool, so that the first move finds them decoded. Its
 // end can be awaited with QThreadPool::globalInstance()->waitForDone().
 void ReadAheadNamedPictures(bool doubleResolution);
 
