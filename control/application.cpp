@@ -8,7 +8,6 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QThread>
-#include <QThreadPool>
 #include <ctime>
 
 #include "control/game_window.h"
@@ -78,8 +77,6 @@ void WatchForTheDisplayGoing(QtMsgType type, const QMessageLogContext& context, 
         if (GameWindow* window = WindowOnTheDisplay()) {
             window->Game().AbandonAll();
             window->SavePlayerKinds();
-            // The pictures' read-ahead too, if it still runs.
-            QThreadPool::globalInstance()->waitForDone();
         }
     if (QtMessageHandler next = NextMessageHandler())
         next(type, context, text);

@@ -642,7 +642,6 @@ void GameWindow::LoadScreenResources()
 {
     ++screenResourceLoads_;
     const bool doubled = platform::UsesDoubleResolution(Surface().Ratio());
-    pictureReadAhead_ = true;
     blackCursor_ = platform::LoadCursorResource(QStringLiteral("BLACKCUR"), doubled);
     whiteCursor_ = platform::LoadCursorResource(QStringLiteral("WHITECUR"), doubled);
     // Set for the whole program, where every window (dialogs, the help and
@@ -762,13 +761,6 @@ void GameWindow::PaintClientArea(platform::DrawingContext& context)
 
 void GameWindow::ShowButtons()
 {
-    // Once the window is on the screen, the pictures the layout has not used
-    // yet (those of the moves) are decoded ahead of the first move; before,
-    // that work would only hold the window back.
-    if (pictureReadAhead_) {
-        pictureReadAhead_ = false;
-        platform::ReadAheadNamedPictures(platform::UsesDoubleResolution(Surface().Ratio()));
-    }
     startClearButton_->show();
     passButton_->show();
 }

@@ -194,9 +194,6 @@ private:
     int cursorMode_ = -1;
     // How many times the cursors and the icon have been loaded.
     int screenResourceLoads_ = 0;
-    // The named pictures of the screen's resolution are to be decoded ahead
-    // after the next paint.
-    bool pictureReadAhead_ = false;
     std::map<int, QAction*> commands_;
     QActionGroup* playerGroups_[2] = {nullptr, nullptr};
     Options options_;

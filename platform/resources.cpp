@@ -2,10 +2,8 @@
 #include "platform/resources.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QHash>
 #include <QPixmap>
-#include <QThreadPool>
 #include <array>
 #include <mutex>
 
@@ -77,8 +75,8 @@ QImage LoadNamedPicture(const QString& name, bool doubleResolution)
         if (known != decoded.pictures.constEnd())
             return *known;
     }
-    // Decoded outside the lock, so that the read-ahead never holds up a
-    // drawing that needs another picture. When two threads decode the same
+    // Decoded outside the lock, so that a drawing on another thread that
+    // needs another picture is not held up. When two threads decode the same
     // picture at once, the first one kept is the one both share.
     const QImage picture = ReadNamedPicture(path);
     std::lock_guard lock(decoded.lock);
@@ -87,18 +85,6 @@ QImage LoadNamedPicture(const QString& name, bool doubleResolution)
     if (kept == decoded.pictures.end())
         kept = decoded.pictures.insert(path, picture);
     return *kept;
-}
-
-void ReadAheadNamedPictures(bool doubleResolution)
-{
-    QThreadPool::globalInstance()->start([doubleResolution] {
-        const QString suffix = doubleResolution ? QStringLiteral("@2x.png") : QStringLiteral(".png");
-        for (const QString& file : QDir(QStringLiteral(":/pictures")).entryList(QDir::Files, QDir::Name)) {
-            if (!file.endsWith(suffix) || (!doubleResolution && file.endsWith(QStringLiteral("@2x.png"))))
-                continue;
-            LoadNamedPicture(file.chopped(suffix.size()), doubleResolution);
-        }
-    });
 }
 
 int NamedPictureReads()

@@ -36,11 +36,6 @@ bool UsesDoubleResolution(qreal devicePixelRatio);
 QImage LoadNamedPicture(const QString& name, bool doubleResolution);
 QCursor LoadCursorResource(const QString& name, bool doubleResolution);
 
-// Decodes every named picture of one resolution on a thread of Qt's global
-// pool, so that the first move finds them decoded. Its
-// end can be awaited with QThreadPool::globalInstance()->waitForDone().
-void ReadAheadNamedPictures(bool doubleResolution);
-
 // How many named pictures have been read and decoded, for the tests.
 int NamedPictureReads();
 

@@ -7,7 +7,6 @@
 #include "tests/control/game_fixture.h"
 
 #include <QMenuBar>
-#include <QThreadPool>
 
 #include "control/client_area.h"
 
@@ -41,7 +40,6 @@ TEST_F(ScreenResourcesTest, LoadsOnceForTheScreenAndLaysOutAgainFromMemory)
     w.Game().HandleSquareClick(19);
     ASSERT_TRUE(RunUntil([&] { return Resting(); }));
     w.Client()->repaint();
-    QThreadPool::globalInstance()->waitForDone();  // the pictures' read-ahead
     const int reads = platform::NamedPictureReads();
     w.resize(1000, 760);
     QCoreApplication::processEvents();
