@@ -6,7 +6,7 @@
 #
 #   accessibility_test.sh QUELLIX_BINARY
 #
-# Exit status 77 (skipped) when a piece of that is not installed: xvfb-run,
+# Exit status 77 (skipped) when a piece of that is not installed: Xvfb,
 # dbus-run-session, dbus-send, the accessibility bus (at-spi2-core), xdotool,
 # or a Python with pyatspi (python3-pyatspi).
 set -uo pipefail
@@ -17,7 +17,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 skip() { echo "SKIP: $*"; exit 77; }
 
 if [ -z "${QUELLIX_A11Y_SESSION_READY:-}" ]; then
-  for tool in xvfb-run dbus-run-session dbus-send xdotool; do
+  for tool in Xvfb dbus-run-session dbus-send xdotool; do
     command -v "$tool" >/dev/null || skip "$tool is not installed"
   done
   [ -f /usr/share/dbus-1/services/org.a11y.Bus.service ] || skip "the accessibility bus (at-spi2-core) is not installed"
@@ -28,7 +28,7 @@ if [ -z "${QUELLIX_A11Y_SESSION_READY:-}" ]; then
   done
   [ -n "$python" ] || skip "no Python with pyatspi (python3-pyatspi)"
   export QUELLIX_A11Y_SESSION_READY=1 QUELLIX_A11Y_PYTHON=$python
-  exec xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- "$0" "$@"
+  exec "$here/x_display.sh" 1280x800x24 dbus-run-session -- "$0" "$@"
 fi
 
 # In an AddressSanitizer build the system libraries' own leaks are not ours.

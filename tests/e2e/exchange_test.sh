@@ -7,7 +7,7 @@
 #
 #   exchange_test.sh QUELLIX_BINARY OUTPUT_FOLDER ENGINE_TOOL
 #
-# Exit status 77 (skipped) only when there is no xvfb-run.
+# Exit status 77 (skipped) only when there is no Xvfb.
 set -uo pipefail
 
 binary=${1:?usage: exchange_test.sh QUELLIX_BINARY OUTPUT_FOLDER ENGINE_TOOL}
@@ -15,9 +15,8 @@ out=${2:?usage: exchange_test.sh QUELLIX_BINARY OUTPUT_FOLDER ENGINE_TOOL}
 engine=${3:?usage: exchange_test.sh QUELLIX_BINARY OUTPUT_FOLDER ENGINE_TOOL}
 
 if [ -z "${QUELLIX_E2E_DISPLAY_READY:-}" ]; then
-  command -v xvfb-run >/dev/null || { echo "SKIP: xvfb-run is not installed"; exit 77; }
   export QUELLIX_E2E_DISPLAY_READY=1
-  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+  exec "$(dirname "$0")/x_display.sh" 1280x800x24 "$0" "$@"
 fi
 for tool in xdotool import compare; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }

@@ -6,7 +6,7 @@
 #   play_test.sh QUELLIX_BINARY OUTPUT_FOLDER ENGINE_TOOL
 #
 # The screenshots of every step are left in OUTPUT_FOLDER. Exit status 77
-# (skipped) only when there is no xvfb-run to make a display with.
+# (skipped) only when there is no Xvfb to make a display with.
 set -uo pipefail
 
 binary=${1:?usage: play_test.sh QUELLIX_BINARY OUTPUT_FOLDER ENGINE_TOOL}
@@ -14,12 +14,8 @@ out=${2:?usage: play_test.sh QUELLIX_BINARY OUTPUT_FOLDER ENGINE_TOOL}
 engine=${3:?usage: play_test.sh QUELLIX_BINARY OUTPUT_FOLDER ENGINE_TOOL}
 
 if [ -z "${QUELLIX_E2E_DISPLAY_READY:-}" ]; then
-  if ! command -v xvfb-run >/dev/null; then
-    echo "SKIP: xvfb-run is not installed"
-    exit 77
-  fi
   export QUELLIX_E2E_DISPLAY_READY=1
-  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+  exec "$(dirname "$0")/x_display.sh" 1280x800x24 "$0" "$@"
 fi
 
 for tool in xdotool convert import compare; do
