@@ -27,7 +27,7 @@ done
 
 work=$(mktemp -d)
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -noreset -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; [ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
 export DISPLAY=$display

@@ -26,7 +26,7 @@ settings=$config/Tamsvelder/quellix.conf
 failures=0
 for round in $(seq "$rounds"); do
   printf '[Settings]\nPlayer1Level=1\nPlayer2Level=2\n' >"$settings"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$config/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$config/display" >/dev/null 2>&1 &
   server=$!
   for _ in $(seq 100); do [ -s "$config/display" ] && break; sleep 0.05; done
   export DISPLAY=:$(cat "$config/display")

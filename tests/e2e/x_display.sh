@@ -7,7 +7,10 @@
 # The X server picks a free display number itself (-displayfd), so tests
 # started side by side never race for the same number, and it is waited for
 # at the end, so no server of a finished test is still going away while the
-# next one starts. Exit status 77 (skipped) when there is no Xvfb.
+# next one starts. It never resets: an X server resets when its last client
+# leaves, and a program that connects during the reset is turned away, as a
+# test's program would be right after a check of the screen. Exit status 77
+# (skipped) when there is no Xvfb.
 set -uo pipefail
 
 screen=${1:?usage: x_display.sh WIDTHxHEIGHTxDEPTH COMMAND [ARGUMENTS...]}
@@ -15,12 +18,16 @@ shift
 command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed"; exit 77; }
 
 number=$(mktemp)
-Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+log=$(mktemp)
+Xvfb -displayfd 3 -noreset -screen 0 "$screen" -nolisten tcp 3>"$number" >"$log" 2>&1 &
 server=$!
 stop_server() {
-  kill "$server" 2>/dev/null
+  if ! kill "$server" 2>/dev/null; then
+    echo "The X server ended before the test did; it said:"
+    cat "$log"
+  fi
   wait "$server" 2>/dev/null
-  rm -f "$number"
+  rm -f "$number" "$log"
 }
 trap stop_server EXIT
 
