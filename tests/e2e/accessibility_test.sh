@@ -57,7 +57,7 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" &
 pid=$!
-wid=$(timeout 30 xdotool search --sync --name '^Quellix$' | head -n 1)
+wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quellix$' | head -n 1)
 [ -n "$wid" ] || { echo "FAIL: the window titled Quellix did not appear within 30 s"; exit 1; }
 timeout 20 xdotool windowfocus --sync "$wid" || { echo "FAIL: the window could not be given the focus"; exit 1; }
 xdotool key F2

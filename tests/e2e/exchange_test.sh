@@ -43,12 +43,12 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 # Starts the program with the given arguments; sets $wid to its window.
 start() {
   local before
-  before=$(xdotool search --name '^Quellix$' 2>/dev/null | sort)
+  before=$(xdotool search --onlyvisible --name '^Quellix$' 2>/dev/null | sort)
   "$binary" "$@" &
   pids+=($!)
   wid=""
   for _ in $(seq 300); do
-    wid=$(comm -13 <(echo "$before") <(xdotool search --name '^Quellix$' 2>/dev/null | sort) | head -n 1)
+    wid=$(comm -13 <(echo "$before") <(xdotool search --onlyvisible --name '^Quellix$' 2>/dev/null | sort) | head -n 1)
     [ -n "$wid" ] && break
     sleep 0.1
   done
@@ -86,7 +86,7 @@ differing=$(compare -metric AE "$out/1-opened.png" "$out/3-new.png" null: 2>&1)
 
 printf 'f5 d6 a1\n' > "$config/bad.txt"
 start "$config/bad.txt"
-message=$(timeout 20 xdotool search --sync --name '^Open Game$' | head -n 1)
+message=$(timeout 20 xdotool search --sync --onlyvisible --name '^Open Game$' | head -n 1)
 if [ -z "$message" ]; then
   fail "a file that is no game brought no message"
 else

@@ -66,7 +66,7 @@ poll() {
 
 "$binary" &
 pid=$!
-wid=$(timeout 30 xdotool search --sync --name '^Quellix$' | head -n 1)
+wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quellix$' | head -n 1)
 [ -n "$wid" ] || fatal "the window titled Quellix did not appear within 30 s"
 timeout 20 xdotool windowfocus --sync "$wid" || fatal "the window could not be given the keyboard focus"
 eval "$(xdotool getwindowgeometry --shell "$wid")"  # X Y WIDTH HEIGHT
@@ -278,7 +278,7 @@ poll 60 game_goes_on || fail "after making player 1 a robot the game did not go 
 # --- Ctrl+F2 asks whether to start over; Return answers OK -------------------
 
 xdotool key --clearmodifiers ctrl+F2
-question=$(timeout 20 xdotool search --sync --name '^Start over\?$' | head -n 1)
+question=$(timeout 20 xdotool search --sync --onlyvisible --name '^Start over\?$' | head -n 1)
 if [ -z "$question" ]; then
   fail "Ctrl+F2 during a game did not ask \"Start over?\""
 else
@@ -319,7 +319,7 @@ fi
 if [ -f "$conf" ]; then
   "$binary" &
   pid=$!
-  wid=$(timeout 30 xdotool search --sync --name '^Quellix$' | head -n 1)
+  wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quellix$' | head -n 1)
   [ -n "$wid" ] || fatal "the window did not appear again within 30 s"
   timeout 20 xdotool windowfocus --sync "$wid" || fatal "the window could not be given the keyboard focus again"
   xdotool key --clearmodifiers alt+2
@@ -356,7 +356,7 @@ if [ -f "$conf" ]; then
 
   # Ctrl+Q asks the exit question during a game; Cancel keeps the program.
   xdotool key --clearmodifiers ctrl+q
-  exitQuestion=$(timeout 20 xdotool search --sync --name '^Exit\?$' | head -n 1)
+  exitQuestion=$(timeout 20 xdotool search --sync --onlyvisible --name '^Exit\?$' | head -n 1)
   if [ -z "$exitQuestion" ]; then
     fail "Ctrl+Q during a game did not ask \"Exit?\""
   else
