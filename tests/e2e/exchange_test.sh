@@ -34,6 +34,8 @@ printf '[Settings]\nPlayer1Level=0\nPlayer2Level=0\n' > "$config/Tamsvelder/quel
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  # They save their settings as they end: the folder goes after them.
+  wait
   rm -rf "$config"
 }
 trap cleanup EXIT

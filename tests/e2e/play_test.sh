@@ -42,12 +42,12 @@ step=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 fatal() {
   echo "FAIL: $*"
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
   rm -rf "$config"
   exit 1
 }
 cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
   rm -rf "$config"
 }
 trap cleanup EXIT
