@@ -4,6 +4,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <algorithm>
 #include <iterator>
 
@@ -62,9 +63,15 @@ public:
         const int* drawn = std::lower_bound(std::begin(DRAWN_SIZES), std::end(DRAWN_SIZES), pixels);
         if (drawn == std::end(DRAWN_SIZES))
             --drawn;
-        QPixmap picture(QStringLiteral(":/icons/EXEICON_%1.png").arg(*drawn));
+        // Kept once made: every new window asks for the same few sizes.
+        const QString key = QStringLiteral("quellix-icon-%1").arg(pixels);
+        QPixmap picture;
+        if (QPixmapCache::find(key, &picture))
+            return picture;
+        picture.load(QStringLiteral(":/icons/EXEICON_%1.png").arg(*drawn));
         if (*drawn != pixels && pixels > 0)
             picture = picture.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QPixmapCache::insert(key, picture);
         return picture;
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal /*scale*/) override
