@@ -49,22 +49,48 @@ constexpr int STABLE_SHALLOW_EMPTIES = 4;
 // to our discs in the fastest-first order.
 constexpr int MOBILITY_WEIGHT = 4;
 
-// The number of set bits. Written out rather than std::popcount: without a
-// processor instruction for it in the baseline instruction set, the library
-// call that std::popcount becomes costs more than these few operations.
+// The number of set bits. The baseline x86-64 instruction set the program is
+// built for has no instruction for it, and the library call std::popcount
+// becomes there costs more than the few operations written out below; so
+// the search is compiled twice, with `Hardware` true for processors that
+// have the instruction (nearly all of them), and each solve picks its copy.
+template <bool Hardware>
 int popcount(Bitboard b)
 {
+#if defined(__POPCNT__)
+    return __builtin_popcountll(b);
+#else
+#if defined(__x86_64__) && defined(__GNUC__)
+    if constexpr (Hardware) {
+        Bitboard count;
+        asm("popcnt %1, %0" : "=r"(count) : "r"(b));
+        return static_cast<int>(count);
+    }
+#endif
     b -= (b >> 1) & 0x5555555555555555ULL;
     b = (b & 0x3333333333333333ULL) + ((b >> 2) & 0x3333333333333333ULL);
     b = (b + (b >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
     return static_cast<int>((b * 0x0101010101010101ULL) >> 56);
+#endif
+}
+
+// Whether popcount<true> may run on this processor.
+bool hasPopcountInstruction()
+{
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__POPCNT__)
+    static const bool supported = __builtin_cpu_supports("popcnt");
+    return supported;
+#else
+    return true;
+#endif
 }
 
 // The final difference for `mover` when neither side can move.
+template <bool Hardware>
 int finalValue(Bitboard mover, Bitboard opponent)
 {
-    const int own = popcount(mover);
-    const int other = popcount(opponent);
+    const int own = popcount<Hardware>(mover);
+    const int other = popcount<Hardware>(opponent);
     const int empties = 64 - own - other;
     const int difference = own - other;
     if (difference > 0)
@@ -210,6 +236,7 @@ Bitboard filledToEdge(Bitboard filled, Bitboard last)
 // a disc is safe along a line when the line is full, when it touches the
 // edge on that line, or when a neighbour on that line is a stable disc of
 // its own colour; a disc safe along all four lines is stable.
+template <bool Hardware>
 int stableCount(Bitboard discs, Bitboard filled)
 {
     Bitboard rows = filled & (filled >> 4);
@@ -236,7 +263,7 @@ int stableCount(Bitboard discs, Bitboard filled)
             (alongDown | ((stable << 9) & ~COLUMN_A) | ((stable >> 9) & ~COLUMN_H)) &
             (alongUp | ((stable << 7) & ~COLUMN_H) | ((stable >> 7) & ~COLUMN_A));
         if (grown == stable)
-            return popcount(stable);
+            return popcount<Hardware>(stable);
         stable = grown;
     }
 }
@@ -270,13 +297,15 @@ constexpr int TABLE_MOVE_ORDER = 1 << 16;
 // The fastest-first order: fewer replies for the opponent is better, and a
 // corner reply counts twice; fewer empty squares next to our discs (the
 // opponent's moves to come) break near ties.
+template <bool Hardware>
 int fastestFirstOrder(const Child& child)
 {
     const Bitboard replies = legalMoves(child.mover, child.opponent);
-    return -(MOBILITY_WEIGHT * (popcount(replies) + popcount(replies & CORNERS)) +
-             popcount(neighbours(child.opponent, ~(child.mover | child.opponent))));
+    return -(MOBILITY_WEIGHT * (popcount<Hardware>(replies) + popcount<Hardware>(replies & CORNERS)) +
+             popcount<Hardware>(neighbours(child.opponent, ~(child.mover | child.opponent))));
 }
 
+template <bool Hardware>
 class Solver {
 public:
     Solver(const std::atomic<bool>& cancelled, int rootEmpties) : cancelled_(cancelled), table_(rootEmpties) {}
@@ -285,7 +314,7 @@ public:
     // bound on the side of the window it fell (fail-soft).
     int solve(Bitboard mover, Bitboard opponent, int alpha, int beta)
     {
-        return search(mover, opponent, alpha, beta, 64 - popcount(mover | opponent));
+        return search(mover, opponent, alpha, beta, 64 - popcount<Hardware>(mover | opponent));
     }
 
     // The value of the move that led to `child`, for the side that played
@@ -323,7 +352,7 @@ public:
         for (Bitboard moves = legalMoves(mover, opponent); moves; moves &= moves - 1) {
             const int square = std::countr_zero(moves);
             children[count] = play(mover, opponent, square, flips(mover, opponent, square));
-            children[count].order = fastestFirstOrder(children[count]);
+            children[count].order = fastestFirstOrder<Hardware>(children[count]);
             ++count;
         }
         sortChildren(children, count);
@@ -345,14 +374,14 @@ private:
         if (empties == 1)
             return lastMove(mover, opponent, std::countr_zero(~(mover | opponent)));
         ++nodes_;
-        return finalValue(mover, opponent);
+        return finalValue<Hardware>(mover, opponent);
     }
 
     // One empty square left: the final difference, counted directly.
     int lastMove(Bitboard mover, Bitboard opponent, int square)
     {
         ++nodes_;
-        const int own = popcount(mover);  // the opponent has 63 - own
+        const int own = popcount<Hardware>(mover);  // the opponent has 63 - own
         if (const int turned = flipCount(mover, opponent, square))
             return 2 * (own + turned) - 62;
         if (const int turned = flipCount(opponent, mover, square))
@@ -390,7 +419,7 @@ private:
             worst = std::min(worst, lastMove(mover ^ turned, opponent | turned | squareBit(second), first));
         if (worst < INFINITE_VALUE)
             return worst;
-        return finalValue(mover, opponent);
+        return finalValue<Hardware>(mover, opponent);
     }
 
     int searchShallow(Bitboard mover, Bitboard opponent, int alpha, int beta, int empties)
@@ -399,7 +428,7 @@ private:
         // The opponent's stable discs stay the opponent's: if even all the
         // other squares would not lift us above alpha, this node fails low.
         if (empties >= STABLE_SHALLOW_EMPTIES && alpha >= STABLE_SHALLOW_BOUND) {
-            const int most = 64 - 2 * stableCount(opponent, mover | opponent);
+            const int most = 64 - 2 * stableCount<Hardware>(opponent, mover | opponent);
             if (most <= alpha)
                 return most;
         }
@@ -429,7 +458,7 @@ private:
         if (best > -INFINITE_VALUE)
             return best;
         if (!legalMoves(opponent, mover))
-            return finalValue(mover, opponent);
+            return finalValue<Hardware>(mover, opponent);
         return -searchShallow(opponent, mover, -beta, -alpha, empties);
     }
 
@@ -443,7 +472,7 @@ private:
         Bitboard moves = legalMoves(mover, opponent);
         if (!moves) {
             if (!legalMoves(opponent, mover))
-                return finalValue(mover, opponent);
+                return finalValue<Hardware>(mover, opponent);
             return -searchDeep(opponent, mover, -beta, -alpha, empties);
         }
 
@@ -459,12 +488,12 @@ private:
         }
         // Stable discs bound the result from either side.
         if (alpha >= STABLE_DEEP_BOUND) {
-            const int most = 64 - 2 * stableCount(opponent, mover | opponent);
+            const int most = 64 - 2 * stableCount<Hardware>(opponent, mover | opponent);
             if (most <= alpha)
                 return most;
         }
         if (beta <= -STABLE_DEEP_BOUND) {
-            const int least = 2 * stableCount(mover, mover | opponent) - 64;
+            const int least = 2 * stableCount<Hardware>(mover, mover | opponent) - 64;
             if (least >= beta)
                 return least;
         }
@@ -484,7 +513,7 @@ private:
                     }
                 }
             }
-            child.order = square == tableMove ? TABLE_MOVE_ORDER : fastestFirstOrder(child);
+            child.order = square == tableMove ? TABLE_MOVE_ORDER : fastestFirstOrder<Hardware>(child);
         }
         sortChildren(children, count);
 
@@ -541,14 +570,15 @@ Sides sidesOf(const BoardPosition& position)
     const int side = position.sideToMove == 2 ? 2 : 1;
     const Bitboard mover = discsOf(position, side);
     const Bitboard other = discsOf(position, opponent(side));
-    return {mover, other, 64 - popcount(mover | other)};
+    return {mover, other, 64 - std::popcount(mover | other)};
 }
 
 // A best of the root's `count` children: the first in full window, each
 // other tested for beating the best so far and solved only if it does.
 // Returns its index; bounds[i] receives an upper bound on each child's value,
 // exact for the best.
-int findBest(Solver& solver, const Child* children, int count, int* bounds)
+template <bool Hardware>
+int findBest(Solver<Hardware>& solver, const Child* children, int count, int* bounds)
 {
     int best = 0;
     for (int i = 0; i < count && !solver.aborted(); ++i) {
@@ -569,16 +599,15 @@ int findBest(Solver& solver, const Child* children, int count, int* bounds)
     return best;
 }
 
-}  // namespace
-
-std::vector<MoveValue> solveMoves(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+template <bool Hardware>
+std::vector<MoveValue> solveAllMoves(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
 {
     if (nodes)
         *nodes = 0;
     if (position.sideToMove < 1 || cancelled.load())
         return {};
     const Sides sides = sidesOf(position);
-    Solver solver(cancelled, sides.empties);
+    Solver<Hardware> solver(cancelled, sides.empties);
     Child children[MAX_MOVES];
     const int count = solver.rootChildren(sides.mover, sides.opponent, children);
     std::vector<MoveValue> values;
@@ -600,13 +629,12 @@ std::vector<MoveValue> solveMoves(const BoardPosition& position, const std::atom
     return values;
 }
 
-namespace {
-
 // A best move of the side to move and its value, by null-window searches;
 // with `earliest`, the first in square order among equally good moves: an
 // earlier square is tested "at least the best value?" against the best found,
 // and no move beats that value, so one that passes is as good. The bounds the
 // first searches left rule out many.
+template <bool Hardware>
 MoveValue solveRootBest(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes,
                         bool earliest)
 {
@@ -615,7 +643,7 @@ MoveValue solveRootBest(const BoardPosition& position, const std::atomic<bool>& 
     if (position.sideToMove < 1 || cancelled.load())
         return {NO_MOVE, 0};
     const Sides sides = sidesOf(position);
-    Solver solver(cancelled, sides.empties);
+    Solver<Hardware> solver(cancelled, sides.empties);
     Child children[MAX_MOVES];
     const int count = solver.rootChildren(sides.mover, sides.opponent, children);
     int bounds[MAX_MOVES];
@@ -638,30 +666,45 @@ MoveValue solveRootBest(const BoardPosition& position, const std::atomic<bool>& 
     return found;
 }
 
-}  // namespace
-
-MoveValue solveBest(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
-{
-    return solveRootBest(position, cancelled, nodes, false);
-}
-
-MoveValue solveHint(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
-{
-    return solveRootBest(position, cancelled, nodes, true);
-}
-
-int solveValue(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+template <bool Hardware>
+int solvePositionValue(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
 {
     if (nodes)
         *nodes = 0;
     if (cancelled.load())
         return 0;
     const Sides sides = sidesOf(position);
-    Solver solver(cancelled, sides.empties);
+    Solver<Hardware> solver(cancelled, sides.empties);
     const int value = solver.solve(sides.mover, sides.opponent, -INFINITE_VALUE, INFINITE_VALUE);
     if (nodes)
         *nodes = solver.nodes();
     return solver.aborted() ? 0 : value;
+}
+
+}  // namespace
+
+std::vector<MoveValue> solveMoves(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+{
+    return hasPopcountInstruction() ? solveAllMoves<true>(position, cancelled, nodes)
+                                    : solveAllMoves<false>(position, cancelled, nodes);
+}
+
+MoveValue solveBest(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+{
+    return hasPopcountInstruction() ? solveRootBest<true>(position, cancelled, nodes, false)
+                                    : solveRootBest<false>(position, cancelled, nodes, false);
+}
+
+MoveValue solveHint(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+{
+    return hasPopcountInstruction() ? solveRootBest<true>(position, cancelled, nodes, true)
+                                    : solveRootBest<false>(position, cancelled, nodes, true);
+}
+
+int solveValue(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+{
+    return hasPopcountInstruction() ? solvePositionValue<true>(position, cancelled, nodes)
+                                    : solvePositionValue<false>(position, cancelled, nodes);
 }
 
 }  // namespace engine
