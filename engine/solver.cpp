@@ -126,19 +126,23 @@ struct Entry {
 };
 
 // Buckets of two entries: the first keeps the position with the most
-// empties, the second the latest arrival.
+// empties, the second the latest arrival. A bucket fills one cache line, so
+// a look-up costs at most one read from memory, and that read can be asked
+// for ahead (prefetch) while the search works on something else.
 class TranspositionTable {
 public:
     explicit TranspositionTable(int rootEmpties)
     {
-        const int bits = std::clamp(rootEmpties, 10, 20);
-        entries_.reset(new Entry[size_t{1} << bits]);
-        bucketMask_ = (size_t{1} << (bits - 1)) - 1;
+        const int bits = std::clamp(rootEmpties, 10, 20) - 1;
+        buckets_.reset(new Bucket[size_t{1} << bits]);
+        bucketMask_ = (size_t{1} << bits) - 1;
     }
+
+    void prefetch(Bitboard mover, Bitboard opponent) const { __builtin_prefetch(&buckets_[bucketOf(mover, opponent)]); }
 
     const Entry* find(Bitboard mover, Bitboard opponent) const
     {
-        const Entry* bucket = &entries_[bucketOf(mover, opponent)];
+        const Entry* bucket = buckets_[bucketOf(mover, opponent)].entries;
         for (int i = 0; i < 2; ++i) {
             if (bucket[i].mover == mover && bucket[i].opponent == opponent)
                 return &bucket[i];
@@ -148,7 +152,7 @@ public:
 
     void store(Bitboard mover, Bitboard opponent, int empties, int lower, int upper, int move)
     {
-        Entry* bucket = &entries_[bucketOf(mover, opponent)];
+        Entry* bucket = buckets_[bucketOf(mover, opponent)].entries;
         for (int i = 0; i < 2; ++i) {
             Entry& entry = bucket[i];
             if (entry.mover == mover && entry.opponent == opponent) {
@@ -179,10 +183,13 @@ private:
         uint64_t h = mover * 0x9E3779B97F4A7C15ULL;
         h ^= (opponent ^ (h >> 29)) * 0xBF58476D1CE4E5B9ULL;
         h ^= h >> 32;
-        return static_cast<size_t>(h & bucketMask_) * 2;
+        return static_cast<size_t>(h & bucketMask_);
     }
 
-    std::unique_ptr<Entry[]> entries_;
+    struct alignas(64) Bucket {
+        Entry entries[2];
+    };
+    std::unique_ptr<Bucket[]> buckets_;
     size_t bucketMask_ = 0;
 };
 
@@ -504,16 +511,23 @@ private:
             const int square = std::countr_zero(moves);
             Child& child = children[count++];
             child = play(mover, opponent, square, flips(mover, opponent, square));
-            if (empties >= ETC_EMPTIES) {
-                // A child already known to be good enough for us cuts at once.
-                if (const Entry* entry = table_.find(child.mover, child.opponent)) {
+            if (empties > SHALLOW_EMPTIES + 1)
+                table_.prefetch(child.mover, child.opponent);
+        }
+        for (int i = 0; i < count; ++i) {
+            Child& child = children[i];
+            child.order = child.square == tableMove ? TABLE_MOVE_ORDER : fastestFirstOrder<Hardware>(child);
+        }
+        if (empties >= ETC_EMPTIES) {
+            // A child already known to be good enough for us cuts at once.
+            for (int i = 0; i < count; ++i) {
+                if (const Entry* entry = table_.find(children[i].mover, children[i].opponent)) {
                     if (-entry->upper >= beta) {
-                        table_.store(mover, opponent, empties, -entry->upper, INFINITE_VALUE, square);
+                        table_.store(mover, opponent, empties, -entry->upper, INFINITE_VALUE, children[i].square);
                         return -entry->upper;
                     }
                 }
             }
-            child.order = square == tableMove ? TABLE_MOVE_ORDER : fastestFirstOrder<Hardware>(child);
         }
         sortChildren(children, count);
 
