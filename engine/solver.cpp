@@ -4,7 +4,9 @@
 //
 // The search changes its manner with the number of empty squares n:
 // - n > SHALLOW_EMPTIES: the moves are listed and tried fastest first (the
-//   move that leaves the opponent the fewest replies first), the move the
+//   move that leaves the opponent the fewest replies first; from
+//   SCORE_ORDER_EMPTIES up, best first by a one-move look-ahead over a quick
+//   estimate of mobility and corners), the move the
 //   transposition table remembers before all others, null-window searches
 //   after the first move, a cutoff on stable discs, and from ETC_EMPTIES up
 //   a look at the children's table entries before any of them is searched
@@ -298,6 +300,18 @@ Bitboard neighbours(Bitboard discs, Bitboard empty)
     return around & empty;
 }
 
+// From this many empties up the children are ordered by a search of
+// SCORE_ORDER_DEPTH moves over quickScore instead of fastest first: worth
+// its cost only where the subtrees are large.
+constexpr int SCORE_ORDER_EMPTIES = 12;
+constexpr int SCORE_ORDER_DEPTH = 1;
+// The weights of quickScore: one move, one empty square next to the other
+// side's discs, one corner.
+constexpr int SCORE_MOBILITY = 4;
+constexpr int SCORE_POTENTIAL = 1;
+constexpr int SCORE_CORNER = 8;
+// Beyond any quickScore.
+constexpr int INFINITE_SCORE = 1 << 20;
 // Before any fastest-first order.
 constexpr int TABLE_MOVE_ORDER = 1 << 16;
 
@@ -310,6 +324,48 @@ int fastestFirstOrder(const Child& child)
     const Bitboard replies = legalMoves(child.mover, child.opponent);
     return -(MOBILITY_WEIGHT * (popcount<Hardware>(replies) + popcount<Hardware>(replies & CORNERS)) +
              popcount<Hardware>(neighbours(child.opponent, ~(child.mover | child.opponent))));
+}
+
+// A quick estimate of a position for `mover`, in no unit of its own, from
+// the difference between the sides' mobility (a corner move counting twice),
+// potential mobility (the empty squares next to the other side's discs) and
+// corners held.
+template <bool Hardware>
+int quickScore(Bitboard mover, Bitboard opponent)
+{
+    const Bitboard empty = ~(mover | opponent);
+    const Bitboard own = legalMoves(mover, opponent);
+    const Bitboard other = legalMoves(opponent, mover);
+    return SCORE_MOBILITY * (popcount<Hardware>(own) + popcount<Hardware>(own & CORNERS) - popcount<Hardware>(other) -
+                             popcount<Hardware>(other & CORNERS)) +
+           SCORE_POTENTIAL *
+               (popcount<Hardware>(neighbours(opponent, empty)) - popcount<Hardware>(neighbours(mover, empty))) +
+           SCORE_CORNER * (popcount<Hardware>(mover & CORNERS) - popcount<Hardware>(opponent & CORNERS));
+}
+
+// quickScore after the best play of `depth` moves (fewer when a side cannot
+// move), by alpha-beta.
+template <bool Hardware>
+int shallowScore(Bitboard mover, Bitboard opponent, int depth, int alpha, int beta)
+{
+    if (depth == 0)
+        return quickScore<Hardware>(mover, opponent);
+    Bitboard moves = legalMoves(mover, opponent);
+    if (!moves)
+        return quickScore<Hardware>(mover, opponent);
+    int best = -INFINITE_SCORE;
+    for (; moves; moves &= moves - 1) {
+        const int square = std::countr_zero(moves);
+        const Child child = play(mover, opponent, square, flips(mover, opponent, square));
+        const int value = -shallowScore<Hardware>(child.mover, child.opponent, depth - 1, -beta, -alpha);
+        if (value > best) {
+            best = value;
+            if (value >= beta)
+                return value;
+            alpha = std::max(alpha, value);
+        }
+    }
+    return best;
 }
 
 template <bool Hardware>
@@ -516,7 +572,11 @@ private:
         }
         for (int i = 0; i < count; ++i) {
             Child& child = children[i];
-            child.order = child.square == tableMove ? TABLE_MOVE_ORDER : fastestFirstOrder<Hardware>(child);
+            child.order = child.square == tableMove ? TABLE_MOVE_ORDER
+                          : empties >= SCORE_ORDER_EMPTIES
+                              ? -shallowScore<Hardware>(child.mover, child.opponent, SCORE_ORDER_DEPTH, -INFINITE_SCORE,
+                                                        INFINITE_SCORE)
+                              : fastestFirstOrder<Hardware>(child);
         }
         if (empties >= ETC_EMPTIES) {
             // A child already known to be good enough for us cuts at once.
