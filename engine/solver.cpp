@@ -387,25 +387,34 @@ public:
         return -solve(child.mover, child.opponent, -beta, -alpha);
     }
 
-    // The exact value for `mover`, found by searches in windows that admit
-    // one value each, starting at `guess`, each next one at the bound the
-    // last returned. Close guesses make this cheaper than one search in the
-    // full window.
+    // The exact value for `mover`, found by searches in narrow windows: the
+    // first admits `guess` alone, each next one starts at the bound the last
+    // returned and admits twice as many values on the side it failed to.
+    // Close guesses make this cheaper than one search in the full window,
+    // and the growing windows keep far ones from costing a search per value.
     int solveFrom(Bitboard mover, Bitboard opponent, int guess)
     {
-        int lower = -64;
-        int upper = 64;
-        while (lower < upper && !aborted_) {
-            const int value = solve(mover, opponent, guess - 1, guess + 1);
-            if (value >= guess + 1)
-                lower = value;
-            else if (value <= guess - 1)
+        int lower = -INFINITE_VALUE;
+        int upper = INFINITE_VALUE;
+        int alpha = guess - 1;
+        int beta = guess + 1;
+        for (int width = 2; !aborted_; width *= 2) {
+            const int value = solve(mover, opponent, alpha, beta);
+            if (value <= alpha) {
                 upper = value;
-            else
-                lower = upper = value;
-            guess = value;
+                beta = value + 1;
+                alpha = std::max(beta - 2 * width, lower - 1);
+            } else if (value >= beta) {
+                lower = value;
+                alpha = value - 1;
+                beta = std::min(alpha + 2 * width, upper + 1);
+            } else {
+                return value;
+            }
+            if (lower >= upper)
+                return lower;
         }
-        return lower;
+        return 0;
     }
 
     // The legal moves of `mover` as children, in the order the root tries them.
@@ -673,6 +682,15 @@ int findBest(Solver<Hardware>& solver, const Child* children, int count, int* bo
     return best;
 }
 
+// The median of the values of `values` (the higher of the two middle ones).
+int medianValue(std::vector<MoveValue> values)
+{
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end(),
+                     [](const MoveValue& a, const MoveValue& b) { return a.value < b.value; });
+    return middle->value;
+}
+
 template <bool Hardware>
 std::vector<MoveValue> solveAllMoves(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
 {
@@ -687,10 +705,10 @@ std::vector<MoveValue> solveAllMoves(const BoardPosition& position, const std::a
     std::vector<MoveValue> values;
     for (int i = 0; i < count && !solver.aborted(); ++i) {
         // The first move, the likeliest best, in the full window; the others
-        // from its value, which is usually close to theirs.
+        // from the median of the values found so far, usually close to theirs.
         const Child& child = children[i];
         const int value = i == 0 ? -solver.solve(child.mover, child.opponent, -INFINITE_VALUE, INFINITE_VALUE)
-                                 : -solver.solveFrom(child.mover, child.opponent, -values.front().value);
+                                 : -solver.solveFrom(child.mover, child.opponent, -medianValue(values));
         values.push_back({child.square, value});
     }
     if (nodes)
