@@ -25,7 +25,13 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdlib>
 #include <memory>
+#include <new>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 #include "engine/bitboard.h"
 
@@ -136,8 +142,20 @@ public:
     explicit TranspositionTable(int rootEmpties)
     {
         const int bits = std::clamp(rootEmpties, 10, 20) - 1;
-        buckets_.reset(new Bucket[size_t{1} << bits]);
-        bucketMask_ = (size_t{1} << bits) - 1;
+        const size_t count = size_t{1} << bits;
+        // In pages as large as the system gives, where it gives them: the
+        // look-ups are spread over the whole table, and with small pages
+        // most of them would also miss the address translation cache.
+        const size_t bytes = (count * sizeof(Bucket) + LARGE_PAGE - 1) / LARGE_PAGE * LARGE_PAGE;
+        void* memory = std::aligned_alloc(LARGE_PAGE, bytes);
+        if (!memory)
+            throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+        madvise(memory, bytes, MADV_HUGEPAGE);
+#endif
+        buckets_.reset(static_cast<Bucket*>(memory));
+        std::uninitialized_default_construct_n(buckets_.get(), count);
+        bucketMask_ = count - 1;
     }
 
     void prefetch(Bitboard mover, Bitboard opponent) const { __builtin_prefetch(&buckets_[bucketOf(mover, opponent)]); }
@@ -191,7 +209,11 @@ private:
     struct alignas(64) Bucket {
         Entry entries[2];
     };
-    std::unique_ptr<Bucket[]> buckets_;
+    static constexpr size_t LARGE_PAGE = size_t{2} << 20;
+    struct Free {
+        void operator()(Bucket* buckets) const { std::free(buckets); }
+    };
+    std::unique_ptr<Bucket[], Free> buckets_;
     size_t bucketMask_ = 0;
 };
 
