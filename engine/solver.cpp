@@ -5,8 +5,8 @@
 // The search changes its manner with the number of empty squares n:
 // - n > SHALLOW_EMPTIES: the moves are listed and tried fastest first (the
 //   move that leaves the opponent the fewest replies first; from
-//   SCORE_ORDER_EMPTIES up, best first by a one-move look-ahead over a quick
-//   estimate of mobility and corners), the move the
+//   SCORE_ORDER_EMPTIES up, together with a one-move look-ahead over a
+//   quick estimate of mobility and corners), the move the
 //   transposition table remembers before all others, null-window searches
 //   after the first move, a cutoff on stable discs, and from ETC_EMPTIES up
 //   a look at the children's table entries before any of them is searched
@@ -322,9 +322,9 @@ Bitboard neighbours(Bitboard discs, Bitboard empty)
     return around & empty;
 }
 
-// From this many empties up the children are ordered by a search of
-// SCORE_ORDER_DEPTH moves over quickScore instead of fastest first: worth
-// its cost only where the subtrees are large.
+// From this many empties up the fastest-first order of the children also
+// counts a search of SCORE_ORDER_DEPTH moves over quickScore: worth its
+// cost only where the subtrees are large. (Either alone orders worse.)
 constexpr int SCORE_ORDER_EMPTIES = 12;
 constexpr int SCORE_ORDER_DEPTH = 1;
 // The weights of quickScore: one move, one empty square next to the other
@@ -603,11 +603,14 @@ private:
         }
         for (int i = 0; i < count; ++i) {
             Child& child = children[i];
-            child.order = child.square == tableMove ? TABLE_MOVE_ORDER
-                          : empties >= SCORE_ORDER_EMPTIES
-                              ? -shallowScore<Hardware>(child.mover, child.opponent, SCORE_ORDER_DEPTH, -INFINITE_SCORE,
-                                                        INFINITE_SCORE)
-                              : fastestFirstOrder<Hardware>(child);
+            if (child.square == tableMove) {
+                child.order = TABLE_MOVE_ORDER;
+                continue;
+            }
+            child.order = fastestFirstOrder<Hardware>(child);
+            if (empties >= SCORE_ORDER_EMPTIES)
+                child.order -= shallowScore<Hardware>(child.mover, child.opponent, SCORE_ORDER_DEPTH, -INFINITE_SCORE,
+                                                      INFINITE_SCORE);
         }
         if (empties >= ETC_EMPTIES) {
             // A child already known to be good enough for us cuts at once.
