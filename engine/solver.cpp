@@ -327,6 +327,8 @@ Bitboard neighbours(Bitboard discs, Bitboard empty)
 // cost only where the subtrees are large. (Either alone orders worse.)
 constexpr int SCORE_ORDER_EMPTIES = 12;
 constexpr int SCORE_ORDER_DEPTH = 1;
+// The same for the moves of the root, which are few.
+constexpr int ROOT_SCORE_DEPTH = 3;
 // The weights of quickScore: one move, one empty square next to the other
 // side's discs, one corner.
 constexpr int SCORE_MOBILITY = 4;
@@ -445,9 +447,11 @@ public:
         int count = 0;
         for (Bitboard moves = legalMoves(mover, opponent); moves; moves &= moves - 1) {
             const int square = std::countr_zero(moves);
-            children[count] = play(mover, opponent, square, flips(mover, opponent, square));
-            children[count].order = fastestFirstOrder<Hardware>(children[count]);
-            ++count;
+            Child& child = children[count++];
+            child = play(mover, opponent, square, flips(mover, opponent, square));
+            child.order =
+                fastestFirstOrder<Hardware>(child) -
+                shallowScore<Hardware>(child.mover, child.opponent, ROOT_SCORE_DEPTH, -INFINITE_SCORE, INFINITE_SCORE);
         }
         sortChildren(children, count);
         return count;
