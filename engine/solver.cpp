@@ -4,7 +4,9 @@
 //
 // The search changes its manner with the number of empty squares n:
 // - n > SHALLOW_EMPTIES: the moves are listed and tried fastest first (the
-//   move that leaves the opponent the fewest replies first), the move the
+//   move that leaves the opponent the fewest replies first; from
+//   SCORE_ORDER_EMPTIES up, together with a one-move look-ahead over a
+//   quick estimate of mobility and corners), the move the
 //   transposition table remembers before all others, null-window searches
 //   after the first move, a cutoff on stable discs, and from ETC_EMPTIES up
 //   a look at the children's table entries before any of them is searched
@@ -23,7 +25,13 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdlib>
 #include <memory>
+#include <new>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 #include "engine/bitboard.h"
 
@@ -49,22 +57,48 @@ constexpr int STABLE_SHALLOW_EMPTIES = 4;
 // to our discs in the fastest-first order.
 constexpr int MOBILITY_WEIGHT = 4;
 
-// The number of set bits. Written out rather than std::popcount: without a
-// processor instruction for it in the baseline instruction set, the library
-// call that std::popcount becomes costs more than these few operations.
+// The number of set bits. The baseline x86-64 instruction set the program is
+// built for has no instruction for it, and the library call std::popcount
+// becomes there costs more than the few operations written out below; so
+// the search is compiled twice, with `Hardware` true for processors that
+// have the instruction (nearly all of them), and each solve picks its copy.
+template <bool Hardware>
 int popcount(Bitboard b)
 {
+#if defined(__POPCNT__)
+    return __builtin_popcountll(b);
+#else
+#if defined(__x86_64__) && defined(__GNUC__)
+    if constexpr (Hardware) {
+        Bitboard count;
+        asm("popcnt %1, %0" : "=r"(count) : "r"(b));
+        return static_cast<int>(count);
+    }
+#endif
     b -= (b >> 1) & 0x5555555555555555ULL;
     b = (b & 0x3333333333333333ULL) + ((b >> 2) & 0x3333333333333333ULL);
     b = (b + (b >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
     return static_cast<int>((b * 0x0101010101010101ULL) >> 56);
+#endif
+}
+
+// Whether popcount<true> may run on this processor.
+bool hasPopcountInstruction()
+{
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__POPCNT__)
+    static const bool supported = __builtin_cpu_supports("popcnt");
+    return supported;
+#else
+    return true;
+#endif
 }
 
 // The final difference for `mover` when neither side can move.
+template <bool Hardware>
 int finalValue(Bitboard mover, Bitboard opponent)
 {
-    const int own = popcount(mover);
-    const int other = popcount(opponent);
+    const int own = popcount<Hardware>(mover);
+    const int other = popcount<Hardware>(opponent);
     const int empties = 64 - own - other;
     const int difference = own - other;
     if (difference > 0)
@@ -100,19 +134,35 @@ struct Entry {
 };
 
 // Buckets of two entries: the first keeps the position with the most
-// empties, the second the latest arrival.
+// empties, the second the latest arrival. A bucket fills one cache line, so
+// a look-up costs at most one read from memory, and that read can be asked
+// for ahead (prefetch) while the search works on something else.
 class TranspositionTable {
 public:
     explicit TranspositionTable(int rootEmpties)
     {
-        const int bits = std::clamp(rootEmpties, 10, 20);
-        entries_.reset(new Entry[size_t{1} << bits]);
-        bucketMask_ = (size_t{1} << (bits - 1)) - 1;
+        const int bits = std::clamp(rootEmpties, 10, 20) - 1;
+        const size_t count = size_t{1} << bits;
+        // In pages as large as the system gives, where it gives them: the
+        // look-ups are spread over the whole table, and with small pages
+        // most of them would also miss the address translation cache.
+        const size_t bytes = (count * sizeof(Bucket) + LARGE_PAGE - 1) / LARGE_PAGE * LARGE_PAGE;
+        void* memory = std::aligned_alloc(LARGE_PAGE, bytes);
+        if (!memory)
+            throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+        madvise(memory, bytes, MADV_HUGEPAGE);
+#endif
+        buckets_.reset(static_cast<Bucket*>(memory));
+        std::uninitialized_default_construct_n(buckets_.get(), count);
+        bucketMask_ = count - 1;
     }
+
+    void prefetch(Bitboard mover, Bitboard opponent) const { __builtin_prefetch(&buckets_[bucketOf(mover, opponent)]); }
 
     const Entry* find(Bitboard mover, Bitboard opponent) const
     {
-        const Entry* bucket = &entries_[bucketOf(mover, opponent)];
+        const Entry* bucket = buckets_[bucketOf(mover, opponent)].entries;
         for (int i = 0; i < 2; ++i) {
             if (bucket[i].mover == mover && bucket[i].opponent == opponent)
                 return &bucket[i];
@@ -122,7 +172,7 @@ public:
 
     void store(Bitboard mover, Bitboard opponent, int empties, int lower, int upper, int move)
     {
-        Entry* bucket = &entries_[bucketOf(mover, opponent)];
+        Entry* bucket = buckets_[bucketOf(mover, opponent)].entries;
         for (int i = 0; i < 2; ++i) {
             Entry& entry = bucket[i];
             if (entry.mover == mover && entry.opponent == opponent) {
@@ -153,10 +203,17 @@ private:
         uint64_t h = mover * 0x9E3779B97F4A7C15ULL;
         h ^= (opponent ^ (h >> 29)) * 0xBF58476D1CE4E5B9ULL;
         h ^= h >> 32;
-        return static_cast<size_t>(h & bucketMask_) * 2;
+        return static_cast<size_t>(h & bucketMask_);
     }
 
-    std::unique_ptr<Entry[]> entries_;
+    struct alignas(64) Bucket {
+        Entry entries[2];
+    };
+    static constexpr size_t LARGE_PAGE = size_t{2} << 20;
+    struct Free {
+        void operator()(Bucket* buckets) const { std::free(buckets); }
+    };
+    std::unique_ptr<Bucket[], Free> buckets_;
     size_t bucketMask_ = 0;
 };
 
@@ -210,6 +267,7 @@ Bitboard filledToEdge(Bitboard filled, Bitboard last)
 // a disc is safe along a line when the line is full, when it touches the
 // edge on that line, or when a neighbour on that line is a stable disc of
 // its own colour; a disc safe along all four lines is stable.
+template <bool Hardware>
 int stableCount(Bitboard discs, Bitboard filled)
 {
     Bitboard rows = filled & (filled >> 4);
@@ -236,7 +294,7 @@ int stableCount(Bitboard discs, Bitboard filled)
             (alongDown | ((stable << 9) & ~COLUMN_A) | ((stable >> 9) & ~COLUMN_H)) &
             (alongUp | ((stable << 7) & ~COLUMN_H) | ((stable >> 7) & ~COLUMN_A));
         if (grown == stable)
-            return popcount(stable);
+            return popcount<Hardware>(stable);
         stable = grown;
     }
 }
@@ -264,19 +322,77 @@ Bitboard neighbours(Bitboard discs, Bitboard empty)
     return around & empty;
 }
 
+// From this many empties up the fastest-first order of the children also
+// counts a search of SCORE_ORDER_DEPTH moves over quickScore: worth its
+// cost only where the subtrees are large. (Either alone orders worse.)
+constexpr int SCORE_ORDER_EMPTIES = 12;
+constexpr int SCORE_ORDER_DEPTH = 1;
+// The same for the moves of the root, which are few.
+constexpr int ROOT_SCORE_DEPTH = 3;
+// The weights of quickScore: one move, one empty square next to the other
+// side's discs, one corner.
+constexpr int SCORE_MOBILITY = 4;
+constexpr int SCORE_POTENTIAL = 1;
+constexpr int SCORE_CORNER = 8;
+// Beyond any quickScore.
+constexpr int INFINITE_SCORE = 1 << 20;
 // Before any fastest-first order.
 constexpr int TABLE_MOVE_ORDER = 1 << 16;
 
 // The fastest-first order: fewer replies for the opponent is better, and a
 // corner reply counts twice; fewer empty squares next to our discs (the
 // opponent's moves to come) break near ties.
+template <bool Hardware>
 int fastestFirstOrder(const Child& child)
 {
     const Bitboard replies = legalMoves(child.mover, child.opponent);
-    return -(MOBILITY_WEIGHT * (popcount(replies) + popcount(replies & CORNERS)) +
-             popcount(neighbours(child.opponent, ~(child.mover | child.opponent))));
+    return -(MOBILITY_WEIGHT * (popcount<Hardware>(replies) + popcount<Hardware>(replies & CORNERS)) +
+             popcount<Hardware>(neighbours(child.opponent, ~(child.mover | child.opponent))));
 }
 
+// A quick estimate of a position for `mover`, in no unit of its own, from
+// the difference between the sides' mobility (a corner move counting twice),
+// potential mobility (the empty squares next to the other side's discs) and
+// corners held.
+template <bool Hardware>
+int quickScore(Bitboard mover, Bitboard opponent)
+{
+    const Bitboard empty = ~(mover | opponent);
+    const Bitboard own = legalMoves(mover, opponent);
+    const Bitboard other = legalMoves(opponent, mover);
+    return SCORE_MOBILITY * (popcount<Hardware>(own) + popcount<Hardware>(own & CORNERS) - popcount<Hardware>(other) -
+                             popcount<Hardware>(other & CORNERS)) +
+           SCORE_POTENTIAL *
+               (popcount<Hardware>(neighbours(opponent, empty)) - popcount<Hardware>(neighbours(mover, empty))) +
+           SCORE_CORNER * (popcount<Hardware>(mover & CORNERS) - popcount<Hardware>(opponent & CORNERS));
+}
+
+// quickScore after the best play of `depth` moves (fewer when a side cannot
+// move), by alpha-beta.
+template <bool Hardware>
+int shallowScore(Bitboard mover, Bitboard opponent, int depth, int alpha, int beta)
+{
+    if (depth == 0)
+        return quickScore<Hardware>(mover, opponent);
+    Bitboard moves = legalMoves(mover, opponent);
+    if (!moves)
+        return quickScore<Hardware>(mover, opponent);
+    int best = -INFINITE_SCORE;
+    for (; moves; moves &= moves - 1) {
+        const int square = std::countr_zero(moves);
+        const Child child = play(mover, opponent, square, flips(mover, opponent, square));
+        const int value = -shallowScore<Hardware>(child.mover, child.opponent, depth - 1, -beta, -alpha);
+        if (value > best) {
+            best = value;
+            if (value >= beta)
+                return value;
+            alpha = std::max(alpha, value);
+        }
+    }
+    return best;
+}
+
+template <bool Hardware>
 class Solver {
 public:
     Solver(const std::atomic<bool>& cancelled, int rootEmpties) : cancelled_(cancelled), table_(rootEmpties) {}
@@ -285,7 +401,7 @@ public:
     // bound on the side of the window it fell (fail-soft).
     int solve(Bitboard mover, Bitboard opponent, int alpha, int beta)
     {
-        return search(mover, opponent, alpha, beta, 64 - popcount(mover | opponent));
+        return search(mover, opponent, alpha, beta, 64 - popcount<Hardware>(mover | opponent));
     }
 
     // The value of the move that led to `child`, for the side that played
@@ -295,25 +411,34 @@ public:
         return -solve(child.mover, child.opponent, -beta, -alpha);
     }
 
-    // The exact value for `mover`, found by searches in windows that admit
-    // one value each, starting at `guess`, each next one at the bound the
-    // last returned. Close guesses make this cheaper than one search in the
-    // full window.
+    // The exact value for `mover`, found by searches in narrow windows: the
+    // first admits `guess` alone, each next one starts at the bound the last
+    // returned and admits twice as many values on the side it failed to.
+    // Close guesses make this cheaper than one search in the full window,
+    // and the growing windows keep far ones from costing a search per value.
     int solveFrom(Bitboard mover, Bitboard opponent, int guess)
     {
-        int lower = -64;
-        int upper = 64;
-        while (lower < upper && !aborted_) {
-            const int value = solve(mover, opponent, guess - 1, guess + 1);
-            if (value >= guess + 1)
-                lower = value;
-            else if (value <= guess - 1)
+        int lower = -INFINITE_VALUE;
+        int upper = INFINITE_VALUE;
+        int alpha = guess - 1;
+        int beta = guess + 1;
+        for (int width = 2; !aborted_; width *= 2) {
+            const int value = solve(mover, opponent, alpha, beta);
+            if (value <= alpha) {
                 upper = value;
-            else
-                lower = upper = value;
-            guess = value;
+                beta = value + 1;
+                alpha = std::max(beta - 2 * width, lower - 1);
+            } else if (value >= beta) {
+                lower = value;
+                alpha = value - 1;
+                beta = std::min(alpha + 2 * width, upper + 1);
+            } else {
+                return value;
+            }
+            if (lower >= upper)
+                return lower;
         }
-        return lower;
+        return 0;
     }
 
     // The legal moves of `mover` as children, in the order the root tries them.
@@ -322,9 +447,11 @@ public:
         int count = 0;
         for (Bitboard moves = legalMoves(mover, opponent); moves; moves &= moves - 1) {
             const int square = std::countr_zero(moves);
-            children[count] = play(mover, opponent, square, flips(mover, opponent, square));
-            children[count].order = fastestFirstOrder(children[count]);
-            ++count;
+            Child& child = children[count++];
+            child = play(mover, opponent, square, flips(mover, opponent, square));
+            child.order =
+                fastestFirstOrder<Hardware>(child) -
+                shallowScore<Hardware>(child.mover, child.opponent, ROOT_SCORE_DEPTH, -INFINITE_SCORE, INFINITE_SCORE);
         }
         sortChildren(children, count);
         return count;
@@ -345,14 +472,14 @@ private:
         if (empties == 1)
             return lastMove(mover, opponent, std::countr_zero(~(mover | opponent)));
         ++nodes_;
-        return finalValue(mover, opponent);
+        return finalValue<Hardware>(mover, opponent);
     }
 
     // One empty square left: the final difference, counted directly.
     int lastMove(Bitboard mover, Bitboard opponent, int square)
     {
         ++nodes_;
-        const int own = popcount(mover);  // the opponent has 63 - own
+        const int own = popcount<Hardware>(mover);  // the opponent has 63 - own
         if (const int turned = flipCount(mover, opponent, square))
             return 2 * (own + turned) - 62;
         if (const int turned = flipCount(opponent, mover, square))
@@ -390,7 +517,7 @@ private:
             worst = std::min(worst, lastMove(mover ^ turned, opponent | turned | squareBit(second), first));
         if (worst < INFINITE_VALUE)
             return worst;
-        return finalValue(mover, opponent);
+        return finalValue<Hardware>(mover, opponent);
     }
 
     int searchShallow(Bitboard mover, Bitboard opponent, int alpha, int beta, int empties)
@@ -399,7 +526,7 @@ private:
         // The opponent's stable discs stay the opponent's: if even all the
         // other squares would not lift us above alpha, this node fails low.
         if (empties >= STABLE_SHALLOW_EMPTIES && alpha >= STABLE_SHALLOW_BOUND) {
-            const int most = 64 - 2 * stableCount(opponent, mover | opponent);
+            const int most = 64 - 2 * stableCount<Hardware>(opponent, mover | opponent);
             if (most <= alpha)
                 return most;
         }
@@ -429,7 +556,7 @@ private:
         if (best > -INFINITE_VALUE)
             return best;
         if (!legalMoves(opponent, mover))
-            return finalValue(mover, opponent);
+            return finalValue<Hardware>(mover, opponent);
         return -searchShallow(opponent, mover, -beta, -alpha, empties);
     }
 
@@ -443,7 +570,7 @@ private:
         Bitboard moves = legalMoves(mover, opponent);
         if (!moves) {
             if (!legalMoves(opponent, mover))
-                return finalValue(mover, opponent);
+                return finalValue<Hardware>(mover, opponent);
             return -searchDeep(opponent, mover, -beta, -alpha, empties);
         }
 
@@ -459,12 +586,12 @@ private:
         }
         // Stable discs bound the result from either side.
         if (alpha >= STABLE_DEEP_BOUND) {
-            const int most = 64 - 2 * stableCount(opponent, mover | opponent);
+            const int most = 64 - 2 * stableCount<Hardware>(opponent, mover | opponent);
             if (most <= alpha)
                 return most;
         }
         if (beta <= -STABLE_DEEP_BOUND) {
-            const int least = 2 * stableCount(mover, mover | opponent) - 64;
+            const int least = 2 * stableCount<Hardware>(mover, mover | opponent) - 64;
             if (least >= beta)
                 return least;
         }
@@ -475,16 +602,30 @@ private:
             const int square = std::countr_zero(moves);
             Child& child = children[count++];
             child = play(mover, opponent, square, flips(mover, opponent, square));
-            if (empties >= ETC_EMPTIES) {
-                // A child already known to be good enough for us cuts at once.
-                if (const Entry* entry = table_.find(child.mover, child.opponent)) {
+            if (empties > SHALLOW_EMPTIES + 1)
+                table_.prefetch(child.mover, child.opponent);
+        }
+        for (int i = 0; i < count; ++i) {
+            Child& child = children[i];
+            if (child.square == tableMove) {
+                child.order = TABLE_MOVE_ORDER;
+                continue;
+            }
+            child.order = fastestFirstOrder<Hardware>(child);
+            if (empties >= SCORE_ORDER_EMPTIES)
+                child.order -= shallowScore<Hardware>(child.mover, child.opponent, SCORE_ORDER_DEPTH, -INFINITE_SCORE,
+                                                      INFINITE_SCORE);
+        }
+        if (empties >= ETC_EMPTIES) {
+            // A child already known to be good enough for us cuts at once.
+            for (int i = 0; i < count; ++i) {
+                if (const Entry* entry = table_.find(children[i].mover, children[i].opponent)) {
                     if (-entry->upper >= beta) {
-                        table_.store(mover, opponent, empties, -entry->upper, INFINITE_VALUE, square);
+                        table_.store(mover, opponent, empties, -entry->upper, INFINITE_VALUE, children[i].square);
                         return -entry->upper;
                     }
                 }
             }
-            child.order = square == tableMove ? TABLE_MOVE_ORDER : fastestFirstOrder(child);
         }
         sortChildren(children, count);
 
@@ -541,14 +682,15 @@ Sides sidesOf(const BoardPosition& position)
     const int side = position.sideToMove == 2 ? 2 : 1;
     const Bitboard mover = discsOf(position, side);
     const Bitboard other = discsOf(position, opponent(side));
-    return {mover, other, 64 - popcount(mover | other)};
+    return {mover, other, 64 - std::popcount(mover | other)};
 }
 
 // A best of the root's `count` children: the first in full window, each
 // other tested for beating the best so far and solved only if it does.
 // Returns its index; bounds[i] receives an upper bound on each child's value,
 // exact for the best.
-int findBest(Solver& solver, const Child* children, int count, int* bounds)
+template <bool Hardware>
+int findBest(Solver<Hardware>& solver, const Child* children, int count, int* bounds)
 {
     int best = 0;
     for (int i = 0; i < count && !solver.aborted(); ++i) {
@@ -569,25 +711,33 @@ int findBest(Solver& solver, const Child* children, int count, int* bounds)
     return best;
 }
 
-}  // namespace
+// The median of the values of `values` (the higher of the two middle ones).
+int medianValue(std::vector<MoveValue> values)
+{
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end(),
+                     [](const MoveValue& a, const MoveValue& b) { return a.value < b.value; });
+    return middle->value;
+}
 
-std::vector<MoveValue> solveMoves(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+template <bool Hardware>
+std::vector<MoveValue> solveAllMoves(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
 {
     if (nodes)
         *nodes = 0;
     if (position.sideToMove < 1 || cancelled.load())
         return {};
     const Sides sides = sidesOf(position);
-    Solver solver(cancelled, sides.empties);
+    Solver<Hardware> solver(cancelled, sides.empties);
     Child children[MAX_MOVES];
     const int count = solver.rootChildren(sides.mover, sides.opponent, children);
     std::vector<MoveValue> values;
     for (int i = 0; i < count && !solver.aborted(); ++i) {
         // The first move, the likeliest best, in the full window; the others
-        // from its value, which is usually close to theirs.
+        // from the median of the values found so far, usually close to theirs.
         const Child& child = children[i];
         const int value = i == 0 ? -solver.solve(child.mover, child.opponent, -INFINITE_VALUE, INFINITE_VALUE)
-                                 : -solver.solveFrom(child.mover, child.opponent, -values.front().value);
+                                 : -solver.solveFrom(child.mover, child.opponent, -medianValue(values));
         values.push_back({child.square, value});
     }
     if (nodes)
@@ -600,13 +750,12 @@ std::vector<MoveValue> solveMoves(const BoardPosition& position, const std::atom
     return values;
 }
 
-namespace {
-
 // A best move of the side to move and its value, by null-window searches;
 // with `earliest`, the first in square order among equally good moves: an
 // earlier square is tested "at least the best value?" against the best found,
 // and no move beats that value, so one that passes is as good. The bounds the
 // first searches left rule out many.
+template <bool Hardware>
 MoveValue solveRootBest(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes,
                         bool earliest)
 {
@@ -615,7 +764,7 @@ MoveValue solveRootBest(const BoardPosition& position, const std::atomic<bool>& 
     if (position.sideToMove < 1 || cancelled.load())
         return {NO_MOVE, 0};
     const Sides sides = sidesOf(position);
-    Solver solver(cancelled, sides.empties);
+    Solver<Hardware> solver(cancelled, sides.empties);
     Child children[MAX_MOVES];
     const int count = solver.rootChildren(sides.mover, sides.opponent, children);
     int bounds[MAX_MOVES];
@@ -638,30 +787,45 @@ MoveValue solveRootBest(const BoardPosition& position, const std::atomic<bool>& 
     return found;
 }
 
-}  // namespace
-
-MoveValue solveBest(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
-{
-    return solveRootBest(position, cancelled, nodes, false);
-}
-
-MoveValue solveHint(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
-{
-    return solveRootBest(position, cancelled, nodes, true);
-}
-
-int solveValue(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+template <bool Hardware>
+int solvePositionValue(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
 {
     if (nodes)
         *nodes = 0;
     if (cancelled.load())
         return 0;
     const Sides sides = sidesOf(position);
-    Solver solver(cancelled, sides.empties);
+    Solver<Hardware> solver(cancelled, sides.empties);
     const int value = solver.solve(sides.mover, sides.opponent, -INFINITE_VALUE, INFINITE_VALUE);
     if (nodes)
         *nodes = solver.nodes();
     return solver.aborted() ? 0 : value;
+}
+
+}  // namespace
+
+std::vector<MoveValue> solveMoves(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+{
+    return hasPopcountInstruction() ? solveAllMoves<true>(position, cancelled, nodes)
+                                    : solveAllMoves<false>(position, cancelled, nodes);
+}
+
+MoveValue solveBest(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+{
+    return hasPopcountInstruction() ? solveRootBest<true>(position, cancelled, nodes, false)
+                                    : solveRootBest<false>(position, cancelled, nodes, false);
+}
+
+MoveValue solveHint(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+{
+    return hasPopcountInstruction() ? solveRootBest<true>(position, cancelled, nodes, true)
+                                    : solveRootBest<false>(position, cancelled, nodes, true);
+}
+
+int solveValue(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
+{
+    return hasPopcountInstruction() ? solvePositionValue<true>(position, cancelled, nodes)
+                                    : solvePositionValue<false>(position, cancelled, nodes);
 }
 
 }  // namespace engine
