@@ -104,6 +104,19 @@ void BoardView::Relayout([[maybe_unused]] platform::DrawingContext* context, con
     squarePictures.DiscardAll();
 }
 
+bool BoardView::PrepareNextPicture()
+{
+    if (pictureSize <= 0)
+        return false;  // no layout yet
+    for (int pictureCode = 1; pictureCode <= PICTURE_COUNT; ++pictureCode) {
+        if (!squarePictures.built[static_cast<size_t>(code::PictureIndex(pictureCode))]) {
+            BuildSquarePicture(nullptr, pictureCode);
+            return true;
+        }
+    }
+    return false;
+}
+
 void BoardView::PaintBoard(platform::DrawingContext* context)
 {
     DrawingContextGuard guard(context, target_);

@@ -32,6 +32,10 @@ public:
     // the sizes and colours that follow from it, and drops every prepared
     // picture. Called under the drawing lock.
     void Relayout(platform::DrawingContext* context, const platform::Rect& boardRect, qreal ratio = 1.0);
+    // Builds one prepared picture that is not built yet, so that the first
+    // move after a layout finds every picture ready; false once all are.
+    // Called under the drawing lock.
+    bool PrepareNextPicture();
     // Draws the whole board without the marks.
     void PaintBoard(platform::DrawingContext* context);
     // The board and, when shown, the marks.

@@ -119,6 +119,11 @@ GameWindow::GameWindow(uint32_t robotSeed)
     game_.SetPlayerKind(2, kinds[1]);
     game_.UpdateTurn();
     accessibility_ = std::make_unique<GameAccessibility>(*this);
+    connect(&picturePreparation_, &QTimer::timeout, this, [this] {
+        std::lock_guard lock(game_.DrawingLock());
+        if (!boardView_.PrepareNextPicture())
+            picturePreparation_.stop();
+    });
 
     QApplication::instance()->installEventFilter(this);
 }
@@ -737,6 +742,7 @@ void GameWindow::UpdateLayout()
     boardView_.Relayout(context, layout_.board, ratio);
     panel1_.Layout(context, layout_.panel1, ratio);
     panel2_.Layout(context, layout_.panel2, ratio);
+    picturePreparation_.start(0);
 }
 
 void GameWindow::PlaceForPaint()

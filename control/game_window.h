@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QTimer>
 #include <map>
 #include <memory>
 
@@ -184,6 +185,9 @@ private:
     ClientArea* client_;
     GameController game_;
     BoardView boardView_;
+    // Builds the board's pictures one at a time while the window is idle
+    // after a layout, ahead of the first move that shows them.
+    QTimer picturePreparation_;
     PlayerPanel panel1_;
     PlayerPanel panel2_;
     WindowLayout layout_;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the window loads for the screen, on a screen of ratio 2 from the
 // start: the cursors and the icon once, at that ratio; the named pictures
-// once, so that a new layout composes its pictures without reading a file;
+// once, so that a new layout composes its pictures without reading a file,
+// and composes them ahead while the window is idle;
 // and no icon on the menus, which would hand it to the window system at every
 // popup.
 #include "tests/control/game_fixture.h"
 
 #include <QMenuBar>
+#include <algorithm>
 
 #include "control/client_area.h"
 
@@ -44,6 +46,10 @@ TEST_F(ScreenResourcesTest, LoadsOnceForTheScreenAndLaysOutAgainFromMemory)
     w.resize(1000, 760);
     QCoreApplication::processEvents();
     w.Client()->repaint();
+    // The window, left idle, builds every picture of the board ahead of the
+    // next move, from memory too.
+    const auto& built = w.Board().squarePictures.built;
+    EXPECT_TRUE(RunUntil([&] { return std::all_of(built.begin(), built.end(), [](bool b) { return b; }); }));
     EXPECT_EQ(platform::NamedPictureReads(), reads);
     EXPECT_EQ(TestSeam::ScreenResourceLoads(w), 1);
 }
