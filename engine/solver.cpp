@@ -28,6 +28,7 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <type_traits>
 
 #ifdef __linux__
 #include <sys/mman.h>
@@ -91,6 +92,14 @@ bool hasPopcountInstruction()
 #else
     return true;
 #endif
+}
+
+// Runs `solve` with the copy of the search this processor can run: it is
+// given std::true_type where popcount<true> may run, std::false_type elsewhere.
+template <typename Solve>
+auto onThisProcessor(Solve&& solve)
+{
+    return hasPopcountInstruction() ? solve(std::true_type{}) : solve(std::false_type{});
 }
 
 // The final difference for `mover` when neither side can move.
@@ -806,26 +815,22 @@ int solvePositionValue(const BoardPosition& position, const std::atomic<bool>& c
 
 std::vector<MoveValue> solveMoves(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
 {
-    return hasPopcountInstruction() ? solveAllMoves<true>(position, cancelled, nodes)
-                                    : solveAllMoves<false>(position, cancelled, nodes);
+    return onThisProcessor([&](auto hardware) { return solveAllMoves<hardware()>(position, cancelled, nodes); });
 }
 
 MoveValue solveBest(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
 {
-    return hasPopcountInstruction() ? solveRootBest<true>(position, cancelled, nodes, false)
-                                    : solveRootBest<false>(position, cancelled, nodes, false);
+    return onThisProcessor([&](auto hardware) { return solveRootBest<hardware()>(position, cancelled, nodes, false); });
 }
 
 MoveValue solveHint(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
 {
-    return hasPopcountInstruction() ? solveRootBest<true>(position, cancelled, nodes, true)
-                                    : solveRootBest<false>(position, cancelled, nodes, true);
+    return onThisProcessor([&](auto hardware) { return solveRootBest<hardware()>(position, cancelled, nodes, true); });
 }
 
 int solveValue(const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t* nodes)
 {
-    return hasPopcountInstruction() ? solvePositionValue<true>(position, cancelled, nodes)
-                                    : solvePositionValue<false>(position, cancelled, nodes);
+    return onThisProcessor([&](auto hardware) { return solvePositionValue<hardware()>(position, cancelled, nodes); });
 }
 
 }  // namespace engine

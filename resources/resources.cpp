@@ -60,14 +60,14 @@ public:
     QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override
     {
         const int pixels = std::min(size.width(), size.height());
-        const int* drawn = std::lower_bound(std::begin(DRAWN_SIZES), std::end(DRAWN_SIZES), pixels);
-        if (drawn == std::end(DRAWN_SIZES))
-            --drawn;
         // Kept once made: every new window asks for the same few sizes.
         const QString key = QStringLiteral("quellix-icon-%1").arg(pixels);
         QPixmap picture;
         if (QPixmapCache::find(key, &picture))
             return picture;
+        const int* drawn = std::lower_bound(std::begin(DRAWN_SIZES), std::end(DRAWN_SIZES), pixels);
+        if (drawn == std::end(DRAWN_SIZES))
+            --drawn;
         picture.load(QStringLiteral(":/icons/EXEICON_%1.png").arg(*drawn));
         if (*drawn != pixels && pixels > 0)
             picture = picture.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
