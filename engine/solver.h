@@ -29,11 +29,19 @@ struct MoveValue {
     int value;       // the exact final disc difference after it, for the side that plays it
 };
 
+// The copies of the search, each compiled with the instructions it may use:
+// every solve runs the fastest one this processor can run, and tests compare
+// them.
+enum class SolverCopy { Portable, Popcount, Avx2 };
+bool canRun(SolverCopy copy);
+SolverCopy fastestCopy();
+
 // Every legal move of the side to move with its exact value, best first;
 // equal values keep move-list (ascending square) order. Empty when the side
-// has no legal move or when cancelled.
+// has no legal move or when cancelled. `copy` falls back to a slower one
+// where it cannot run.
 std::vector<MoveValue> solveMoves(const BoardPosition& position, const std::atomic<bool>& cancelled,
-                                  uint64_t* nodes = nullptr);
+                                  uint64_t* nodes = nullptr, SolverCopy copy = fastestCopy());
 
 // A best move and its exact value only, found with null-window searches,
 // faster than solveMoves. Among equally good moves it returns the first one

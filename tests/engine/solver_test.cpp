@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exact endgame solver against plain minimax over the rules of
-// BoardPosition, its cancellation, and two solves at once.
+// BoardPosition, its cancellation, two solves at once, and its copies for
+// different processors.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -176,6 +177,34 @@ TEST(Solver, TwoSolvesAtOnceAgree)
             EXPECT_EQ((*run)[i].value, alone[i].value);
         }
     }
+}
+
+TEST(Solver, EveryCopySearchesTheSameTree)
+{
+    // Each copy of the search this processor can run gives the same values
+    // after the same number of nodes, on positions that reach the listed
+    // nodes, the table and the look-ahead order.
+    int compared = 0;
+    for (const BoardPosition& position : randomGamePositions(31, 3)) {
+        if (emptiesOf(position) != 13 || position.moveCount < 2)
+            continue;
+        uint64_t fastestNodes = 0;
+        const std::vector<MoveValue> fastest = solveMoves(position, notCancelled, &fastestNodes);
+        for (SolverCopy copy : {SolverCopy::Portable, SolverCopy::Popcount, SolverCopy::Avx2}) {
+            if (!canRun(copy))
+                continue;
+            uint64_t nodes = 0;
+            const std::vector<MoveValue> values = solveMoves(position, notCancelled, &nodes, copy);
+            EXPECT_EQ(nodes, fastestNodes) << formatPosition(position);
+            ASSERT_EQ(values.size(), fastest.size());
+            for (size_t i = 0; i < values.size(); ++i) {
+                EXPECT_EQ(values[i].square, fastest[i].square);
+                EXPECT_EQ(values[i].value, fastest[i].value);
+            }
+            ++compared;
+        }
+    }
+    EXPECT_GE(compared, 3);
 }
 
 }  // namespace
