@@ -116,8 +116,9 @@ bool writeFileAtomically(const std::filesystem::path& requested, std::string_vie
     FileDescriptor file;
     std::filesystem::path temporary;
     for (int attempt = 0; attempt < 100 && file.fd < 0; ++attempt) {
-        temporary = folder / ("." + path.filename().string() + "." + std::to_string(::getpid()) + "." +
-                              std::to_string(counter++) + ".tmp");
+        std::string name = ".";
+        name += path.filename().string() + "." + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
+        temporary = folder / name;
         file.fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (file.fd < 0 && errno != EEXIST)
             break;

@@ -186,7 +186,8 @@ std::string writeGgf(const GameRecord& record, const GameInfo& info)
     std::string result = "?";
     if (record.isOver()) {
         const int difference = record.last().discCount1 - record.last().discCount2;
-        result = (difference > 0 ? "+" : "") + std::to_string(difference) + ".00";
+        result = difference > 0 ? "+" : "";
+        result += std::to_string(difference) + ".00";
     }
     const BoardPosition& start = record.start();
     std::string board;
