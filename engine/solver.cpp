@@ -5,12 +5,12 @@
 // The search changes its manner with the number of empty squares n:
 // - n > SHALLOW_EMPTIES: the moves are listed and tried fastest first (the
 //   move that leaves the opponent the fewest replies first; from
-//   SCORE_ORDER_EMPTIES up, together with a one-move look-ahead over a
-//   quick estimate of mobility and corners), the move the
-//   transposition table remembers before all others, null-window searches
-//   after the first move, a cutoff on stable discs, and from ETC_EMPTIES up
-//   a look at the children's table entries before any of them is searched
-//   (an enhanced transposition cutoff).
+//   EVALUATION_ORDER_EMPTIES up, weighed against a pattern evaluation of the
+//   position after the move, looked ahead one or two moves where n is
+//   larger), the move the transposition table remembers before all others,
+//   null-window searches after the first move, a cutoff on stable discs, and
+//   from ETC_EMPTIES up a look at the children's table entries before any of
+//   them is searched (an enhanced transposition cutoff).
 // - n <= SHALLOW_EMPTIES: no list and no table; the empty squares are tried
 //   directly, first those in a quadrant with an odd number of empties (the
 //   parity of the quadrants: whoever plays last in a region tends to keep
@@ -35,6 +35,7 @@
 #endif
 
 #include "engine/bitboard.h"
+#include "engine/pattern_evaluation.h"
 
 namespace engine {
 
@@ -231,7 +232,8 @@ struct Child {
     Bitboard mover;
     Bitboard opponent;
     int square;
-    int order;  // higher is tried first
+    int order;     // higher is tried first
+    int estimate;  // at the root: the mover's evaluation of the move, in discs
 };
 
 // Stable insertion sort, highest order first.
@@ -250,7 +252,7 @@ void sortChildren(Child* children, int count)
 // opponent's side.
 Child play(Bitboard mover, Bitboard opponent, int square, Bitboard turned)
 {
-    return {opponent ^ turned, mover | turned | squareBit(square), square, 0};
+    return {opponent ^ turned, mover | turned | squareBit(square), square, 0, 0};
 }
 
 constexpr Bitboard EDGES = COLUMN_A | COLUMN_H | ROW_1 | ROW_8;
@@ -331,12 +333,22 @@ Bitboard neighbours(Bitboard discs, Bitboard empty)
     return around & empty;
 }
 
-// From this many empties up the fastest-first order of the children also
-// counts a search of SCORE_ORDER_DEPTH moves over quickScore: worth its
-// cost only where the subtrees are large. (Either alone orders worse.)
-constexpr int SCORE_ORDER_EMPTIES = 12;
-constexpr int SCORE_ORDER_DEPTH = 1;
-// The same for the moves of the root, which are few.
+// From this many empties up the fastest-first order of the children is
+// weighed against the pattern evaluation (engine/pattern_evaluation.h) of
+// each child, and from the next two thresholds up against the evaluation
+// after the best play of one and two moves: worth its cost only where the
+// subtrees are large. (Either alone orders worse.)
+constexpr int EVALUATION_ORDER_EMPTIES = 11;
+constexpr int EVALUATION_DEPTH_1_EMPTIES = 13;
+constexpr int EVALUATION_DEPTH_2_EMPTIES = 15;
+// How much one step of the fastest-first order weighs against one
+// patterns::WEIGHT_UNITS part of a disc of the evaluation.
+constexpr int FASTEST_FIRST_WEIGHT = 6;
+// The evaluation of the root's moves, whose values are solved one by one, is
+// looked ahead this many moves: it starts each move's search.
+constexpr int ROOT_ESTIMATE_DEPTH = 2;
+// The root's moves, which are few, are ordered by the fastest-first order
+// less quickScore after a search of this many moves.
 constexpr int ROOT_SCORE_DEPTH = 3;
 // The weights of quickScore: one move, one empty square next to the other
 // side's discs, one corner.
@@ -391,6 +403,35 @@ int shallowScore(Bitboard mover, Bitboard opponent, int depth, int alpha, int be
         const int square = std::countr_zero(moves);
         const Child child = play(mover, opponent, square, flips(mover, opponent, square));
         const int value = -shallowScore<Hardware>(child.mover, child.opponent, depth - 1, -beta, -alpha);
+        if (value > best) {
+            best = value;
+            if (value >= beta)
+                return value;
+            alpha = std::max(alpha, value);
+        }
+    }
+    return best;
+}
+
+// The pattern evaluation after the best play of `depth` moves, in
+// patterns::WEIGHT_UNITS parts of a disc.
+template <bool Hardware>
+int evaluationAfter(Bitboard mover, Bitboard opponent, int depth, int alpha, int beta)
+{
+    Bitboard moves = legalMoves(mover, opponent);
+    if (depth == 0 || !moves) {
+        const Bitboard replies = legalMoves(opponent, mover);
+        if (!moves && !replies)
+            return patterns::WEIGHT_UNITS * finalValue<Hardware>(mover, opponent);
+        if (depth > 0)
+            return -evaluationAfter<Hardware>(opponent, mover, depth, -beta, -alpha);
+        return patterns::evaluate(mover, opponent, popcount<Hardware>(moves), popcount<Hardware>(replies));
+    }
+    int best = -INFINITE_SCORE;
+    for (; moves; moves &= moves - 1) {
+        const int square = std::countr_zero(moves);
+        const Child child = play(mover, opponent, square, flips(mover, opponent, square));
+        const int value = -evaluationAfter<Hardware>(child.mover, child.opponent, depth - 1, -beta, -alpha);
         if (value > best) {
             best = value;
             if (value >= beta)
@@ -461,6 +502,9 @@ public:
             child.order =
                 fastestFirstOrder<Hardware>(child) -
                 shallowScore<Hardware>(child.mover, child.opponent, ROOT_SCORE_DEPTH, -INFINITE_SCORE, INFINITE_SCORE);
+            child.estimate = -evaluationAfter<Hardware>(child.mover, child.opponent, ROOT_ESTIMATE_DEPTH,
+                                                        -INFINITE_SCORE, INFINITE_SCORE) /
+                             patterns::WEIGHT_UNITS;
         }
         sortChildren(children, count);
         return count;
@@ -621,9 +665,14 @@ private:
                 continue;
             }
             child.order = fastestFirstOrder<Hardware>(child);
-            if (empties >= SCORE_ORDER_EMPTIES)
-                child.order -= shallowScore<Hardware>(child.mover, child.opponent, SCORE_ORDER_DEPTH, -INFINITE_SCORE,
-                                                      INFINITE_SCORE);
+            if (empties >= EVALUATION_ORDER_EMPTIES) {
+                const int depth = empties >= EVALUATION_DEPTH_2_EMPTIES   ? 2
+                                  : empties >= EVALUATION_DEPTH_1_EMPTIES ? 1
+                                                                          : 0;
+                child.order =
+                    FASTEST_FIRST_WEIGHT * child.order -
+                    evaluationAfter<Hardware>(child.mover, child.opponent, depth, -INFINITE_SCORE, INFINITE_SCORE);
+            }
         }
         if (empties >= ETC_EMPTIES) {
             // A child already known to be good enough for us cuts at once.
@@ -743,10 +792,13 @@ std::vector<MoveValue> solveAllMoves(const BoardPosition& position, const std::a
     std::vector<MoveValue> values;
     for (int i = 0; i < count && !solver.aborted(); ++i) {
         // The first move, the likeliest best, in the full window; the others
-        // from the median of the values found so far, usually close to theirs.
+        // from the mean of the move's evaluation and the median of the values
+        // found so far: each alone guesses worse.
         const Child& child = children[i];
-        const int value = i == 0 ? -solver.solve(child.mover, child.opponent, -INFINITE_VALUE, INFINITE_VALUE)
-                                 : -solver.solveFrom(child.mover, child.opponent, -medianValue(values));
+        const int value =
+            i == 0 ? -solver.solve(child.mover, child.opponent, -INFINITE_VALUE, INFINITE_VALUE)
+                   : -solver.solveFrom(child.mover, child.opponent,
+                                       -std::clamp(((child.estimate + medianValue(values)) / 2) & ~1, -64, 64));
         values.push_back({child.square, value});
     }
     if (nodes)
