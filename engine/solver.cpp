@@ -338,9 +338,9 @@ Bitboard neighbours(Bitboard discs, Bitboard empty)
 // each child, and from the next two thresholds up against the evaluation
 // after the best play of one and two moves: worth its cost only where the
 // subtrees are large. (Either alone orders worse.)
-constexpr int EVALUATION_ORDER_EMPTIES = 11;
-constexpr int EVALUATION_DEPTH_1_EMPTIES = 13;
-constexpr int EVALUATION_DEPTH_2_EMPTIES = 15;
+constexpr int EVALUATION_ORDER_EMPTIES = 12;
+constexpr int EVALUATION_DEPTH_1_EMPTIES = 14;
+constexpr int EVALUATION_DEPTH_2_EMPTIES = 17;
 // How much one step of the fastest-first order weighs against one
 // patterns::WEIGHT_UNITS part of a disc of the evaluation.
 constexpr int FASTEST_FIRST_WEIGHT = 6;
