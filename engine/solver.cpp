@@ -22,6 +22,7 @@
 #endif
 
 #include "engine/bitboard.h"
+#include "engine/pattern_evaluation.h"
 
 namespace engine {
 
