@@ -236,8 +236,11 @@ TEST(EngineTool, SelfPlayPrintsMovesAndResult)
 {
     const SelfPlayResult game = selfPlay(12, 2, 1);
     std::string expected;
-    for (int32_t move : game.moves)
-        expected += (expected.empty() ? "" : " ") + std::to_string(move);
+    for (int32_t move : game.moves) {
+        if (!expected.empty())
+            expected += ' ';
+        expected += std::to_string(move);
+    }
     expected += "\nresult " + std::to_string(game.discCount1) + " " + std::to_string(game.discCount2) + "\n";
     const ToolRun run = runTool({"selfplay", "12", "2", "1"});
     EXPECT_EQ(run.status, 0);
