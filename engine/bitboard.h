@@ -126,6 +126,23 @@ inline constexpr LineTables LINE_TABLES = [] {
     return tables;
 }();
 
+// flippedCountOnLine when the square at `at` is the only empty one of the
+// line, indexed by the mover's byte: the opponent holds every other square.
+// Squares beyond the end of a shorter line read as the opponent's there,
+// which closes no run: a run that reaches them turns nothing, as at the
+// line's end.
+inline constexpr auto LAST_FLIP_COUNTS = [] {
+    std::array<std::array<uint8_t, 256>, 8> counts{};
+    for (int at = 0; at < 8; ++at) {
+        for (int mover = 0; mover < 256; ++mover) {
+            const int opponent = ~mover & ~(1 << at) & 0xFF;
+            counts[at][mover] =
+                LINE_TABLES.flippedCount[at][LINE_TABLES.outflank[at][(opponent >> 1) & 63] & mover];
+        }
+    }
+    return counts;
+}();
+
 // The squares of the line of column a whose bits are those of a byte (bit r
 // the square of row r).
 inline constexpr auto COLUMN_OF_BYTE = [] {
@@ -262,4 +279,16 @@ constexpr Bitboard legalMoves(Bitboard mover, Bitboard opponent)
            flippedCountOnLine(diagonalByte(mover, up), diagonalByte(opponent, up), column);
 }
 
+// flipCount(mover, opponent, square) where `square` is the only empty
+// square of the board, so the opponent holds all the others: only the
+// mover's discs need gathering.
+[[gnu::always_inline]] constexpr int lastFlipCount(Bitboard mover, int square)
+{
+    using namespace detail;
+    const int row = rowOf(square);
+    const int column = columnOf(square);
+    return LAST_FLIP_COUNTS[column][rowByte(mover, square)] + LAST_FLIP_COUNTS[row][columnByte(mover, square)] +
+           LAST_FLIP_COUNTS[column][diagonalByte(mover, DIAGONAL_MASKS.down[square])] +
+           LAST_FLIP_COUNTS[column][diagonalByte(mover, DIAGONAL_MASKS.up[square])];
+}
 }  // namespace engine
