@@ -245,6 +245,71 @@ constexpr Bitboard legalMoves(Bitboard mover, Bitboard opponent)
     folded = _mm_or_si128(folded, _mm_unpackhi_epi64(folded, folded));
     return static_cast<Bitboard>(_mm_cvtsi128_si64(folded)) & ~(mover | opponent);
 }
+
+namespace detail {
+// The squares from each square along the four directions towards higher
+// squares (steps 1, 8, 9 and 7, one lane each, as in legalMovesAvx2) up to
+// the edge, and along the same directions backwards.
+struct Rays {
+    alignas(32) Bitboard up[64][4];
+    alignas(32) Bitboard down[64][4];
+};
+inline constexpr Rays RAYS = [] {
+    Rays rays{};
+    constexpr int ROW_STEP[4] = {0, 1, 1, 1};
+    constexpr int COLUMN_STEP[4] = {1, 0, 1, -1};
+    for (int square = 0; square < 64; ++square) {
+        for (int lane = 0; lane < 4; ++lane) {
+            for (int sign : {1, -1}) {
+                Bitboard ray = 0;
+                int row = rowOf(square) + sign * ROW_STEP[lane];
+                int column = columnOf(square) + sign * COLUMN_STEP[lane];
+                for (; row >= 0 && row < 8 && column >= 0 && column < 8;
+                     row += sign * ROW_STEP[lane], column += sign * COLUMN_STEP[lane])
+                    ray |= squareBit(squareAt(row, column));
+                (sign > 0 ? rays.up : rays.down)[square][lane] = ray;
+            }
+        }
+    }
+    return rays;
+}();
+}  // namespace detail
+
+// flips with AVX2: the eight rays from the square are two vectors of four.
+// Along a ray, the discs turned are the opponent's run from the square up
+// to the nearest square that is not the opponent's, where that square is
+// the mover's. Towards higher squares the nearest is the lowest set bit of
+// the ray's other squares; towards lower ones it is the one that no other
+// lies beyond, found by spreading them along the ray.
+[[gnu::target("avx2")]] inline Bitboard flipsAvx2(Bitboard mover, Bitboard opponent, int square)
+{
+    const __m256i own = _mm256_set1_epi64x(static_cast<long long>(mover));
+    const __m256i other = _mm256_set1_epi64x(static_cast<long long>(opponent));
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i up = _mm256_load_si256(reinterpret_cast<const __m256i*>(detail::RAYS.up[square]));
+    const __m256i down = _mm256_load_si256(reinterpret_cast<const __m256i*>(detail::RAYS.down[square]));
+
+    __m256i others = _mm256_andnot_si256(other, up);
+    __m256i nearest = _mm256_and_si256(others, _mm256_sub_epi64(zero, others));
+    __m256i run = _mm256_and_si256(_mm256_add_epi64(nearest, _mm256_set1_epi64x(-1)), up);
+    __m256i open = _mm256_cmpeq_epi64(_mm256_and_si256(nearest, own), zero);
+    __m256i turned = _mm256_andnot_si256(open, run);
+
+    const __m256i step = _mm256_set_epi64x(7, 9, 8, 1);
+    others = _mm256_andnot_si256(other, down);
+    __m256i beyond = _mm256_srlv_epi64(others, step);
+    beyond = _mm256_or_si256(beyond, _mm256_srlv_epi64(beyond, step));
+    beyond = _mm256_or_si256(beyond, _mm256_srlv_epi64(beyond, _mm256_add_epi64(step, step)));
+    beyond = _mm256_or_si256(beyond, _mm256_srlv_epi64(beyond, _mm256_slli_epi64(step, 2)));
+    nearest = _mm256_andnot_si256(beyond, others);
+    run = _mm256_andnot_si256(_mm256_or_si256(beyond, others), down);
+    open = _mm256_cmpeq_epi64(_mm256_and_si256(nearest, own), zero);
+    turned = _mm256_or_si256(turned, _mm256_andnot_si256(open, run));
+
+    __m128i folded = _mm_or_si128(_mm256_castsi256_si128(turned), _mm256_extracti128_si256(turned, 1));
+    folded = _mm_or_si128(folded, _mm_unpackhi_epi64(folded, folded));
+    return static_cast<Bitboard>(_mm_cvtsi128_si64(folded));
+}
 #endif
 
 // The opponent discs that a disc of `mover` on the empty `square` turns;
