@@ -223,7 +223,7 @@ constexpr Bitboard legalMoves(Bitboard mover, Bitboard opponent)
 // towards higher squares (1, 8, 9 and 7 apart) are the four lanes of a
 // vector, and the four towards lower squares are the same lanes shifted
 // the other way, with the same steps as movesAlong.
-[[gnu::target("avx2")]] inline Bitboard legalMovesAvx2(Bitboard mover, Bitboard opponent)
+[[gnu::target("avx2"), gnu::always_inline]] inline Bitboard legalMovesAvx2(Bitboard mover, Bitboard opponent)
 {
     const __m256i shift = _mm256_set_epi64x(7, 9, 8, 1);
     const __m256i doubled = _mm256_add_epi64(shift, shift);
@@ -281,7 +281,7 @@ inline constexpr Rays RAYS = [] {
 // the mover's. Towards higher squares the nearest is the lowest set bit of
 // the ray's other squares; towards lower ones it is the one that no other
 // lies beyond, found by spreading them along the ray.
-[[gnu::target("avx2")]] inline Bitboard flipsAvx2(Bitboard mover, Bitboard opponent, int square)
+[[gnu::target("avx2"), gnu::always_inline]] inline Bitboard flipsAvx2(Bitboard mover, Bitboard opponent, int square)
 {
     const __m256i own = _mm256_set1_epi64x(static_cast<long long>(mover));
     const __m256i other = _mm256_set1_epi64x(static_cast<long long>(opponent));
