@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exact endgame solver against plain minimax over the rules of
 // BoardPosition, its cancellation, two solves at once, and its copies for
-// different processors.
+// different processors, whose vector code must turn what the tables turn.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "engine/bitboard.h"
 #include "engine/notation.h"
 #include "engine/solver.h"
 #include "positions.h"
@@ -206,6 +208,30 @@ TEST(Solver, EveryCopySearchesTheSameTree)
     }
     EXPECT_GE(compared, 3);
 }
+
+#if ENGINE_X86_64_COPIES
+[[gnu::target("avx2")]] Bitboard vectorFlips(Bitboard mover, Bitboard opponent, int square)
+{
+    return flipsAvx2(mover, opponent, square);
+}
+
+TEST(Bitboard, VectorFlipsTurnWhatTheLineTablesTurn)
+{
+    // Every empty square of every position of a few random games, for both
+    // sides: legal moves and the squares where nothing turns alike.
+    if (!canRun(SolverCopy::Avx2))
+        GTEST_SKIP() << "no AVX2 on this processor";
+    for (const BoardPosition& position : randomGamePositions(7, 4)) {
+        const Bitboard dark = discsOf(position, 1);
+        const Bitboard light = discsOf(position, 2);
+        for (Bitboard empty = ~(dark | light); empty; empty &= empty - 1) {
+            const int square = std::countr_zero(empty);
+            EXPECT_EQ(vectorFlips(dark, light, square), flips(dark, light, square)) << formatPosition(position);
+            EXPECT_EQ(vectorFlips(light, dark, square), flips(light, dark, square)) << formatPosition(position);
+        }
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace engine
