@@ -6,9 +6,9 @@
 // operations each, and the program is built for the baseline x86-64
 // instruction set, which lacks the two that matter most: a popcount, and the
 // wide vectors that follow four directions at once (to find the moves, the
-// discs a move turns and the stable discs). So the
-// search is compiled three times, each copy with the instructions it may
-// use, and every solve runs the fastest copy this processor can run.
+// discs a move turns and the stable discs). So the search is compiled three
+// times, each copy with the instructions it may use, and every solve runs
+// the fastest copy this processor can run.
 #include "engine/solver.h"
 
 #include <algorithm>
