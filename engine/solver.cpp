@@ -5,10 +5,10 @@
 // The search runs hundreds of millions of nodes a minute on a few bit
 // operations each, and the program is built for the baseline x86-64
 // instruction set, which lacks the two that matter most: a popcount, and the
-// wide vectors that follow four directions at once (to find the moves, the
-// discs a move turns and the stable discs). So the search is compiled three
-// times, each copy with the instructions it may use, and every solve runs
-// the fastest copy this processor can run.
+// wide vectors that follow four directions at once (to find the moves and
+// the discs a move turns). So the search is compiled three times, each copy
+// with the instructions it may use, and every solve runs the fastest copy
+// this processor can run.
 #include "engine/solver.h"
 
 #include <algorithm>
