@@ -280,7 +280,8 @@ inline constexpr Rays RAYS = [] {
 // to the nearest square that is not the opponent's, where that square is
 // the mover's. Towards higher squares the nearest is the lowest set bit of
 // the ray's other squares; towards lower ones it is the one that no other
-// lies beyond, found by spreading them along the ray.
+// lies beyond, found by spreading them along the ray. Like legalMovesAvx2
+// it is always inlined, so only code compiled for AVX2 may call it.
 [[gnu::target("avx2"), gnu::always_inline]] inline Bitboard flipsAvx2(Bitboard mover, Bitboard opponent, int square)
 {
     const __m256i own = _mm256_set1_epi64x(static_cast<long long>(mover));
