@@ -91,7 +91,6 @@ constexpr Bitboard movesAlong(Bitboard mover, Bitboard run)
 struct LineTables {
     uint8_t outflank[8][64];
     uint8_t flipped[8][256];
-    uint8_t flippedCount[8][256];  // the number of squares in flipped
 };
 inline constexpr LineTables LINE_TABLES = [] {
     LineTables tables{};
@@ -120,14 +119,14 @@ inline constexpr LineTables LINE_TABLES = [] {
                     between |= 1 << k;
             }
             tables.flipped[at][closing] = static_cast<uint8_t>(between);
-            tables.flippedCount[at][closing] = static_cast<uint8_t>(std::popcount(static_cast<unsigned>(between)));
         }
     }
     return tables;
 }();
 
-// flippedCountOnLine when the square at `at` is the only empty one of the
-// line, indexed by the mover's byte: the opponent holds every other square.
+// The number of discs a move at `at` turns on a line where that square is
+// the only empty one, indexed by the mover's byte: the opponent holds every
+// other square.
 // Squares beyond the end of a shorter line read as the opponent's there,
 // which closes no run: a run that reaches them turns nothing, as at the
 // line's end.
@@ -136,8 +135,8 @@ inline constexpr auto LAST_FLIP_COUNTS = [] {
     for (int at = 0; at < 8; ++at) {
         for (int mover = 0; mover < 256; ++mover) {
             const int opponent = ~mover & ~(1 << at) & 0xFF;
-            counts[at][mover] =
-                LINE_TABLES.flippedCount[at][LINE_TABLES.outflank[at][(opponent >> 1) & 63] & mover];
+            const int closing = LINE_TABLES.outflank[at][(opponent >> 1) & 63] & mover;
+            counts[at][mover] = static_cast<uint8_t>(std::popcount(unsigned{LINE_TABLES.flipped[at][closing]}));
         }
     }
     return counts;
@@ -185,10 +184,6 @@ inline constexpr Bitboard COLUMN_GATHER = 0x0102040810204080ULL;
 constexpr unsigned flippedOnLine(unsigned mover, unsigned opponent, int at)
 {
     return LINE_TABLES.flipped[at][LINE_TABLES.outflank[at][(opponent >> 1) & 63] & mover];
-}
-constexpr int flippedCountOnLine(unsigned mover, unsigned opponent, int at)
-{
-    return LINE_TABLES.flippedCount[at][LINE_TABLES.outflank[at][(opponent >> 1) & 63] & mover];
 }
 
 // The bytes of the four lines through a square, gathered as flips does.
@@ -331,23 +326,9 @@ inline constexpr Rays RAYS = [] {
     return turned;
 }
 
-// The number of discs flips(mover, opponent, square) would turn.
-[[gnu::always_inline]] constexpr int flipCount(Bitboard mover, Bitboard opponent, int square)
-{
-    using namespace detail;
-    const int row = rowOf(square);
-    const int column = columnOf(square);
-    const Bitboard down = DIAGONAL_MASKS.down[square];
-    const Bitboard up = DIAGONAL_MASKS.up[square];
-    return flippedCountOnLine(rowByte(mover, square), rowByte(opponent, square), column) +
-           flippedCountOnLine(columnByte(mover, square), columnByte(opponent, square), row) +
-           flippedCountOnLine(diagonalByte(mover, down), diagonalByte(opponent, down), column) +
-           flippedCountOnLine(diagonalByte(mover, up), diagonalByte(opponent, up), column);
-}
-
-// flipCount(mover, opponent, square) where `square` is the only empty
-// square of the board, so the opponent holds all the others: only the
-// mover's discs need gathering.
+// The number of discs flips(mover, opponent, square) would turn where
+// `square` is the only empty square of the board, so the opponent holds all
+// the others: only the mover's discs need gathering.
 [[gnu::always_inline]] constexpr int lastFlipCount(Bitboard mover, int square)
 {
     using namespace detail;
