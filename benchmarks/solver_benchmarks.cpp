@@ -3,7 +3,7 @@
 // 40 to 44 (20 to 23 empty squares): the best move alone, the hint (the
 // first of the best moves) and every move's value, with the nodes searched
 // per solve and per second; and every move's value on more positions of 20
-// empty squares, the most the game solves exactly.
+// empty squares, the most the game solves exactly, from two kinds of games.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -38,6 +38,28 @@ constexpr std::array<std::string_view, 15> TWENTY_EMPTIES = {
     "..XXXXX...XXXXX..OXXXXXO.OXOXOOXOOOXOOX...XOXOO...XXOO.O...X.OX.X",
     ".XO.......OOXX.X.OOXOXXXOOOXXOOXOOXOOOOX.XXOOOXXX.OOOO.....O..O.X",
     "...O....X.XO....XXXOOX.XXXXOOOXXXXOOOOOX..XOXOO...OXOOOO..OOOOOOX",
+};
+
+// Positions of 20 empty squares, dark to move, from games of 4 to 15 random
+// moves followed by the level-3 robot's for both sides: games closer than the
+// ones above, whose moves' values lie nearer each other and take longer to
+// tell apart.
+constexpr std::array<std::string_view, 15> CLOSE_TWENTY_EMPTIES = {
+    "XXXXXXX..XXXXX..X.XXXOX.XXXXOOOOXOXXXOX.XOOO.O....OXOOX......O..X",
+    "OXXOOX..OOOOXXO.OXXXOX..OXXXXO..OXXXOOXXO.XX.XXXO...XO.X.....O..X",
+    "O.O.X..X.OOXXOX.X.OOXX..XXOOXOXXXXXOXXXXOOOOOXXX.O.OO...O...O...X",
+    "XXXX....XOXXO..XXXXXOOOXXXOOXO.XXOOXOOO.OOOXXXO...O..X...OOO....X",
+    "....OO.....OOO.....OOO...OXOXXXXOOOOXXX.OOXOOXXOOOOOOOX.OOOOOOO.X",
+    "X...O...OXXOXX...XXXXOX..XXXOXX.OXOXXOX.OOOXOXO.X.XOO.XO.XXXO...X",
+    "....O..O..O.OOOO..XOOOOO..XXOOOOOOOOOOOO..XXOXOO..XXOOX..XXX.XXXX",
+    "X........XXX.OXX.OXXOXX...XOXXOO..XOXXO..OOOO.O..OOXXOOXOOOOOOOOX",
+    ".OOOOOOO.XXXOX....XOXX....OXOX..OOXXOO..OOXXOOO..XXOXO...OOOOOO.X",
+    "....O......OOX..XOOXOXX.OOOOOXX.OOOOXO.X.OOXOXX.OOXOXXO.O.X.OXOOX",
+    "X.XXXO...XXXXOX.OXXXOO...XXOXOX.XXOOXX...OXOOXX.O.XOOOXX...O...XX",
+    "O.X.....O..X.X..OOOOXX..OOXOXXXXOOOXOOOOOXOOOOO.OOOOXO..OO..OX..X",
+    "X.OOO...XX.O....XXXOXOOOOOOXXXO.OOOXXXXOO.XOOXXX..X..XX...X..XXXX",
+    "OOOOOOO..OOOX...X.OOXXXX.XXXOXXXOOXOXOXXOXXXXXO.O..X...OO.......X",
+    "..XXX.....XX.XX..OXOOXXX..OOOOOO.OOXXOO...OXOOO..XOOOXXO..OOOOOOX",
 };
 
 // Runs `solve` (which reports its node count) on `text` and reports nodes per
@@ -101,5 +123,15 @@ void solveEveryMoveAtTwenty(benchmark::State& state)
                   });
 }
 BENCHMARK(solveEveryMoveAtTwenty)->DenseRange(0, 14)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Every move's value on CLOSE_TWENTY_EMPTIES[state.range(0)].
+void solveEveryMoveAtTwentyClose(benchmark::State& state)
+{
+    solvePosition(state, CLOSE_TWENTY_EMPTIES[static_cast<size_t>(state.range(0))],
+                  [](const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t& nodes) {
+                      benchmark::DoNotOptimize(engine::solveMoves(position, cancelled, &nodes));
+                  });
+}
+BENCHMARK(solveEveryMoveAtTwentyClose)->DenseRange(0, 14)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
