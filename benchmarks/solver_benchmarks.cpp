@@ -98,11 +98,14 @@ void solveBestMove(benchmark::State& state)
 }
 BENCHMARK(solveBestMove)->DenseRange(40, 44)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// Solves every move of a position, for solvePosition.
+constexpr auto EVERY_MOVE = [](const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t& nodes) {
+    benchmark::DoNotOptimize(engine::solveMoves(position, cancelled, &nodes));
+};
+
 void solveEveryMove(benchmark::State& state)
 {
-    solvePosition(state, [](const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t& nodes) {
-        benchmark::DoNotOptimize(engine::solveMoves(position, cancelled, &nodes));
-    });
+    solvePosition(state, EVERY_MOVE);
 }
 BENCHMARK(solveEveryMove)->DenseRange(40, 44)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -114,23 +117,17 @@ void solveHintMove(benchmark::State& state)
 }
 BENCHMARK(solveHintMove)->DenseRange(40, 44)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// Every move's value on TWENTY_EMPTIES[state.range(0)].
+// Every move's value on TWENTY_EMPTIES[state.range(0)], and on
+// CLOSE_TWENTY_EMPTIES[state.range(0)].
 void solveEveryMoveAtTwenty(benchmark::State& state)
 {
-    solvePosition(state, TWENTY_EMPTIES[static_cast<size_t>(state.range(0))],
-                  [](const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t& nodes) {
-                      benchmark::DoNotOptimize(engine::solveMoves(position, cancelled, &nodes));
-                  });
+    solvePosition(state, TWENTY_EMPTIES[static_cast<size_t>(state.range(0))], EVERY_MOVE);
 }
 BENCHMARK(solveEveryMoveAtTwenty)->DenseRange(0, 14)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// Every move's value on CLOSE_TWENTY_EMPTIES[state.range(0)].
 void solveEveryMoveAtTwentyClose(benchmark::State& state)
 {
-    solvePosition(state, CLOSE_TWENTY_EMPTIES[static_cast<size_t>(state.range(0))],
-                  [](const BoardPosition& position, const std::atomic<bool>& cancelled, uint64_t& nodes) {
-                      benchmark::DoNotOptimize(engine::solveMoves(position, cancelled, &nodes));
-                  });
+    solvePosition(state, CLOSE_TWENTY_EMPTIES[static_cast<size_t>(state.range(0))], EVERY_MOVE);
 }
 BENCHMARK(solveEveryMoveAtTwentyClose)->DenseRange(0, 14)->Unit(benchmark::kMillisecond)->Iterations(1);
 
