@@ -13,7 +13,7 @@
 //     many of them siblings, which the move order has to tell apart).
 //   pattern-training fit [--ridge R] [--iterations N] OUTPUT FILE...
 //     fits the weights to the positions of the files by least squares (a
-//     ridge R, 10 by default, pulls the weights of rare patterns towards 0;
+//     ridge R, 30 by default, pulls the weights of rare patterns towards 0;
 //     N conjugate gradient steps, 150 by default) and writes them to OUTPUT
 //     as engine/pattern_weights.bin holds them. One game in ten is held out,
 //     and the error on those games is printed.
@@ -351,7 +351,7 @@ int main(int argc, char** argv)
         return generate(argv[2], static_cast<uint32_t>(std::strtoul(argv[3], nullptr, 10)),
                         static_cast<uint32_t>(std::strtoul(argv[4], nullptr, 10)), argc == 6);
     if (command == "fit") {
-        double ridge = 10;
+        double ridge = 30;
         int iterations = 150;
         int at = 2;
         for (; at + 1 < argc && argv[at][0] == '-' && argv[at][1] == '-'; at += 2) {
